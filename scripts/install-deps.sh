@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages listed in packages.txt when any is missing; does nothing otherwise.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+missing=()
+while read -r pkg; do
+    [ -z "$pkg" ] && continue
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+done < "$here/packages.txt"
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+#include "model/beam_model.h"
+
+namespace spanrix {
+
+// Standard gravity: typed kilograms are stored as newtons multiplied by this.
+inline constexpr double kKgToNewton = 9.80665;
+// Its display inverse as the dialogs use it (a stored constant, not a division).
+inline constexpr double kNewtonToKg = 0.10197162129779283;
+// The 15-digit form of the same inverse used by legend captions and the report.
+inline constexpr double kNewtonToKgShort = 0.101971621297793;
+
+inline constexpr double kFeetToInches = 12.0;
+
+// Factors of the whole-model conversion.
+inline constexpr double kInchToMetre = 0.0254;
+inline constexpr double kPoundToNewton = 4.448222;
+inline constexpr double kMetreToInch = 39.3700787401575;
+inline constexpr double kNewtonToPound = 0.224808923655339;
+
+// The unit a feature's value was typed in, by the feature kind and its unit code
+// ("in", "ft", "m", "lb", "N", "kg", "pi", "pf").
+//   shown = stored * displayFactor; stored = typed / displayFactor.
+// Lengths use FeatureKind::None. Unknown codes give 1.
+double displayFactor(FeatureKind kind, std::string_view code);
+double shownValue(FeatureKind kind, std::string_view code, double stored);
+double storedValue(FeatureKind kind, std::string_view code, double typed);
+
+// Directions of convertUnitSystem.
+inline constexpr std::string_view kEnglishToMetric = "eng_to_met";
+inline constexpr std::string_view kMetricToEnglish = "met_to_eng";
+
+// Converts the whole model to the other unit system; nothing happens when the model is
+// already in the target system or the direction is unknown. Returns whether it converted.
+bool convertUnitSystem(BeamModel& model, std::string_view direction);
+
+}  // namespace spanrix
