@@ -1,1 +1,14 @@
-int main() { return 0; }
+#include <QApplication>
+
+#include "ui/app.h"
+#include "ui/qt_prompts.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Spanrix");
+    spanrix::QtPrompts prompts;
+    spanrix::SpanrixApp app(prompts);
+    app.start();
+    return QApplication::exec();
+}

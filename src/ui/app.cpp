@@ -1,0 +1,45 @@
+#include "ui/app.h"
+
+#include "ui/calc/calc_commands.h"
+#include "ui/dialogs/dialog_commands.h"
+#include "ui/dialogs/init_dialog.h"
+#include "ui/loading/loading_window.h"
+
+namespace spanrix {
+
+SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
+{
+    initDialog_ = std::make_unique<InitDialog>(context_);
+    connect(initDialog_.get(), &InitDialog::beamAccepted, this, &SpanrixApp::showLoadingScreen);
+    connect(initDialog_.get(), &InitDialog::retrieveRequested, this, [this] {
+        context_.prompts.message(kNotAvailableYet);
+    });
+}
+
+SpanrixApp::~SpanrixApp() = default;
+
+void SpanrixApp::start() { initDialog_->open(true); }
+
+LoadingWindow& SpanrixApp::loadingWindow()
+{
+    if (!loading_) {
+        // Created once, after the start-up dialog has read the work area.
+        loading_ = std::make_unique<LoadingWindow>(context_);
+        installDialogCommands(*loading_, context_);
+        installCalcCommands(*loading_, context_);
+        connect(loading_.get(), &LoadingWindow::changeBeamLengthRequested, this,
+                [this] { initDialog_->open(false); });
+    }
+    return *loading_;
+}
+
+void SpanrixApp::showLoadingScreen()
+{
+    LoadingWindow& loading = loadingWindow();
+    loading.showMaximized();
+    loading.raise();
+    loading.activateWindow();
+    loading.drawSketch(13);
+}
+
+}  // namespace spanrix

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/analysis.h"
+#include "model/app_state.h"
+#include "ui/prompts.h"
+
+namespace spanrix {
+
+// What every window works on: the program's state, the last analysis and the prompts.
+// Owned by the application object and passed to windows by reference.
+struct AppContext {
+    explicit AppContext(Prompts& p) : prompts(p) {}
+
+    AppState state;
+    ReactionSolution reactions;
+    ResultSet results;
+    Prompts& prompts;
+};
+
+// Said by commands whose windows are not part of the program yet.
+inline constexpr const char* kNotAvailableYet = "This command is not available yet.";
+
+}  // namespace spanrix

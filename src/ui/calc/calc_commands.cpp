@@ -1,0 +1,7 @@
+#include "ui/calc/calc_commands.h"
+
+namespace spanrix {
+
+void installCalcCommands(LoadingWindow&, AppContext&) {}
+
+}  // namespace spanrix

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <string>
+
+#include "model/beam_model.h"
+
+class QAction;
+
+namespace spanrix {
+
+struct AppContext;
+class QtSurface;
+
+// The loading screen `beam`: the main window with the menu, the beam sketch and the
+// feature legend. Commands whose windows live in other folders are installed into it by
+// their owners through setCommand; until then they say they are not available yet.
+class LoadingWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit LoadingWindow(AppContext& context, QWidget* parent = nullptr);
+    ~LoadingWindow() override;
+
+    // Mode 15 erases the sketch; any other mode draws it and builds missing legend groups.
+    void drawSketch(int mode);
+    // Moves the legend groups of features 1..limit-1 to the current sketch scale.
+    void relayoutLegend(int limit);
+    // Rewrites the value captions of every live feature; clears reaction captions.
+    void refreshLegendCaptions();
+    // After an edit: the feature's legend group follows its new values (captions, left edges).
+    void updateLegendGroup(int featureRow);
+    // Writes a support's reaction into its second value label (dark red, bold, visible).
+    void showReactionCaption(int featureRow, const std::string& caption);
+    // Removes every legend group (the reaction to a model reset).
+    void clearLegend();
+    // Rebuilds every legend group in feature order, blank groups for rows not live (after
+    // a file was opened into the model).
+    void rebuildLegend();
+    // Unit menu items mirror metricUnits.
+    void syncUnitMenu();
+    // The whole-model conversion with the sketch erased before and drawn after, the menu
+    // items' enabling and the legend refresh. direction: "eng_to_met" or "met_to_eng".
+    void convertUnits(const std::string& direction);
+    // A new number of significant figures: erase, store, draw, refresh the legend.
+    void changeSigFigs(int sigFigs);
+
+    QtSurface& surface() { return *surface_; }
+    QAction* action(const QString& objectName) const;
+
+    void setCommand(const QString& objectName, std::function<void()> handler);
+    // Edit Feature hands a valid feature row to the dialog of its kind.
+    void setEditFeatureHandler(std::function<void(FeatureKind, int)> handler);
+
+signals:
+    // Reinitialize answered Yes: the start-up dialog opens to change the beam length.
+    void changeBeamLengthRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void runCommand(const QString& objectName);
+
+    AppContext& context_;
+    QtSurface* surface_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, std::function<void()>> commands_;
+    std::function<void(FeatureKind, int)> editFeature_;
+};
+
+}  // namespace spanrix

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace spanrix {
+
+inline constexpr const char* kAppTitle = "Spanrix";
+
+// Message boxes and text prompts. The program talks to the user only through this, so
+// tests can script the answers and never block on a modal box.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message with an OK button.
+    virtual void message(const std::string& text, const std::string& title = kAppTitle) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& title = kAppTitle) = 0;
+    // A text-input prompt; nullopt for Cancel. An empty reply comes back as "".
+    virtual std::optional<std::string> input(const std::string& prompt,
+                                             const std::string& title = kAppTitle,
+                                             const std::string& defaultText = "") = 0;
+};
+
+}  // namespace spanrix

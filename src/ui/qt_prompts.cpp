@@ -1,0 +1,44 @@
+#include "ui/qt_prompts.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace spanrix {
+
+namespace {
+
+// Message texts use a carriage return for a line break; Qt wants a line feed.
+QString shown(const std::string& text)
+{
+    QString s = QString::fromStdString(text);
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+}  // namespace
+
+void QtPrompts::message(const std::string& text, const std::string& title)
+{
+    QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(title), shown(text));
+}
+
+bool QtPrompts::askYesNo(const std::string& text, const std::string& title)
+{
+    return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(title),
+                                 shown(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtPrompts::input(const std::string& prompt, const std::string& title,
+                                            const std::string& defaultText)
+{
+    bool ok = false;
+    const QString reply = QInputDialog::getText(QApplication::activeWindow(),
+                                                QString::fromStdString(title), shown(prompt),
+                                                QLineEdit::Normal,
+                                                QString::fromStdString(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return reply.toStdString();
+}
+
+}  // namespace spanrix

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "ui/surface.h"
+
+class QPainter;
+
+namespace spanrix {
+
+// A widget that is a drawing surface. Everything is painted into a persistent backing
+// image, and paintEvent only copies that image to the screen, so drawings survive being
+// covered, resized and repainted, and erasing by overdrawing works.
+class QtSurface : public QWidget, public Surface {
+    Q_OBJECT
+
+public:
+    explicit QtSurface(QWidget* parent = nullptr);
+
+    double width() const override;
+    double height() const override;
+    Rgb backColor() const override { return kWhite; }
+
+    void box(double x1, double y1, double x2, double y2) override;
+    void filledBox(double x1, double y1, double x2, double y2) override;
+    void circle(double xc, double yc, double r) override;
+    void arc(double xc, double yc, double r, float a1, float a2) override;
+    void refresh() override;
+
+    // Clears the backing image to the background colour.
+    void clear();
+
+    // Device pixels per twip on each axis.
+    double pixelsPerTwipX() const;
+    double pixelsPerTwipY() const;
+    QPointF toPixels(double x, double y) const;
+
+    const QImage& image() const { return image_; }
+    // Direct access for painters that draw many primitives in one go (result curves).
+    QImage& backingImage() { return image_; }
+    QColor qColor(Rgb c) const { return QColor(c.r, c.g, c.b); }
+
+    // Makes the backing image at least this large (in pixels), keeping what it shows.
+    void ensureImageSize(QSize size);
+
+protected:
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    double drawText(double x, double y, const std::string& s) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void preparePainter(QPainter& painter, bool useFill) const;
+    QFont currentFont() const;
+
+    QImage image_;
+};
+
+}  // namespace spanrix
