@@ -23,6 +23,13 @@ protected:
     template <typename T>
     T* child(const char* name) { return dialog.findChild<T*>(name); }
 
+    // Clicks where a user would: on the option's indicator, not the middle of a wide row.
+    void choose(const char* option)
+    {
+        QRadioButton* b = child<QRadioButton>(option);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+
     void typeLength(const QString& text)
     {
         QLineEdit* length = child<QLineEdit>("Length");
@@ -63,7 +70,7 @@ TEST_F(InitDialogTest, ControlsAndFirstLoad)
 TEST_F(InitDialogTest, InchesAndEnterKey)
 {
     dialog.open(true);
-    QTest::mouseClick(child<QRadioButton>("inch"), Qt::LeftButton);
+    choose("inch");
     typeLength("30");
     QSignalSpy accepted(&dialog, &InitDialog::beamAccepted);
     QTest::keyClick(child<QLineEdit>("Length"), Qt::Key_Return);
@@ -75,7 +82,7 @@ TEST_F(InitDialogTest, InchesAndEnterKey)
 TEST_F(InitDialogTest, MetricOptionActsAtOnce)
 {
     dialog.open(true);
-    QTest::mouseClick(child<QRadioButton>("Met"), Qt::LeftButton);
+    choose("Met");
     EXPECT_TRUE(context.state.model.metricUnits);
     EXPECT_TRUE(child<QLabel>("meter")->isVisible());
     EXPECT_FALSE(child<QWidget>("engframe")->isVisible());
