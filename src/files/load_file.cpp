@@ -1,0 +1,324 @@
+#include "files/load_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+#include "files/list_notation.h"
+#include "model/number_format.h"
+
+namespace spanrix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A load file of full capacity is a few tens of kilobytes; anything far larger is not one,
+// and reading it whole would only waste memory.
+constexpr std::uintmax_t kMaxLoadFileBytes = 4u * 1024u * 1024u;
+
+bool withinCapacity(int count, FeatureKind kind)
+{
+    return count >= 0 && count <= featureCapacity(kind);
+}
+
+void readCounts(FieldReader& in, BeamModel& m)
+{
+    in.readInt16(m.numPointLoads);
+    in.readInt16(m.numDistLoads);
+    in.readInt16(m.numMoments);
+    in.readInt16(m.numSupports);
+    in.readInt16(m.shownPointLoads);
+    in.readInt16(m.shownDistLoads);
+    in.readInt16(m.shownMoments);
+    in.readInt16(m.shownSupports);
+    in.readInt16(m.numFeatures);
+    in.skip();  // the always-empty tenth item
+    if (!in.ok()) return;
+
+    // Every loop below is bounded by these, and every array by its capacity.
+    const bool countsFit = withinCapacity(m.numPointLoads, FeatureKind::PointLoad) &&
+                           withinCapacity(m.numDistLoads, FeatureKind::DistLoad) &&
+                           withinCapacity(m.numMoments, FeatureKind::Moment) &&
+                           withinCapacity(m.numSupports, FeatureKind::Support) &&
+                           withinCapacity(m.shownPointLoads, FeatureKind::PointLoad) &&
+                           withinCapacity(m.shownDistLoads, FeatureKind::DistLoad) &&
+                           withinCapacity(m.shownMoments, FeatureKind::Moment) &&
+                           withinCapacity(m.shownSupports, FeatureKind::Support) &&
+                           m.numFeatures >= 0 && m.numFeatures <= kMaxFeatures;
+    if (!countsFit) in.fail();
+}
+
+void readLengthAndMaxima(FieldReader& in, BeamModel& m)
+{
+    in.read(m.beamLength);
+    in.read(m.maxPointLoadMag);
+    in.read(m.prevMaxPointLoadMag);
+    in.read(m.maxMomentMag);
+    in.read(m.prevMaxMomentMag);
+    in.read(m.maxDistLoadMag);
+    in.read(m.prevMaxDistLoadMag);
+}
+
+void readSection(FieldReader& in, BeamModel& m, FileLayout layout)
+{
+    in.read(m.fiberDistance);
+    in.read(m.momentOfInertia);
+    in.read(m.modulusE);
+    in.read(m.resolution);
+    in.read(m.useInches);
+    if (layout == FileLayout::Current) {
+        in.read(m.metricUnits);
+        return;
+    }
+    m.metricUnits = false;  // version 1 knew only English units
+    // A sixth item on this line is the unit flag of a current file: reading on would shift
+    // every later item into the wrong field.
+    if (in.ok() && in.items().lineContinues()) in.fail();
+}
+
+void readFeatures(FieldReader& in, BeamModel& m, FileLayout layout)
+{
+    for (int i = 1; i <= m.numPointLoads; ++i) {
+        in.read(m.pointLoadMag[i]);
+        in.read(m.pointLoadLoc[i]);
+    }
+    for (int i = 1; i <= m.numDistLoads; ++i) {
+        in.read(m.distLoadStartMag[i]);
+        if (layout == FileLayout::Current) in.read(m.distLoadEndMag[i]);
+        in.read(m.distLoadStart[i]);
+        in.read(m.distLoadEnd[i]);
+        if (layout == FileLayout::Version1) m.distLoadEndMag[i] = m.distLoadStartMag[i];
+    }
+    for (int i = 1; i <= m.numMoments; ++i) {
+        in.read(m.momentMag[i]);
+        in.read(m.momentLoc[i]);
+    }
+    for (int i = 1; i <= m.numSupports; ++i) {
+        in.read(m.supportLoc[i]);
+        in.read(m.supportType[i]);
+    }
+    for (int n = 1; n <= m.numFeatures; ++n) {
+        in.read(m.featureId[n]);
+        in.read(m.featureLengthUnit[n]);
+        in.read(m.featureForceUnit[n]);
+    }
+}
+
+// A key must name a slot inside its kind's array; a key of an unknown kind is kept (it
+// gets a blank legend row) as long as the rest of it is a number.
+bool keyIsValid(const BeamModel& m, int n)
+{
+    const FeatureKind kind = featureKind(m, n);
+    if (kind == FeatureKind::None) {
+        const std::string& key = m.featureId[n];
+        return key.size() > 2 && parseNumber(std::string_view(key).substr(2)).has_value();
+    }
+    const int k = featureIndex(m, n);
+    return k >= 1 && k <= featureCapacity(kind);
+}
+
+std::vector<LegendRow> legendRowsOf(const BeamModel& m)
+{
+    std::vector<LegendRow> rows;
+    rows.reserve(static_cast<size_t>(m.numFeatures));
+    for (int n = 1; n <= m.numFeatures; ++n) {
+        LegendRow row;
+        row.row = n;
+        row.kind = featureKind(m, n);
+        row.index = featureIndex(m, n);
+        row.live = isLive(m, row.kind, row.index);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+OpenOutcome failure() { return OpenOutcome{std::string(kFileAccessError), {}}; }
+
+std::optional<std::string> readWholeFile(const std::string& path)
+{
+    std::error_code ec;
+    // Only a regular file: a directory or a device would fail or block instead.
+    if (!fs::is_regular_file(path, ec) || ec) return std::nullopt;
+    const auto size = fs::file_size(path, ec);
+    if (ec || size > kMaxLoadFileBytes) return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) return std::nullopt;
+    return text;
+}
+
+OpenOutcome readLoadFile(const std::string& path, FileLayout layout, BeamModel& current)
+{
+    auto text = readWholeFile(path);
+    if (!text) return failure();
+    return readLoadText(std::move(*text), layout, current);
+}
+
+// A fresh name in the target's directory (a rename only replaces atomically within one
+// file system), short so that any name that can be saved can also have a temporary.
+fs::path temporaryBeside(const fs::path& target)
+{
+    std::random_device seed;
+    std::mt19937 generator(seed());
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    fs::path candidate;
+    std::error_code ec;
+    do {
+        std::ostringstream name;
+        name << ".spanrix-save-" << std::hex << digits(generator) << ".tmp";
+        candidate = target.parent_path() / name.str();
+    } while (fs::exists(candidate, ec));
+    return candidate;
+}
+
+}  // namespace
+
+std::string saveFailureMessage(std::string_view path)
+{
+    return "Could not save " + std::string(path) + ".";
+}
+
+namespace {
+
+void writeModel(ListWriter& out, const BeamModel& m)
+{
+    out.integer(m.numPointLoads);
+    out.integer(m.numDistLoads);
+    out.integer(m.numMoments);
+    out.integer(m.numSupports);
+    out.integer(m.shownPointLoads);
+    out.integer(m.shownDistLoads);
+    out.integer(m.shownMoments);
+    out.integer(m.shownSupports);
+    out.integer(m.numFeatures);
+    out.empty();
+    out.endLine();
+
+    out.number(m.beamLength);
+    out.number(m.maxPointLoadMag);
+    out.number(m.prevMaxPointLoadMag);
+    out.number(m.maxMomentMag);
+    out.number(m.prevMaxMomentMag);
+    out.number(m.maxDistLoadMag);
+    out.number(m.prevMaxDistLoadMag);
+    out.endLine();
+
+    out.number(m.fiberDistance);
+    out.number(m.momentOfInertia);
+    out.number(m.modulusE);
+    out.number(m.resolution);
+    out.flag(m.useInches);
+    out.flag(m.metricUnits);
+    out.endLine();
+
+    for (int i = 1; i <= m.numPointLoads; ++i) {
+        out.number(m.pointLoadMag[i]);
+        out.number(m.pointLoadLoc[i]);
+        out.endLine();
+    }
+    for (int i = 1; i <= m.numDistLoads; ++i) {
+        out.number(m.distLoadStartMag[i]);
+        out.number(m.distLoadEndMag[i]);
+        out.number(m.distLoadStart[i]);
+        out.number(m.distLoadEnd[i]);
+        out.endLine();
+    }
+    for (int i = 1; i <= m.numMoments; ++i) {
+        out.number(m.momentMag[i]);
+        out.number(m.momentLoc[i]);
+        out.endLine();
+    }
+    for (int i = 1; i <= m.numSupports; ++i) {
+        out.number(m.supportLoc[i]);
+        out.text(m.supportType[i]);
+        out.endLine();
+    }
+    for (int n = 1; n <= m.numFeatures; ++n) {
+        out.text(m.featureId[n]);
+        out.text(m.featureLengthUnit[n]);
+        out.text(m.featureForceUnit[n]);
+        out.endLine();
+    }
+}
+
+}  // namespace
+
+std::string loadFileText(const BeamModel& model)
+{
+    ListWriter out;
+    writeModel(out, model);
+    return out.result();
+}
+
+std::optional<std::string> writeLoadFile(const std::string& path, const BeamModel& model)
+{
+    ListWriter out;
+    writeModel(out, model);
+    // A file that could not be opened again would lose the beam as surely as no file.
+    if (!out.readsBack()) return saveFailureMessage(path);
+    const std::string& text = out.result();
+    const fs::path target(path);
+    if (target.filename().empty()) return saveFailureMessage(path);
+    const fs::path temporary = temporaryBeside(target);
+
+    bool written = false;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (file) {
+            file.write(text.data(), static_cast<std::streamsize>(text.size()));
+            file.flush();
+            written = file.good();
+            file.close();
+            written = written && !file.fail();
+        }
+    }
+    std::error_code ec;
+    // Keep the permissions an existing file had.
+    if (written && fs::exists(target, ec)) {
+        fs::permissions(temporary, fs::status(target, ec).permissions(), ec);
+    }
+    if (written) {
+        fs::rename(temporary, target, ec);
+        if (!ec) return std::nullopt;
+    }
+    fs::remove(temporary, ec);
+    return saveFailureMessage(path);
+}
+
+OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current)
+{
+    BeamModel fresh = current;
+    resetModel(fresh);
+
+    ListReader items(std::move(text));
+    FieldReader in(items);
+    readCounts(in, fresh);
+    if (!in.ok()) return failure();  // the loops below trust the counts
+    readLengthAndMaxima(in, fresh);
+    readSection(in, fresh, layout);
+    readFeatures(in, fresh, layout);
+    if (!in.ok()) return failure();
+    for (int n = 1; n <= fresh.numFeatures; ++n)
+        if (!keyIsValid(fresh, n)) return failure();
+
+    current = fresh;
+    return OpenOutcome{std::nullopt, legendRowsOf(current)};
+}
+
+OpenOutcome openLoadFile(const std::string& path, BeamModel& current)
+{
+    return readLoadFile(path, FileLayout::Current, current);
+}
+
+OpenOutcome importVersion1File(const std::string& path, BeamModel& current)
+{
+    return readLoadFile(path, FileLayout::Version1, current);
+}
+
+}  // namespace spanrix
