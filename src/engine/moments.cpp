@@ -1,0 +1,246 @@
+#include "engine/moments.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/load_access.h"
+#include "model/number_format.h"
+
+namespace spanrix {
+
+using namespace engine_detail;
+
+int CalculationGrid::slotAt(double s) const
+{
+    return slotOnGrid(*this, roundHalfEven(s * intervals / length) + 1);
+}
+
+int slotOnGrid(const CalculationGrid& g, double slot)
+{
+    if (!(slot >= 1)) slot = 1;  // NaN included
+    if (slot > g.pointCount) slot = g.pointCount;
+    return static_cast<int>(slot);
+}
+
+CalculationGrid calculationGrid(const BeamModel& model)
+{
+    CalculationGrid g;
+    g.length = model.beamLength;
+    g.intervals = static_cast<double>(model.resolution);
+    if (!std::isfinite(g.length) || g.length <= 0) return g;
+    if (!(g.intervals >= 1 && g.intervals <= kMaxResolution)) return g;
+    g.dx = g.length / g.intervals;
+    // The point counter runs while i <= N, so a fractional N stops at its whole part.
+    g.pointCount = static_cast<int>(std::floor(g.intervals)) + 1;
+    return g;
+}
+
+namespace {
+
+// One load's or support's share of the moment, a polynomial in x from its first point on.
+enum class TermKind { PointLoad, DistLoadStart, DistLoadEnd, Couple, Support };
+
+struct MomentTerm {
+    int firstPoint;  // first calculation point where the term acts
+    TermKind kind;
+    double pos;      // where it starts acting
+    double p, q, r;  // kind-dependent: P; w0, k; a, w0, k; M; R
+};
+
+struct Cubic {
+    double c0 = 0, c1 = 0, c2 = 0, c3 = 0;
+};
+
+// Adds the term's Taylor coefficients about x = origin (the term is active there).
+void addTerm(Cubic& c, const MomentTerm& t, double origin)
+{
+    switch (t.kind) {
+    case TermKind::PointLoad: {  // P (a - x)
+        const double d = origin - t.pos, P = t.p;
+        c.c0 -= P * d;
+        c.c1 -= P;
+        break;
+    }
+    case TermKind::DistLoadStart: {  // -w0 u^2/2 - k u^3/6, u = x - a
+        const double d = origin - t.pos, w0 = t.p, k = t.q;
+        c.c0 -= w0 * d * d / 2 + k * d * d * d / 6;
+        c.c1 -= w0 * d + k * d * d / 2;
+        c.c2 -= w0 / 2 + k * d / 2;
+        c.c3 -= k / 6;
+        break;
+    }
+    case TermKind::DistLoadEnd: {  // w0 v^2/2 + k (u v^2/2 - v^3/3), v = x - b, u = x - a
+        const double e = origin - t.pos, d = origin - t.p, w0 = t.q, k = t.r;
+        c.c0 += w0 * e * e / 2 + k * (d * e * e / 2 - e * e * e / 3);
+        c.c1 += w0 * e + k * (d * e - e * e / 2);
+        c.c2 += w0 / 2 + k * d / 2;
+        c.c3 += k / 6;
+        break;
+    }
+    case TermKind::Couple:  // -M from its own position on
+        c.c0 -= t.p;
+        break;
+    case TermKind::Support: {  // R (x - s)
+        const double d = origin - t.pos, R = t.p;
+        c.c0 += R * d;
+        c.c1 += R;
+        break;
+    }
+    }
+}
+
+// The first point i (0..pointCount) with pos < x(i), or pos <= x(i) when inclusive;
+// pointCount when there is none. x(i) = i * dx exactly as every pass computes it, so the
+// piecewise evaluation switches a term on at the same point as the direct sum does.
+int firstActivePoint(const CalculationGrid& g, double pos, bool inclusive)
+{
+    auto active = [&](int i) { return inclusive ? pos <= g.x(i) : pos < g.x(i); };
+    double guess = std::floor(pos / g.dx);
+    if (!(guess >= 0)) guess = 0;
+    if (guess > g.pointCount) guess = g.pointCount;
+    int i = static_cast<int>(guess);
+    while (i > 0 && active(i - 1)) --i;
+    while (i < g.pointCount && !active(i)) ++i;
+    return i;
+}
+
+std::vector<MomentTerm> momentTerms(const BeamModel& model, const ReactionSolution& r,
+                                    const CalculationGrid& g)
+{
+    std::vector<MomentTerm> terms;
+    terms.reserve(kMaxFeatures + kMaxDistLoads + 1);
+    auto add = [&](TermKind kind, double pos, bool inclusive, double p, double q = 0,
+                   double s = 0) {
+        terms.push_back({firstActivePoint(g, pos, inclusive), kind, pos, p, q, s});
+    };
+    for (int i = 1; i <= pointLoadCount(model); ++i)
+        if (model.pointLoadMag[i] != 0.0)
+            add(TermKind::PointLoad, model.pointLoadLoc[i], false, model.pointLoadMag[i]);
+    for (int j = 1; j <= distLoadCount(model); ++j) {
+        if (!distLoadCarries(model, j)) continue;
+        const DistLoad d = distLoad(model, j);
+        add(TermKind::DistLoadStart, d.a, false, d.w0, d.k);
+        add(TermKind::DistLoadEnd, d.b, false, d.a, d.w0, d.k);
+    }
+    for (int i = 1; i <= momentCount(model); ++i)
+        if (model.momentMag[i] != 0.0)
+            add(TermKind::Couple, model.momentLoc[i], true, model.momentMag[i]);
+    for (int k = 1; k <= r.activeSupportCount; ++k)
+        add(TermKind::Support, r.reactionPos[k], false, r.supportForce(k));
+    // The left cantilever's fixing moment acts at every point, x = 0 included.
+    if (r.cantileverCount > 0)
+        terms.push_back({0, TermKind::Couple, 0.0, r.reactionVector[1], 0, 0});
+    std::stable_sort(terms.begin(), terms.end(), [](const MomentTerm& a, const MomentTerm& b) {
+        return a.firstPoint < b.firstPoint;
+    });
+    return terms;
+}
+
+// Points handled at a time, so that evaluating and scanning for the peak stay in cache.
+constexpr int kBlock = 2048;
+
+// Moves the peak to the first slot of [begin, end) whose magnitude is strictly greater
+// than the peak's: scanning in order, so among equal magnitudes the earliest stays.
+void trackPeak(const double* values, int begin, int end, double& peakMagnitude, int& peakSlot)
+{
+    for (int j = begin; j < end; ++j) {
+        const double m = std::abs(values[j]);
+        if (m > peakMagnitude) {
+            peakMagnitude = m;
+            peakSlot = j;
+        }
+    }
+}
+
+}  // namespace
+
+double momentByDirectSum(const BeamModel& model, const ReactionSolution& r, double x)
+{
+    double moment = 0;
+    for (int i = 1; i <= pointLoadCount(model); ++i) {
+        const double a = model.pointLoadLoc[i];
+        if (a < x) moment += model.pointLoadMag[i] * (a - x);
+    }
+    for (int j = 1; j <= distLoadCount(model); ++j) {
+        if (!distLoadCarries(model, j)) continue;
+        const DistLoad d = distLoad(model, j);
+        if (d.a < x) {
+            const double u = x - d.a;
+            moment += -d.w0 * u * u / 2 - d.k * u * u * u / 6;
+            if (d.b < x) {
+                const double v = x - d.b;
+                moment += d.w0 * v * v / 2 + d.k * (u * v * v / 2 - v * v * v / 3);
+            }
+        }
+    }
+    for (int i = 1; i <= momentCount(model); ++i)
+        if (model.momentLoc[i] <= x) moment += -model.momentMag[i];
+    for (int k = 1; k <= r.activeSupportCount; ++k)
+        if (r.reactionPos[k] < x) moment += (x - r.reactionPos[k]) * r.supportForce(k);
+    if (r.cantileverCount > 0) moment -= r.reactionVector[1];
+    return moment;
+}
+
+void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet& results)
+{
+    const CalculationGrid g = calculationGrid(model);
+    results.pointCount = g.pointCount;
+    results.peakMoment = 0;
+    results.peakMomentLoc = 0;
+    if (g.pointCount == 0) return;
+
+    const std::vector<MomentTerm> terms = momentTerms(model, r, g);
+    double* moment = results.momentAt.data() + 1;  // moment[i] is point i, slot i + 1
+    double peakMagnitude = 0;
+    int peakPoint = -1;
+
+    // Between consecutive switch-on points the moment is one cubic; evaluate it about the
+    // segment's own first point so no coefficient carries a large cancelling offset.
+    size_t activeTerms = 0;
+    int begin = 0;
+    while (begin < g.pointCount) {
+        while (activeTerms < terms.size() && terms[activeTerms].firstPoint <= begin) ++activeTerms;
+        const int end = activeTerms < terms.size()
+            ? std::min(terms[activeTerms].firstPoint, g.pointCount)
+            : g.pointCount;
+        const double origin = g.x(begin);
+        Cubic c;
+        for (size_t t = 0; t < activeTerms; ++t) addTerm(c, terms[t], origin);
+        for (int block = begin; block < end; block += kBlock) {
+            const int blockEnd = std::min(block + kBlock, end);
+            for (int i = block; i < blockEnd; ++i) {
+                const double t = g.x(i) - origin;
+                moment[i] = c.c0 + t * (c.c1 + t * (c.c2 + t * c.c3));
+            }
+            trackPeak(moment, block, blockEnd, peakMagnitude, peakPoint);
+        }
+        begin = end;
+    }
+    if (peakPoint >= 0) {
+        results.peakMoment = moment[peakPoint];
+        results.peakMomentLoc = g.x(peakPoint);
+    }
+}
+
+void computeStresses(const BeamModel& model, ResultSet& results)
+{
+    const CalculationGrid g = calculationGrid(model);
+    results.peakStress = 0;
+    results.peakStressLoc = 0;
+    const double c = model.fiberDistance, I = model.momentOfInertia;
+    const double* moment = results.momentAt.data();
+    double* stress = results.stressAt.data();
+    double peakMagnitude = 0;
+    int peakSlot = 0;
+    for (int begin = 1; begin <= g.pointCount; begin += kBlock) {
+        const int end = std::min(begin + kBlock, g.pointCount + 1);
+        for (int j = begin; j < end; ++j) stress[j] = c * moment[j] / I;
+        trackPeak(stress, begin, end, peakMagnitude, peakSlot);
+    }
+    if (peakSlot > 0) {
+        results.peakStress = peakMagnitude;
+        results.peakStressLoc = (peakSlot - 1) * (g.length / g.intervals);
+    }
+}
+
+}  // namespace spanrix

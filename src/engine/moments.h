@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/reactions.h"
+#include "engine/results.h"
+#include "model/beam_model.h"
+
+namespace spanrix {
+
+// The calculation grid of a run: N intervals of dx = L / N, points i = 0..lastPoint.
+struct CalculationGrid {
+    double length = 0;
+    double intervals = 0;  // N as a double
+    double dx = 0;
+    int pointCount = 0;    // points 0..pointCount-1 live in slots 1..pointCount
+
+    double x(int point) const { return static_cast<double>(point) * dx; }
+    // The slot of the point nearest to position s (halves to even), kept on the grid.
+    int slotAt(double s) const;
+};
+
+// A whole slot number kept within 1..pointCount.
+int slotOnGrid(const CalculationGrid& g, double slot);
+
+// The grid of the model's resolution. pointCount is 0 when the resolution is not a
+// number from 1 to kMaxResolution.
+CalculationGrid calculationGrid(const BeamModel& model);
+
+// Bending moment at every point (slots 1..N+1) and its peak (signed; the leftmost of
+// equal magnitudes). The moment is evaluated as a piecewise cubic between the sorted
+// positions of loads and supports, each piece expanded about its own left end.
+void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet& results);
+
+// Bending stress c*M/I at every point and its peak magnitude.
+void computeStresses(const BeamModel& model, ResultSet& results);
+
+// The moment at x as the plain sum of every load's and support's closed form: the
+// reference the piecewise evaluation is held to.
+double momentByDirectSum(const BeamModel& model, const ReactionSolution& r, double x);
+
+}  // namespace spanrix
