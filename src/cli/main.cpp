@@ -1,1 +1,299 @@
-int main() { return 0; }
+// spanrix-cli: analyses a saved beam without the windows, for scripts and checks.
+
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "engine/analysis.h"
+#include "files/load_file.h"
+#include "model/beam_model.h"
+#include "model/number_format.h"
+
+namespace {
+
+using namespace spanrix;
+using Json = nlohmann::ordered_json;  // keeps the keys in the order --help shows
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitFileAccess = 3;
+constexpr int kExitRefused = 4;
+
+// The run asks after every 100 passes that miss the tolerance; Yes nine times allows
+// 1000 passes in all, and the tenth question is answered No.
+constexpr int kQuestionsAnsweredYes = 9;
+
+constexpr std::string_view kUsage =
+    "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]...\n"
+    "       spanrix-cli --help\n";
+
+constexpr std::string_view kHelp =
+    "Analyses the beam of a load configuration file (.lod) and prints the results as one\n"
+    "JSON object on standard output.\n"
+    "\n"
+    "Options:\n"
+    "  --v1            read FILE as a version-1 load file\n"
+    "  --resolution N  use N calculation intervals (a whole number from 10 to 200000)\n"
+    "                  instead of the resolution saved in the file\n"
+    "  --at X          also report the values at the calculation point nearest X, a\n"
+    "                  location from 0 to the beam length; may be given more than once\n"
+    "  --help          show this text\n"
+    "\n"
+    "All values are in the internal units of the file's unit system: inches, lb, lb-in\n"
+    "and psi (english) or metres, N, N-m and Pa (metric). Support forces are positive\n"
+    "upward; a cantilever's fixing moment is the moment it applies to the beam,\n"
+    "counterclockwise positive; slope is in radians; deflection is positive downward.\n"
+    "\n"
+    "Output:\n"
+    "  {\"units\":\"english\"|\"metric\",\"beamLength\":L,\"resolution\":N,\n"
+    "   \"reactions\":[{\"feature\":row,\"support\":k,\"type\":\"simp\"|\"cant\",\"location\":s,\n"
+    "                 \"force\":R,\"moment\":M or null}, ...],\n"
+    "   \"peaks\":{\"moment\":{\"value\":v,\"x\":x},\"stress\":{...},\"slope\":{...},\n"
+    "            \"deflection\":{...}},\n"
+    "   \"at\":[{\"x\":x,\"moment\":m,\"stress\":s,\"slope\":t,\"deflection\":d}, ...]}\n"
+    "\n"
+    "The deflection of a beam on simple supports is found by repeated passes; after\n"
+    "1000 passes without meeting the tolerance the last pass is reported, with a\n"
+    "warning on standard error.\n"
+    "\n"
+    "Exit status: 0 success, 2 usage error, 3 file access error, 4 beam refused by the\n"
+    "analysis (its message on standard error).\n";
+
+struct AnalyzeRequest {
+    std::string file;
+    bool version1 = false;
+    std::optional<float> resolution;
+    std::vector<double> at;
+};
+
+struct ParsedArguments {
+    bool help = false;
+    AnalyzeRequest request;
+    std::optional<std::string> usageError;
+};
+
+std::optional<float> resolutionArgument(std::string_view text)
+{
+    const auto value = parseNumber(text);
+    if (!value || *value != roundHalfEven(*value)) return std::nullopt;
+    if (*value < kMinResolution || *value > kMaxResolution) return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+ParsedArguments parseArguments(const std::vector<std::string>& args)
+{
+    ParsedArguments parsed;
+    auto refuse = [&](std::string message) {
+        parsed.usageError = std::move(message);
+        return parsed;
+    };
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            parsed.help = true;
+            return parsed;
+        }
+    }
+    if (args.empty()) return refuse("no command given");
+    if (args[0] != "analyze") return refuse("unknown command '" + args[0] + "'");
+
+    AnalyzeRequest& request = parsed.request;
+    bool haveFile = false;
+    bool optionsEnded = false;  // after "--" even "-name" is a FILE
+    for (size_t i = 1; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded) {
+            if (haveFile) return refuse("more than one FILE given");
+            request.file = arg;
+            haveFile = true;
+            continue;
+        }
+        std::optional<std::string> attached;  // --option=value
+        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
+            attached = arg.substr(arg.find('=') + 1);
+            arg.erase(arg.find('='));
+        }
+        auto value = [&]() -> std::optional<std::string> {
+            if (attached) return attached;
+            if (i + 1 < args.size()) return args[++i];
+            return std::nullopt;
+        };
+        if (arg == "--v1" && !attached) {
+            request.version1 = true;
+        } else if (arg == "--resolution") {
+            const auto text = value();
+            if (!text) return refuse("--resolution needs a value");
+            request.resolution = resolutionArgument(*text);
+            if (!request.resolution)
+                return refuse("--resolution must be a whole number from 10 to 200000, not '" +
+                              *text + "'");
+        } else if (arg == "--at") {
+            const auto text = value();
+            if (!text) return refuse("--at needs a value");
+            const auto x = parseNumber(*text);
+            if (!x) return refuse("--at must be a number, not '" + *text + "'");
+            request.at.push_back(*x);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return refuse("unknown option '" + args[i] + "'");
+        } else if (haveFile) {
+            return refuse("more than one FILE given");
+        } else {
+            request.file = arg;
+            haveFile = true;
+        }
+    }
+    if (!haveFile) return refuse("no FILE given");
+    return parsed;
+}
+
+int usageError(const std::string& message)
+{
+    std::cerr << "spanrix-cli: " << message << "\n" << kUsage;
+    return kExitUsage;
+}
+
+// Slope and deflection are held multiplied by E*I; the product is taken in double precision.
+double flexuralRigidity(const BeamModel& m)
+{
+    return static_cast<double>(m.momentOfInertia) * static_cast<double>(m.modulusE);
+}
+
+Json resolutionValue(float resolution)
+{
+    const double n = resolution;
+    if (n == roundHalfEven(n)) return static_cast<long long>(n);
+    return n;
+}
+
+// One entry per live support in feature-table order, with its solved force and, for a
+// cantilever, its fixing moment (M1 belongs to the first cantilever in solver order).
+Json reactionsJson(const BeamModel& m, const ReactionSolution& r)
+{
+    Json out = Json::array();
+    for (int row = 1; row <= m.numFeatures; ++row) {
+        if (featureKind(m, row) != FeatureKind::Support) continue;
+        const int k = featureIndex(m, row);
+        if (!isLive(m, FeatureKind::Support, k)) continue;
+        int momentSlot = 0;
+        for (int j = 1; j <= r.activeSupportCount; ++j) {
+            const int solverRow = r.reactionFeature[static_cast<size_t>(j)];
+            const bool cantilever = m.supportType[featureIndex(m, solverRow)] == "cant";
+            if (cantilever) ++momentSlot;
+            if (solverRow != row) continue;
+            Json entry;
+            entry["feature"] = row;
+            entry["support"] = k;
+            entry["type"] = m.supportType[k];
+            entry["location"] = static_cast<double>(m.supportLoc[k]);
+            entry["force"] = r.supportForce(j);
+            entry["moment"] = cantilever ? Json(r.reactionVector[static_cast<size_t>(momentSlot)])
+                                         : Json(nullptr);
+            out.push_back(entry);
+            break;
+        }
+    }
+    return out;
+}
+
+Json peak(double value, double x) { return Json{{"value", value}, {"x", x}}; }
+
+Json peaksJson(const ResultSet& res, double ei)
+{
+    Json out;
+    out["moment"] = peak(res.peakMoment, res.peakMomentLoc);
+    out["stress"] = peak(res.peakStress, res.peakStressLoc);
+    out["slope"] = peak(res.peakSlope / ei, res.peakSlopeLoc);
+    out["deflection"] = peak(res.peakDeflection / ei, res.peakDeflectionLoc);
+    return out;
+}
+
+// The values at the calculation point nearest x: point round(N x / L), halves to even.
+Json valuesAt(const BeamModel& m, const ResultSet& res, double x, double ei)
+{
+    const double length = m.beamLength;
+    double slot = roundHalfEven(static_cast<double>(m.resolution) * x / length) + 1;
+    if (slot < 1) slot = 1;
+    if (slot > res.pointCount) slot = res.pointCount;
+    const auto s = static_cast<size_t>(slot);
+    Json entry;
+    entry["x"] = x;
+    entry["moment"] = res.momentAt[s];
+    entry["stress"] = res.stressAt[s];
+    entry["slope"] = res.slopeAt[s] / ei;
+    entry["deflection"] = res.deflectionAt[s] / ei;
+    return entry;
+}
+
+int analyze(const AnalyzeRequest& request)
+{
+    BeamModel model;
+    const OpenOutcome opened = request.version1 ? importVersion1File(request.file, model)
+                                                : openLoadFile(request.file, model);
+    if (!opened.ok()) {
+        std::cerr << *opened.error << "\n";
+        return kExitFileAccess;
+    }
+    if (request.resolution) model.resolution = *request.resolution;
+    const double length = model.beamLength;
+    for (double x : request.at) {
+        if (!(x >= 0 && x <= length))
+            return usageError("--at " + numberText(x) + " lies outside the beam (0 to " +
+                              numberText(length) + ")");
+    }
+
+    int questionsAsked = 0;
+    const ContinueQuestion keepGoing = [&questionsAsked] {
+        return ++questionsAsked <= kQuestionsAnsweredYes;
+    };
+    ReactionSolution reactions;
+    ResultSet results;
+    if (const auto refusal = runCalculations(model, reactions, results, keepGoing)) {
+        std::cerr << *refusal << "\n";
+        return kExitRefused;
+    }
+    if (questionsAsked > kQuestionsAnsweredYes)
+        std::cerr << "spanrix-cli: warning: the deflection did not converge within 1000 passes;"
+                     " slope and deflection are those of the last pass\n";
+
+    const double ei = flexuralRigidity(model);
+    Json out;
+    out["units"] = model.metricUnits ? "metric" : "english";
+    out["beamLength"] = length;
+    out["resolution"] = resolutionValue(model.resolution);
+    out["reactions"] = reactionsJson(model, reactions);
+    out["peaks"] = peaksJson(results, ei);
+    out["at"] = Json::array();
+    for (double x : request.at) out["at"].push_back(valuesAt(model, results, x, ei));
+    std::cout << out.dump() << "\n";
+    std::cout.flush();
+    return std::cout ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const ParsedArguments parsed =
+            parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+        if (parsed.help) {
+            std::cout << kUsage << "\n" << kHelp;
+            return kExitSuccess;
+        }
+        if (parsed.usageError) return usageError(*parsed.usageError);
+        return analyze(parsed.request);
+    } catch (const std::exception& e) {
+        std::cerr << "spanrix-cli: " << e.what() << "\n";
+        return kExitFailure;
+    }
+}
