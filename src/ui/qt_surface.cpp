@@ -50,6 +50,8 @@ QFont QtSurface::currentFont() const
     QFont font(QString::fromStdString(fontName()));
     font.setPointSizeF(fontSize() > 0 ? fontSize() : 8.0);
     font.setBold(bold());
+    // Erasing redraws text in the background colour; antialiased edges would leave ghosts.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

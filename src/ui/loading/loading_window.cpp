@@ -2,9 +2,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <algorithm>
+#include <cmath>
 
+#include "model/geometry.h"
+#include "model/legend_captions.h"
+#include "model/number_format.h"
+#include "model/units.h"
 #include "ui/app_context.h"
+#include "ui/loading/sketch.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix {
@@ -54,14 +63,29 @@ constexpr MenuEntry kMenu[] = {
 }  // namespace
 
 LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context)
+    : QMainWindow(parent), context_(context), legend_(context.state)
 {
     setObjectName("beam");
     setWindowTitle("Spanrix: Loading Screen");
     surface_ = new QtSurface(this);
     setCentralWidget(surface_);
+    sketch_ = std::make_unique<Sketch>(*surface_, context_.state, legend_);
     buildMenu();
+    installOwnCommands();
+
+    // Load step. The start-up dialog has read the work area before this window exists.
+    AppState& state = context_.state;
+    state.model.resolution = kDefaultResolution;
+    state.model.editingFeature = false;
+    surface_->setFillStyle(FillStyle::DiagonalCross);
     setWindowState(Qt::WindowMaximized);
+    surface_->setFontSize(8);
+    state.geometry = screenGeometry(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
+    // The sketch spans the work area; the first drawing may come before the window manager
+    // has maximised the window, and must not be clipped to its first, smaller size.
+    surface_->ensureImageSize(QSize(
+        static_cast<int>(std::ceil(state.geometry.workAreaWidth * surface_->pixelsPerTwipX())),
+        static_cast<int>(std::ceil(state.geometry.workAreaHeight * surface_->pixelsPerTwipY()))));
 }
 
 LoadingWindow::~LoadingWindow() = default;
@@ -118,6 +142,13 @@ void LoadingWindow::runCommand(const QString& objectName)
     context_.prompts.message(kNotAvailableYet);
 }
 
+void LoadingWindow::changeEvent(QEvent* event)
+{
+    // Focus step: the unit items follow the model whenever the window becomes active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) syncUnitMenu();
+    QMainWindow::changeEvent(event);
+}
+
 void LoadingWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the loading screen ends the program, every other window with it.
@@ -126,15 +157,222 @@ void LoadingWindow::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void LoadingWindow::drawSketch(int) {}
-void LoadingWindow::relayoutLegend(int) {}
-void LoadingWindow::refreshLegendCaptions() {}
-void LoadingWindow::updateLegendGroup(int) {}
-void LoadingWindow::showReactionCaption(int, const std::string&) {}
-void LoadingWindow::clearLegend() {}
-void LoadingWindow::rebuildLegend() {}
-void LoadingWindow::syncUnitMenu() {}
-void LoadingWindow::convertUnits(const std::string&) {}
-void LoadingWindow::changeSigFigs(int) {}
+void LoadingWindow::installOwnCommands()
+{
+    setCommand("editfeature", [this] { editFeatureCommand(); });
+    setCommand("removefeature", [this] { removeFeatureCommand(); });
+    setCommand("reinitialize", [this] { reinitializeCommand(); });
+    setCommand("redrawscreen", [this] { drawSketch(13); });
+    setCommand("significantfigs", [this] { significantFiguresCommand(); });
+    setCommand("metricunits", [this] { convertUnits(std::string(kEnglishToMetric)); });
+    setCommand("englishunits", [this] { convertUnits(std::string(kMetricToEnglish)); });
+}
+
+void LoadingWindow::editFeatureCommand()
+{
+    BeamModel& model = context_.state.model;
+    const auto reply = context_.prompts.input(std::string(kEditFeaturePrompt), kAppTitle, "");
+    if (!reply) return;
+    const FeatureNumberReply r = readEditFeatureReply(*reply, model.numFeatures);
+    if (r.outcome == FeatureNumberReply::Outcome::Empty) return;
+    const FeatureKind kind =
+        r.outcome == FeatureNumberReply::Outcome::Valid ? featureKind(model, r.row) : FeatureKind::None;
+    if (kind == FeatureKind::None) {
+        context_.prompts.message(std::string(kInvalidFeatureNumber));
+        return;
+    }
+    if (!editFeature_) {
+        // Without a dialog to finish the edit the flag must not stay raised.
+        context_.prompts.message(kNotAvailableYet);
+        return;
+    }
+    model.editingFeature = true;
+    editFeature_(kind, r.row);
+}
+
+void LoadingWindow::removeFeatureCommand()
+{
+    BeamModel& model = context_.state.model;
+    const auto reply = context_.prompts.input(std::string(kRemoveFeaturePrompt), kAppTitle, "");
+    if (!reply) return;
+    const FeatureNumberReply r = readRemoveFeatureReply(*reply, model.numFeatures);
+    if (r.outcome == FeatureNumberReply::Outcome::Empty) return;
+    if (r.outcome == FeatureNumberReply::Outcome::Invalid) {
+        context_.prompts.message(std::string(kInvalidFeatureNumber));
+        return;
+    }
+    removeFeature(r.row);
+}
+
+void LoadingWindow::reinitializeCommand()
+{
+    AppState& state = context_.state;
+    drawSketch(15);
+    resetModel(state.model);
+    clearLegend();
+    if (context_.prompts.askYesNo(reinitializeQuestion(state.model, state.sigFigs)))
+        emit changeBeamLengthRequested();
+    else
+        drawSketch(13);
+}
+
+void LoadingWindow::significantFiguresCommand()
+{
+    const auto reply = context_.prompts.input(sigFigsPromptText(context_.state.sigFigs),
+                                              std::string(kSigFigsTitle), "");
+    if (!reply) return;
+    const auto read = readSigFigsReply(*reply);
+    if (!read) return;
+    if (read->refusal) {
+        context_.prompts.message(*read->refusal);
+        return;
+    }
+    changeSigFigs(*read->newSigFigs);
+}
+
+void LoadingWindow::drawSketch(int mode)
+{
+    sketch_->drawSketch(mode);
+    mirrorLegend();
+}
+
+void LoadingWindow::relayoutLegend(int limit)
+{
+    legend_.relayoutLegend(limit);
+    mirrorLegend();
+}
+
+void LoadingWindow::refreshLegendCaptions()
+{
+    legend_.refreshLegendCaptions();
+    mirrorLegend();
+}
+
+void LoadingWindow::updateLegendGroup(int featureRow)
+{
+    legend_.updateLegendGroup(featureRow);
+    mirrorLegend();
+}
+
+void LoadingWindow::showReactionCaption(int featureRow, const std::string& caption)
+{
+    legend_.setReactionCaption(featureRow, caption);
+    mirrorLegend();
+}
+
+void LoadingWindow::clearLegend()
+{
+    legend_.clear();
+    mirrorLegend();
+}
+
+void LoadingWindow::rebuildLegend()
+{
+    legend_.rebuild();
+    mirrorLegend();
+}
+
+void LoadingWindow::syncUnitMenu()
+{
+    const bool metric = context_.state.model.metricUnits;
+    actions_.value("englishunits")->setEnabled(metric);
+    actions_.value("metricunits")->setEnabled(!metric);
+}
+
+void LoadingWindow::convertUnits(const std::string& direction)
+{
+    drawSketch(15);
+    convertUnitSystem(context_.state.model, direction);
+    drawSketch(13);
+    syncUnitMenu();
+    refreshLegendCaptions();
+}
+
+void LoadingWindow::changeSigFigs(int sigFigs)
+{
+    // The erase pass must write the length text with the figures it was drawn with.
+    drawSketch(15);
+    context_.state.sigFigs = sigFigs;
+    drawSketch(13);
+    refreshLegendCaptions();
+}
+
+bool LoadingWindow::removeFeature(int n)
+{
+    BeamModel& model = context_.state.model;
+    if (n < 1 || n > model.numFeatures) return false;
+    drawSketch(15);
+    legend_.blankGroupCaptions(n);
+    markFeatureRemoved(model, n);
+    legend_.relayoutLegend(model.numFeatures + 1);
+    drawSketch(13);
+    return true;
+}
+
+QLabel* LoadingWindow::legendLabel(const QString& name) const
+{
+    return surface_->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+}
+
+namespace {
+
+int toPixels(double twips, double pixelsPerTwip)
+{
+    // Labels of a damaged model could lie far off; keep them within what a widget can take.
+    const double px = std::clamp(twips * pixelsPerTwip, -1e6, 1e6);
+    return static_cast<int>(std::lround(px));
+}
+
+void applyLabel(QLabel& widget, const LegendLabel& label, const std::string& fontName,
+                double px, double py)
+{
+    widget.setObjectName(QString::fromStdString(label.name));
+    widget.setText(QString::fromStdString(label.caption));
+    QFont font(QString::fromStdString(fontName));
+    font.setPointSize(8);
+    font.setBold(label.bold);
+    font.setUnderline(label.underlined);
+    widget.setFont(font);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, QColor(label.colour.r, label.colour.g, label.colour.b));
+    widget.setPalette(palette);
+    const int left = toPixels(label.left, px);
+    const int top = toPixels(label.top, py);
+    widget.setGeometry(left, top, std::max(1, toPixels(label.width, px)),
+                       std::max(1, toPixels(label.height, py)));
+    if (label.autoSize && !label.caption.empty()) widget.resize(widget.sizeHint());
+    widget.setVisible(label.visible);
+}
+
+}  // namespace
+
+void LoadingWindow::mirrorLegend()
+{
+    if (legend_.revision() == mirroredRevision_) return;
+    mirroredRevision_ = legend_.revision();
+    const size_t rows = static_cast<size_t>(legend_.rowCount());
+    while (labels_.size() > rows) {
+        for (MirroredLabel& m : labels_.back()) delete m.widget;
+        labels_.pop_back();
+    }
+    const double px = surface_->pixelsPerTwipX();
+    const double py = surface_->pixelsPerTwipY();
+    for (size_t row = 0; row < rows; ++row) {
+        if (row == labels_.size()) labels_.emplace_back();
+        const LegendGroup& group = *legend_.group(static_cast<int>(row) + 1);
+        for (int i = 0; i < 4; ++i) {
+            MirroredLabel& m = labels_[row][static_cast<size_t>(i)];
+            const LegendLabel& label = group[i];
+            if (!m.widget) {
+                m.widget = new QLabel(surface_);
+                m.widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            } else if (m.shown == label) {
+                continue;
+            }
+            applyLabel(*m.widget, label, surface_->fontName(), px, py);
+            m.shown = label;
+        }
+    }
+}
 
 }  // namespace spanrix

@@ -2,17 +2,23 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <array>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "model/beam_model.h"
+#include "ui/loading/legend.h"
 
 class QAction;
+class QLabel;
 
 namespace spanrix {
 
 struct AppContext;
 class QtSurface;
+class Sketch;
 
 // The loading screen `beam`: the main window with the menu, the beam sketch and the
 // feature legend. Commands whose windows live in other folders are installed into it by
@@ -46,9 +52,16 @@ public:
     void convertUnits(const std::string& direction);
     // A new number of significant figures: erase, store, draw, refresh the legend.
     void changeSigFigs(int sigFigs);
+    // Takes feature row n off the beam: erase, blank its labels, mark it removed, move the
+    // legend to the new scale, draw. Returns false, changing nothing, for a row outside
+    // 1..numFeatures.
+    bool removeFeature(int n);
 
     QtSurface& surface() { return *surface_; }
     QAction* action(const QString& objectName) const;
+    const Legend& legend() const { return legend_; }
+    // The label widget mirroring the legend record of that name, or nullptr.
+    QLabel* legendLabel(const QString& name) const;
 
     void setCommand(const QString& objectName, std::function<void()> handler);
     // Edit Feature hands a valid feature row to the dialog of its kind.
@@ -60,16 +73,34 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenu();
+    void installOwnCommands();
     void runCommand(const QString& objectName);
+    // Makes the label widgets match the legend records.
+    void mirrorLegend();
+
+    void editFeatureCommand();
+    void removeFeatureCommand();
+    void reinitializeCommand();
+    void significantFiguresCommand();
 
     AppContext& context_;
     QtSurface* surface_;
+    Legend legend_;
+    std::unique_ptr<Sketch> sketch_;
     QHash<QString, QAction*> actions_;
     QHash<QString, std::function<void()>> commands_;
     std::function<void(FeatureKind, int)> editFeature_;
+
+    struct MirroredLabel {
+        QLabel* widget = nullptr;
+        LegendLabel shown;
+    };
+    std::vector<std::array<MirroredLabel, 4>> labels_;
+    unsigned mirroredRevision_ = 0;
 };
 
 }  // namespace spanrix
