@@ -1,0 +1,131 @@
+#include "ui/dialogs/beam_properties_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/app_context.h"
+#include "ui/dialogs/dialog_widgets.h"
+#include "ui/work_area.h"
+
+namespace spanrix {
+
+using namespace dialogs;
+
+namespace {
+
+// The three captions are read-only text boxes on the button face.
+QLineEdit* captionBox(QWidget* parent, const char* name, const QString& caption)
+{
+    QLineEdit* box = textBox(parent, name, caption);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    box->setPalette(palette);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+// A frame of three unit labels, one beside each box.
+QFrame* unitFrame(QWidget* parent, const char* name, const char* const (&names)[3],
+                  const char* const (&captions)[3])
+{
+    QFrame* f = frame(parent, name);
+    f->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(f);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 3; ++i) layout->addWidget(label(f, names[i], captions[i]));
+    return f;
+}
+
+}  // namespace
+
+BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context)
+{
+    setObjectName("BeamProp");
+    setWindowTitle("Beam Properties");
+    setModal(true);
+
+    auto* text1 = captionBox(this, "Text1", "Moment of Inertia  (typically denoted as \"I\")");
+    momOfI_ = textBox(this, "MomOfI", "");
+    auto* text3 = captionBox(this, "Text3", "Modulus of Elasticity  (typically denoted as \"E\")");
+    modE_ = textBox(this, "ModE", "29000000");
+    auto* text4 = captionBox(this, "Text4", "Distance to farthest fiber  (typically denoted as \"c\")");
+    cdist_ = textBox(this, "cdist", "");
+    engframe_ = unitFrame(this, "engframe", {"Label2", "Label1", "Label3"}, {"in.^4", "psi", "in."});
+    metframe_ = unitFrame(this, "metframe", {"Label4", "Label5", "Label6"}, {"mm^4", "GPa", "mm"});
+
+    auto* command1 = button(this, "Command1", "Continue");
+    auto* command2 = button(this, "Command2", "Cancel");
+    auto* command3 = button(this, "Command3", "Calculate");
+    auto* command4 = button(this, "Command4", "Choose");
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(text1, 0, 0);
+    grid->addWidget(momOfI_, 0, 1);
+    grid->addWidget(text3, 1, 0);
+    grid->addWidget(modE_, 1, 1);
+    grid->addWidget(text4, 2, 0);
+    grid->addWidget(cdist_, 2, 1);
+    grid->addWidget(engframe_, 0, 2, 3, 1);
+    grid->addWidget(metframe_, 0, 3, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {command1, command2, command3, command4}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(momOfI_, &QLineEdit::textChanged, this, [this] { edits_.inertia = true; });
+    connect(modE_, &QLineEdit::textChanged, this, [this] { edits_.modulus = true; });
+    connect(cdist_, &QLineEdit::textChanged, this, [this] { edits_.fiber = true; });
+    for (QLineEdit* box : {momOfI_, modE_, cdist_})
+        connect(box, &QLineEdit::returnPressed, this, [this] { accept_continue(); });
+    connect(command1, &QPushButton::clicked, this, [this] { accept_continue(); });
+    connect(command2, &QPushButton::clicked, this, &QDialog::reject);
+    // The section calculator and chooser come later.
+    for (QPushButton* b : {command3, command4})
+        connect(b, &QPushButton::clicked, this, [this] { context_.prompts.message(kNotAvailableYet); });
+
+    load();
+}
+
+void BeamPropertiesDialog::load()
+{
+    const bool metric = context_.state.model.metricUnits;
+    engframe_->setVisible(!metric);
+    metframe_->setVisible(metric);
+    const BeamPropertyTexts texts = loadBeamProperties(context_.state.model, context_.state.sigFigs);
+    momOfI_->setText(QString::fromStdString(texts.inertia));
+    modE_->setText(QString::fromStdString(texts.modulus));
+    cdist_->setText(QString::fromStdString(texts.fiber));
+    adjustSize();
+    move(workAreaPixels().center() - rect().center());
+    // Filling the boxes is not an edit.
+    edits_ = {};
+}
+
+bool BeamPropertiesDialog::accept_continue()
+{
+    const BeamPropertyTexts texts{momOfI_->text().toStdString(), modE_->text().toStdString(),
+                                  cdist_->text().toStdString()};
+    if (const auto refusal = storeBeamProperties(context_.state.model, texts, edits_)) {
+        context_.prompts.message(*refusal);
+        return false;
+    }
+    accept();
+    return true;
+}
+
+}  // namespace spanrix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/feature_entry.h"
+
+class QFrame;
+class QLineEdit;
+class QPushButton;
+
+namespace spanrix {
+
+struct AppContext;
+
+// `BeamProp`, "Beam Properties": I, E and c of the section. Made afresh for each opening;
+// its load puts the default E into the model when none was entered yet.
+class BeamPropertiesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit BeamPropertiesDialog(AppContext& context, QWidget* parent = nullptr);
+
+    // Continue: stores the edited boxes; returns whether it did (the dialog then closes).
+    bool accept_continue();
+
+private:
+    void load();
+
+    AppContext& context_;
+    BeamPropertyEdits edits_;
+
+    QLineEdit* momOfI_;
+    QLineEdit* modE_;
+    QLineEdit* cdist_;
+    QFrame* engframe_;
+    QFrame* metframe_;
+};
+
+}  // namespace spanrix

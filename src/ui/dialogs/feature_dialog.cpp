@@ -1,0 +1,175 @@
+#include "ui/dialogs/feature_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/app_context.h"
+#include "ui/loading/loading_window.h"
+#include "ui/work_area.h"
+
+namespace spanrix {
+
+namespace {
+constexpr int kErase = 15;
+constexpr int kDraw = 13;
+}  // namespace
+
+FeatureDialog::FeatureDialog(FeatureKind kind, AppContext& context, LoadingWindow& loading,
+                             const QString& addCaption, const QString& addButtonCaption)
+    : QDialog(&loading),
+      context_(context),
+      loading_(loading),
+      kind_(kind),
+      addCaption_(addCaption),
+      addButtonCaption_(addButtonCaption)
+{
+    setModal(false);
+    setWindowTitle(addCaption_);
+}
+
+QHBoxLayout* FeatureDialog::makeButtons()
+{
+    command1_ = new QPushButton(addButtonCaption_, this);
+    command1_->setObjectName("Command1");
+    command2_ = new QPushButton("Cancel", this);
+    command2_->setObjectName("Command2");
+    // Enter is handled by the text boxes themselves; no button is a default button.
+    for (QPushButton* b : {command1_, command2_}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    connect(command1_, &QPushButton::clicked, this, [this] { command1Clicked(); });
+    connect(command2_, &QPushButton::clicked, this, &FeatureDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addWidget(command1_);
+    row->addWidget(command2_);
+    return row;
+}
+
+void FeatureDialog::watchText(QLineEdit* box, bool TouchedFields::*flag)
+{
+    connect(box, &QLineEdit::textChanged, this, [this, flag] { touched_.*flag = true; });
+    connect(box, &QLineEdit::returnPressed, this, [this] { command1Clicked(); });
+}
+
+void FeatureDialog::watchOption(QRadioButton* option, bool TouchedFields::*flag)
+{
+    connect(option, &QRadioButton::clicked, this, [this, flag] { touched_.*flag = true; });
+}
+
+void FeatureDialog::load()
+{
+    setEntry(FeatureEntry{});
+    showUnitControls(context_.state.model.metricUnits);
+    adjustSize();
+    move(workAreaPixels().center() - rect().center());
+}
+
+void FeatureDialog::openForAdd()
+{
+    if (!isVisible()) {
+        if (edit_) leaveEditMode();
+        load();
+        show();
+    }
+    // The unit system may have changed while the dialog stayed open.
+    showUnitControls(context_.state.model.metricUnits);
+    raise();
+    activateWindow();
+}
+
+void FeatureDialog::edit_feature(int n, int mode)
+{
+    BeamModel& model = context_.state.model;
+    if (mode == 2) {
+        if (edit_) submitEdit();
+        return;
+    }
+    if (mode != 1) return;
+    const EditOpening opening = openFeatureEdit(model, kind_, n, context_.state.sigFigs);
+    if (!opening.opened()) {
+        context_.prompts.message(opening.refusal);
+        // An edit already open in this dialog carries on; otherwise edit mode ends here.
+        model.editingFeature = edit_.has_value();
+        return;
+    }
+    if (!isVisible()) load();
+    showUnitControls(model.metricUnits);
+    edit_ = opening.edit;
+    model.editingFeature = true;
+    setWindowTitle("Edit Feature " + QString::number(n));
+    command1_->setText("Submit");
+    setEditMode(true);
+    setEntry(opening.form);
+    // Filling the fields is not an edit by the user.
+    touched_ = {};
+    show();
+    raise();
+    activateWindow();
+}
+
+void FeatureDialog::command1Clicked()
+{
+    if (edit_) {
+        submitEdit();
+        return;
+    }
+    BeamModel& model = context_.state.model;
+    if (const auto full = capacityRefusal(model, kind_)) {
+        context_.prompts.message(*full);
+        return;
+    }
+    loading_.drawSketch(kErase);
+    if (const auto refusal = addFeature(model, kind_, entry())) {
+        context_.prompts.message(*refusal);
+    } else {
+        hide();
+    }
+    loading_.drawSketch(kDraw);
+}
+
+void FeatureDialog::submitEdit()
+{
+    BeamModel& model = context_.state.model;
+    loading_.drawSketch(kErase);
+    if (!editStillValid(model, *edit_)) {
+        // Removed or reset since the edit opened: nothing left to edit.
+        context_.prompts.message(std::string(kDialogInvalidFeatureNumber));
+        leaveEditMode();
+        hide();
+        loading_.drawSketch(kDraw);
+        return;
+    }
+    if (const auto refusal = submitFeatureEdit(model, *edit_, entry(), touched_)) {
+        context_.prompts.message(*refusal);
+        loading_.drawSketch(kDraw);
+        return;
+    }
+    const int row = edit_->row;
+    leaveEditMode();
+    hide();
+    loading_.updateLegendGroup(row);
+    loading_.relayoutLegend(model.numFeatures + 1);
+    loading_.drawSketch(kDraw);
+    model.editingFeature = false;
+}
+
+void FeatureDialog::leaveEditMode()
+{
+    if (edit_) context_.state.model.editingFeature = false;
+    edit_.reset();
+    touched_ = {};
+    setWindowTitle(addCaption_);
+    command1_->setText(addButtonCaption_);
+    setEditMode(false);
+}
+
+void FeatureDialog::reject()
+{
+    leaveEditMode();
+    QDialog::reject();
+}
+
+}  // namespace spanrix
