@@ -1,7 +1,171 @@
 #include "ui/calc/calc_commands.h"
 
+#include <QAction>
+#include <QMenu>
+#include <cmath>
+
+#include "engine/analysis.h"
+#include "model/number_format.h"
+#include "model/units.h"
+#include "ui/app_context.h"
+#include "ui/calc/calculations_window.h"
+#include "ui/calc/diagrams.h"
+#include "ui/calc/max_values_dialog.h"
+#include "ui/calc/point_values_dialog.h"
+#include "ui/loading/loading_window.h"
+#include "ui/qt_surface.h"
+
 namespace spanrix {
 
-void installCalcCommands(LoadingWindow&, AppContext&) {}
+CalcCommands::CalcCommands(LoadingWindow& loading, AppContext& context)
+    : QObject(&loading), loading_(loading), context_(context)
+{
+    loading_.setCommand("runcalc", [this] { runCalculations(); });
+    loading_.setCommand("changerltn", [this] { changeResolution(); });
+}
+
+CalcCommands::~CalcCommands() { delete screen_.data(); }
+
+CalculationsWindow* CalcCommands::screen() const { return screen_; }
+
+bool CalcCommands::analyseAndLabel(bool withChecks)
+{
+    Prompts& prompts = context_.prompts;
+    const ContinueQuestion askContinue = [&prompts] {
+        return prompts.askYesNo(notConvergingText(), std::string(kNotConvergingTitle));
+    };
+    const BeamModel& model = context_.state.model;
+    const auto failure = withChecks
+        ? spanrix::runCalculations(model, context_.reactions, context_.results, askContinue)
+        : analyse(model, context_.reactions, context_.results, askContinue);
+    if (failure) {
+        prompts.message(*failure);
+        return false;
+    }
+    basis_ = resultBasis(model);
+    for (const ReactionCaption& c : reactionCaptions(model, context_.reactions, context_.state.sigFigs))
+        loading_.showReactionCaption(c.featureRow, c.caption);
+    return true;
+}
+
+void CalcCommands::runCalculations()
+{
+    if (!analyseAndLabel(true)) return;
+    drawDiagrams();
+}
+
+void CalcCommands::recalculate()
+{
+    CalculationsWindow& screen = openScreen();
+    clearResultScreen(screen.surface());
+    screen.surface().clear();  // also the part of the image the window does not show now
+    if (!analyseAndLabel(false)) return;
+    drawDiagrams();
+}
+
+void CalcCommands::changeResolution()
+{
+    const float current = context_.state.model.resolution;
+    const auto reply = context_.prompts.input(resolutionPromptText(current),
+                                              std::string(kResolutionTitle),
+                                              resolutionDefaultReply(current));
+    const ResolutionReply read = readResolutionReply(
+        reply ? std::optional<std::string_view>(*reply) : std::nullopt, current);
+    if (read.newResolution) context_.state.model.resolution = *read.newResolution;
+    if (read.message) context_.prompts.message(*read.message);
+}
+
+CalculationsWindow& CalcCommands::openScreen()
+{
+    if (!screen_) {
+        screen_ = new CalculationsWindow;
+        CalculationsWindow* w = screen_;
+        connect(w->action("printcalc"), &QAction::triggered, this,
+                [this] { context_.prompts.message(kNotAvailableYet); });
+        connect(w->action("max"), &QAction::triggered, this, [this] { showMaxValues(); });
+        connect(w->action("point"), &QAction::triggered, this, [this] { showPointValues(); });
+        connect(w->action("redrawscreen"), &QAction::triggered, this, [this] { loading_.drawSketch(13); });
+        connect(w->action("changesignificantfigures"), &QAction::triggered, this,
+                [this] { changeSignificantFigures(); });
+        // The loading screen may have converted the model while this screen was open.
+        connect(w->action("unitmenu")->menu(), &QMenu::aboutToShow, this,
+                [this] { screen_->syncUnitItems(context_.state.model.metricUnits); });
+        connect(w->action("metricunits"), &QAction::triggered, this,
+                [this] { convertUnits(kEnglishToMetric); });
+        connect(w->action("englishunits"), &QAction::triggered, this,
+                [this] { convertUnits(kMetricToEnglish); });
+        // The help window and the about box are the loading screen's own commands.
+        for (const auto& [item, loadingItem] : {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}}) {
+            const QString target = loadingItem;
+            connect(w->action(item), &QAction::triggered, this, [this, target] {
+                if (QAction* a = loading_.action(target)) a->trigger();
+            });
+        }
+    }
+    screen_->syncUnitItems(context_.state.model.metricUnits);
+    if (!screen_->isVisible()) screen_->showMaximized();
+    screen_->raise();
+    screen_->activateWindow();
+    return *screen_;
+}
+
+void CalcCommands::drawDiagrams()
+{
+    CalculationsWindow& screen = openScreen();
+    QtSurface& surface = screen.surface();
+    const ScreenGeometry& g = context_.state.geometry;
+    // Everything the diagrams draw lies within the work area; the image must hold it even
+    // before the window has reached its maximised size.
+    surface.ensureImageSize(QSize(static_cast<int>(std::ceil(g.workAreaWidth * surface.pixelsPerTwipX())),
+                                  static_cast<int>(std::ceil(g.workAreaHeight * surface.pixelsPerTwipY()))));
+    drawResultDiagrams(surface, {g, basis_, context_.results, context_.state.sigFigs});
+}
+
+void CalcCommands::changeSignificantFigures()
+{
+    const auto reply = context_.prompts.input(sigFigsPromptText(context_.state.sigFigs),
+                                              std::string(kSigFigsTitle));
+    if (!reply) return;
+    const auto read = readSigFigsReply(*reply);
+    if (!read) return;
+    if (read->refusal) {
+        context_.prompts.message(*read->refusal);
+        return;
+    }
+    loading_.changeSigFigs(*read->newSigFigs);
+    recalculate();
+}
+
+void CalcCommands::convertUnits(std::string_view direction)
+{
+    loading_.convertUnits(std::string(direction));
+    if (screen_) screen_->syncUnitItems(context_.state.model.metricUnits);
+    recalculate();
+}
+
+MaxValuesDialog* CalcCommands::showMaxValues()
+{
+    auto* dialog = new MaxValuesDialog(maxValueTexts(context_.results, basis_, context_.state.sigFigs),
+                                       screen_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    return dialog;
+}
+
+PointValuesDialog* CalcCommands::showPointValues()
+{
+    auto* dialog = new PointValuesDialog(context_.results, basis_, context_.state.sigFigs,
+                                         context_.prompts, screen_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    return dialog;
+}
+
+CalcCommands* installCalcCommands(LoadingWindow& loading, AppContext& context)
+{
+    return new CalcCommands(loading, context);
+}
 
 }  // namespace spanrix

@@ -1,12 +1,61 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+#include <string_view>
+
+#include "engine/result_display.h"
+
 namespace spanrix {
 
 struct AppContext;
+class CalculationsWindow;
 class LoadingWindow;
+class MaxValuesDialog;
+class PointValuesDialog;
+
+// The Run Calculations and Change Resolution commands of the loading screen, and the
+// calculations screen they open: its diagrams, its menu and the two value windows.
+// Lives as long as the loading screen (it is its child).
+class CalcCommands : public QObject {
+    Q_OBJECT
+
+public:
+    CalcCommands(LoadingWindow& loading, AppContext& context);
+    ~CalcCommands() override;
+
+    // `runcalc`: the checks, the analysis, the reaction captions, then the calculations
+    // screen shown and the three diagrams drawn over what it shows.
+    void runCalculations();
+    // `changerltn`: the resolution of the next run.
+    void changeResolution();
+    // The calculations screen's redraw with new units or figures: clear, analyse, draw.
+    void recalculate();
+
+    // The value windows, application modal but not blocking the caller; each deletes
+    // itself when closed.
+    MaxValuesDialog* showMaxValues();
+    PointValuesDialog* showPointValues();
+
+    // The calculations screen, or nullptr while it is not open.
+    CalculationsWindow* screen() const;
+    const ResultBasis& basis() const { return basis_; }
+
+private:
+    bool analyseAndLabel(bool withChecks);
+    CalculationsWindow& openScreen();
+    void drawDiagrams();
+    void changeSignificantFigures();
+    void convertUnits(std::string_view direction);
+
+    LoadingWindow& loading_;
+    AppContext& context_;
+    QPointer<CalculationsWindow> screen_;
+    ResultBasis basis_;
+};
 
 // Wires the loading screen's Run Calculations and Change Resolution commands; the
 // calculations screen is created on the first run.
-void installCalcCommands(LoadingWindow& loading, AppContext& context);
+CalcCommands* installCalcCommands(LoadingWindow& loading, AppContext& context);
 
 }  // namespace spanrix

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/results.h"
+#include "model/beam_model.h"
+
+namespace spanrix {
+
+// The maximum-values window and the point-values window write pi differently; both are
+// kept so each window shows the digits it always has.
+inline constexpr double kPiMaxWindow = 3.1415927;
+inline constexpr double kPiPointWindow = 3.14159265;
+
+inline constexpr std::string_view kInvalidLocationMessage = "Invalid location.";
+
+// What the shown results were computed for, taken right after each analysis. The value
+// windows and the diagrams read this rather than the live model, so a later change on the
+// loading screen (units, section, resolution, length) cannot be mixed into old numbers.
+struct ResultBasis {
+    double beamLength = 0;
+    double intervals = 0;  // N
+    int pointCount = 0;    // points 0..pointCount-1 in slots 1..pointCount
+    bool metricUnits = false;
+    bool useInches = false;
+    float momentOfInertia = 0;
+    float modulusE = 0;
+
+    // E*I as the value windows divide by it.
+    double flexuralRigidity() const
+    {
+        return static_cast<double>(momentOfInertia) * static_cast<double>(modulusE);
+    }
+};
+
+ResultBasis resultBasis(const BeamModel& model);
+
+// Display rules of the value windows; v is the value as the results hold it. Each unit
+// switch is made on |v|.
+std::string momentText(double v, bool metric, int sigFigs);
+std::string stressText(double v, bool metric, int sigFigs);
+// v is E*I times the deflection, positive downward; shown upward positive.
+std::string deflectionText(double v, const ResultBasis& basis, int sigFigs);
+// v is E*I times the slope; shown in degrees.
+std::string slopeText(double v, const ResultBasis& basis, double pi, int sigFigs);
+// A position on the beam (internal units) in metres, inches or feet.
+std::string locationText(double x, const ResultBasis& basis, int sigFigs);
+
+// The eight boxes of the maximum-values window.
+struct MaxValueTexts {
+    std::string maxmo, locmaxmo, maxstr, locmaxstr, maxdef, locmaxdef, maxslope, locmaxslope;
+};
+MaxValueTexts maxValueTexts(const ResultSet& results, const ResultBasis& basis, int sigFigs);
+
+// The calculation point nearest to x (internal units), halves to even, kept within the
+// points the last run filled.
+int nearestPoint(double x, const ResultBasis& basis);
+
+// "Find Values" of the point-values window. locText is what the user typed; feetSelected
+// says the English feet option is chosen. Either the four texts or the refusal.
+struct PointValueTexts {
+    std::string mom, str, def, slope;
+};
+struct PointLookup {
+    std::optional<PointValueTexts> values;
+    std::optional<std::string> message;
+};
+PointLookup findPointValues(std::string_view locText, bool feetSelected, const ResultSet& results,
+                            const ResultBasis& basis, int sigFigs);
+
+// Labels of the result diagrams. The unit switches of the value labels are made on the
+// diagram's peak magnitude, not on the label's own value.
+std::string momentLabelText(double v, double peak, bool metric, int sigFigs);
+std::string stressLabelText(double v, double peak, bool metric, int sigFigs);
+std::string deflectionLabelText(double v, const ResultBasis& basis, int sigFigs);
+
+}  // namespace spanrix

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+
+namespace spanrix {
+
+class QtSurface;
+
+// The calculations screen `momdisplay`: a maximised window whose whole client area is a
+// drawing surface for the result diagrams, with its own menu. Return to Loading closes it
+// (and it is deleted: the next run creates a fresh one); every other item is wired by the
+// calculation commands through action().
+class CalculationsWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CalculationsWindow(QWidget* parent = nullptr);
+
+    QtSurface& surface() { return *surface_; }
+    QAction* action(const QString& objectName) const;
+
+    // The conversion into the system already in force is disabled.
+    void syncUnitItems(bool metricUnits);
+
+private:
+    void buildMenu();
+
+    QtSurface* surface_;
+    QHash<QString, QAction*> actions_;
+};
+
+}  // namespace spanrix

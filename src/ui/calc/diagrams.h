@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/result_display.h"
+#include "engine/results.h"
+#include "model/geometry.h"
+
+namespace spanrix {
+
+class Surface;
+
+// What the three result diagrams draw from.
+struct DiagramInput {
+    const ScreenGeometry& geometry;
+    const ResultBasis& basis;
+    const ResultSet& results;
+    int sigFigs;
+};
+
+// Each diagram: axis in the current fore colour, a blue 7 x 7 grid with value labels on the
+// left and position labels below, the title in black, then the curve (none when the peak
+// is 0). Drawn over whatever the surface shows.
+void drawMomentDiagram(Surface& surface, const DiagramInput& in);
+void drawStressDiagram(Surface& surface, const DiagramInput& in);
+void drawDeflectionDiagram(Surface& surface, const DiagramInput& in);
+
+// The three in order.
+void drawResultDiagrams(Surface& surface, const DiagramInput& in);
+
+// Recalculation starts on a clean screen: a filled box of the background colour over the
+// whole surface, then black for drawing.
+void clearResultScreen(Surface& surface);
+
+}  // namespace spanrix

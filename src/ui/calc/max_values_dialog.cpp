@@ -1,0 +1,69 @@
+#include "ui/calc/max_values_dialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace spanrix {
+
+namespace {
+
+QLineEdit* valueBox(const char* name, const std::string& text, QWidget* parent)
+{
+    auto* box = new QLineEdit(QString::fromStdString(text), parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    return box;
+}
+
+QFrame* rule(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace
+
+MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, QWidget* parent) : QDialog(parent)
+{
+    setObjectName("maxvalues");
+    setWindowTitle("Maximum Values");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Maximum Value", this), 0, 1);
+    grid->addWidget(new QLabel("Location", this), 0, 2);
+    grid->addWidget(rule(this), 1, 0, 1, 3);
+
+    struct Row {
+        const char* caption;
+        const char* valueName;
+        const std::string& value;
+        const char* locationName;
+        const std::string& location;
+    };
+    const Row rows[] = {
+        {"Bending Moment", "maxmo", t.maxmo, "locmaxmo", t.locmaxmo},
+        {"Bending Stress", "maxstr", t.maxstr, "locmaxstr", t.locmaxstr},
+        {"Deflection", "maxdef", t.maxdef, "locmaxdef", t.locmaxdef},
+        {"Slope", "maxslope", t.maxslope, "locmaxslope", t.locmaxslope},
+    };
+    int r = 2;
+    for (const Row& row : rows) {
+        grid->addWidget(new QLabel(row.caption, this), r, 0);
+        grid->addWidget(valueBox(row.valueName, row.value, this), r, 1);
+        grid->addWidget(valueBox(row.locationName, row.location, this), r, 2);
+        ++r;
+    }
+    grid->addWidget(rule(this), r++, 0, 1, 3);
+
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("Command1");
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    grid->addWidget(close, r, 2);
+}
+
+}  // namespace spanrix

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+#include "engine/result_display.h"
+#include "engine/results.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace spanrix {
+
+class Prompts;
+
+// `pointvalues`: moment, stress, deflection and slope at the calculation point nearest to
+// a location the user types.
+class PointValuesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    PointValuesDialog(const ResultSet& results, const ResultBasis& basis, int sigFigs,
+                      Prompts& prompts, QWidget* parent = nullptr);
+
+public slots:
+    // "Find Values", also Enter in `loc`.
+    void findValues();
+
+private:
+    const ResultSet& results_;
+    ResultBasis basis_;
+    int sigFigs_;
+    Prompts& prompts_;
+    QLineEdit* loc_;
+    QRadioButton* feet_;
+    QLineEdit* mom_;
+    QLineEdit* str_;
+    QLineEdit* def_;
+    QLineEdit* slope_;
+};
+
+}  // namespace spanrix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+namespace spanrix {
+
+class QtSurface;
+class Surface;
+
+// A result curve: for every calculation point i a vertical line from the axis to the value,
+// at x = i * width / intervals + left and y = axisY + direction * halfHeight * value / peak
+// (twips). direction is -1 for values drawn upward when positive, +1 for downward.
+struct CurveSpec {
+    const std::vector<double>* values = nullptr;  // slot i + 1 holds point i
+    int pointCount = 0;
+    double intervals = 0;
+    double left = 0;
+    double width = 0;
+    double axisY = 0;
+    double halfHeight = 0;
+    double direction = -1;
+    double peak = 0;
+
+    double x(int point) const;
+    double y(int point) const;
+};
+
+// Draws the curve in the surface's fore colour: on a QtSurface straight into its image,
+// otherwise one line per point.
+void drawCurve(Surface& surface, const CurveSpec& curve);
+
+// One line per point through the surface's own line operation: the reference.
+void drawCurveByLines(Surface& surface, const CurveSpec& curve);
+
+// The same pixels as drawCurveByLines on a QtSurface, written as one vertical span per
+// device pixel column, so the time no longer grows with the points beyond one pass.
+void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve);
+
+}  // namespace spanrix

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "engine/result_display.h"
+
+namespace spanrix {
+namespace {
+
+ResultBasis englishBasis(double length = 120, double intervals = 10, bool useInches = false)
+{
+    ResultBasis b;
+    b.beamLength = length;
+    b.intervals = intervals;
+    b.pointCount = static_cast<int>(intervals) + 1;
+    b.useInches = useInches;
+    b.momentOfInertia = 100.0f;
+    b.modulusE = 29e6f;
+    return b;
+}
+
+ResultBasis metricBasis()
+{
+    ResultBasis b = englishBasis(10, 10);
+    b.metricUnits = true;
+    b.momentOfInertia = 8e-5f;
+    b.modulusE = 200e9f;
+    return b;
+}
+
+TEST(ResultDisplay, MomentSwitchesToFeetAtThousandInchPounds)
+{
+    EXPECT_EQ(momentText(999, false, 3), "999 lb.-in.");
+    EXPECT_EQ(momentText(1000, false, 3), "83.3 lb.-ft.");
+    EXPECT_EQ(momentText(-1000, false, 3), "-83.3 lb.-ft.");
+    EXPECT_EQ(momentText(123456, true, 3), "123000 N-m");
+    // Diagram labels switch on the peak, so the axis label of a big diagram is in lb-ft.
+    EXPECT_EQ(momentLabelText(0, 1000, false, 3), "0 lb.-ft.");
+    EXPECT_EQ(momentLabelText(333, 999, false, 3), "333 lb.-in.");
+    EXPECT_EQ(momentLabelText(333.3333, 1000, false, 3), "27.8 lb.-ft.");
+}
+
+TEST(ResultDisplay, StressUnitsByMagnitude)
+{
+    EXPECT_EQ(stressText(999, true, 3), "999 Pa");
+    EXPECT_EQ(stressText(-1000, true, 3), "-1 kPa");
+    EXPECT_EQ(stressText(999999, true, 3), "1000 kPa");
+    EXPECT_EQ(stressText(1e6, true, 3), "1 MPa");
+    EXPECT_EQ(stressText(9999, false, 3), "10000 psi");
+    EXPECT_EQ(stressText(10000, false, 3), "10 ksi");
+
+    EXPECT_EQ(stressLabelText(333, 999, true, 3), "333 Pa");
+    EXPECT_EQ(stressLabelText(333, 1000, true, 3), "0.333 kPa");
+    EXPECT_EQ(stressLabelText(0, 1e6, true, 3), "0 MPa");
+    EXPECT_EQ(stressLabelText(5000, 10000, false, 3), "5 ksi");
+}
+
+TEST(ResultDisplay, DeflectionAndSlopeRemoveStiffness)
+{
+    const ResultBasis eng = englishBasis();
+    const double ei = 100.0 * 29e6;
+    // Held downward positive, shown upward positive.
+    EXPECT_EQ(deflectionText(0.5 * ei, eng, 3), "-0.5 in.");
+    EXPECT_EQ(deflectionLabelText(0.5 * ei, eng, 3), "0.5 in.");
+    const ResultBasis met = metricBasis();
+    EXPECT_EQ(deflectionText(-0.002 * 8e-5f * 200e9f, met, 3), "2 mm");
+    EXPECT_EQ(deflectionLabelText(0.002 * 8e-5f * 200e9f, met, 3), "2 mm");
+
+    // The two windows' values of pi differ in the eighth figure.
+    EXPECT_EQ(slopeText(ei, eng, kPiMaxWindow, 8), "57.295779 degrees");
+    EXPECT_EQ(slopeText(ei, eng, kPiPointWindow, 8), "57.29578 degrees");
+}
+
+TEST(ResultDisplay, LocationsInMetresInchesOrFeet)
+{
+    EXPECT_EQ(locationText(60, englishBasis(), 3), "5 ft.");
+    EXPECT_EQ(locationText(60, englishBasis(120, 10, true), 3), "60 in.");
+    EXPECT_EQ(locationText(2.5, metricBasis(), 3), "2.5 m");
+}
+
+TEST(ResultDisplay, MaximumValuesOfARunWithoutLoadsKeepOldLocations)
+{
+    ResultSet r;
+    r.peakMomentLoc = 24;  // left by an earlier run
+    const MaxValueTexts t = maxValueTexts(r, englishBasis(), 3);
+    EXPECT_EQ(t.maxmo, "0 lb.-in.");
+    EXPECT_EQ(t.locmaxmo, "2 ft.");
+    EXPECT_EQ(t.maxstr, "0 psi");
+    EXPECT_EQ(t.maxdef, "0 in.");
+    EXPECT_EQ(t.maxslope, "0 degrees");
+    EXPECT_EQ(t.locmaxslope, "0 ft.");
+}
+
+class PointLookupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Point i holds moment 100 * i: the text tells which point was read.
+        for (int i = 0; i <= 10; ++i) results.momentAt[static_cast<size_t>(i) + 1] = 100.0 * i;
+    }
+    std::string momentAt(std::string_view typed, bool feet, const ResultBasis& basis)
+    {
+        const PointLookup found = findPointValues(typed, feet, results, basis, 3);
+        EXPECT_FALSE(found.message);
+        return found.values ? found.values->mom : std::string();
+    }
+    void expectRefused(std::string_view typed, bool feet, const ResultBasis& basis)
+    {
+        const PointLookup found = findPointValues(typed, feet, results, basis, 3);
+        EXPECT_FALSE(found.values) << typed;
+        EXPECT_EQ(found.message.value_or(""), "Invalid location.") << typed;
+    }
+    ResultSet results;
+};
+
+TEST_F(PointLookupTest, NearestPointWithHalvesToEven)
+{
+    const ResultBasis b = englishBasis(120, 10);  // points every 12 in.
+    EXPECT_EQ(momentAt("0", false, b), "0 lb.-in.");
+    EXPECT_EQ(momentAt("120", false, b), "83.3 lb.-ft.");  // point 10: 1000 lb-in
+    EXPECT_EQ(momentAt("6", false, b), "0 lb.-in.");       // halfway 0..1 goes to 0
+    EXPECT_EQ(momentAt("18", false, b), "200 lb.-in.");    // halfway 1..2 goes to 2
+    EXPECT_EQ(momentAt("1.5", true, b), "200 lb.-in.");    // 1.5 ft = 18 in.
+    EXPECT_EQ(momentAt("10", true, b), "83.3 lb.-ft.");    // the right end in feet
+    EXPECT_EQ(momentAt(" 35.9 ", false, b), "300 lb.-in.");
+    EXPECT_EQ(nearestPoint(120, b), 10);
+}
+
+TEST_F(PointLookupTest, LocationsOffTheBeamOrNotNumbersAreRefused)
+{
+    const ResultBasis b = englishBasis(120, 10);
+    expectRefused("-0.001", false, b);
+    expectRefused("120.001", false, b);
+    expectRefused("10.1", true, b);  // 121.2 in.
+    expectRefused("abc", false, b);
+    expectRefused("", false, b);
+    expectRefused("12ft", false, b);
+    expectRefused("1e400", false, b);
+    // Metric locations are metres whatever the English option says.
+    EXPECT_EQ(findPointValues("10", true, results, metricBasis(), 3).values->mom, "1000 N-m");
+}
+
+TEST_F(PointLookupTest, FractionalResolutionNeverReadsPastTheRun)
+{
+    ResultBasis b = englishBasis(120, 10);
+    b.intervals = 10.6;  // the run filled points 0..10 only
+    EXPECT_EQ(nearestPoint(120, b), 10);
+}
+
+}  // namespace
+}  // namespace spanrix

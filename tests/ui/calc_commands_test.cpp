@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <memory>
+
+#include "ui/app_context.h"
+#include "ui/calc/calc_commands.h"
+#include "ui/calc/calculations_window.h"
+#include "ui/calc/max_values_dialog.h"
+#include "ui/calc/point_values_dialog.h"
+#include "ui/loading/loading_window.h"
+#include "ui/qt_surface.h"
+#include "loading_fixtures.h"
+#include "scripted_prompts.h"
+
+namespace spanrix {
+namespace {
+
+using testing::addPointLoad;
+using testing::addSupport;
+
+// A loading screen with the calculation commands installed, as the application wires it.
+class CalcCommandsTest : public ::testing::Test {
+protected:
+    CalcCommandsTest() : context(prompts)
+    {
+        context.state = testing::exampleState();  // 100 ft beam
+        BeamModel& m = context.state.model;
+        m.modulusE = 29e6f;
+        m.momentOfInertia = 100.0f;
+        m.fiberDistance = 5.0f;
+        loading = std::make_unique<LoadingWindow>(context);
+        m.resolution = 100.0f;  // after the loading screen's own start value
+        commands = installCalcCommands(*loading, context);
+    }
+
+    BeamModel& model() { return context.state.model; }
+    void run() { loading->action("runcalc")->trigger(); }
+    QAction* screenItem(const char* name) { return commands->screen()->action(name); }
+
+    testing::ScriptedPrompts prompts;
+    AppContext context;
+    std::unique_ptr<LoadingWindow> loading;
+    CalcCommands* commands = nullptr;
+};
+
+TEST_F(CalcCommandsTest, RunChecksRefuseBeamsThatCannotBeAnalysed)
+{
+    model().fiberDistance = 0.0f;
+    addSupport(model(), 0);
+    run();
+    EXPECT_EQ(prompts.lastMessage(), "Enter beam properties before calculating deflection.");
+    EXPECT_EQ(commands->screen(), nullptr);
+
+    model().fiberDistance = 5.0f;
+    run();
+    EXPECT_EQ(prompts.lastMessage(), "Beam is unstable.  Add more support.");
+
+    // A second simple support that was removed still leaves the beam unstable.
+    addSupport(model(), 1200);
+    model().supportLoc[2] = -1;
+    prompts.clear();
+    run();
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>{"Beam is unstable.  Add more support."});
+    EXPECT_EQ(commands->screen(), nullptr);
+}
+
+TEST_F(CalcCommandsTest, RunWithoutSupportIsRefused)
+{
+    addPointLoad(model(), 100, 600);
+    run();
+    EXPECT_EQ(prompts.lastMessage(), "Add support to beam before calculating reactions.");
+}
+
+TEST_F(CalcCommandsTest, SimpleSupportAndLeftCantileverRunInEitherOrder)
+{
+    for (bool cantileverFirst : {false, true}) {
+        resetModel(model());
+        model().modulusE = 29e6f;
+        model().momentOfInertia = 100.0f;
+        model().fiberDistance = 5.0f;
+        if (cantileverFirst) addSupport(model(), 0, "cant");
+        addSupport(model(), 600);
+        if (!cantileverFirst) addSupport(model(), 0, "cant");
+        addPointLoad(model(), 1000, 1200);
+        prompts.clear();
+        run();
+        EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+        ASSERT_NE(commands->screen(), nullptr);
+        EXPECT_TRUE(commands->screen()->isVisible());
+    }
+}
+
+TEST_F(CalcCommandsTest, RunWritesReactionsAndOpensTheCalculationsScreen)
+{
+    addSupport(model(), 0);
+    addSupport(model(), 1200);
+    addPointLoad(model(), 1000, 600);
+    loading->drawSketch(13);
+    run();
+    ASSERT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+
+    const LegendLabel& reaction = (*loading->legend().group(1))[LegendGroup::Second];
+    EXPECT_EQ(reaction.caption, "500 lb.");
+    EXPECT_EQ(reaction.colour, kReactionColour);
+    EXPECT_TRUE(reaction.bold);
+
+    CalculationsWindow* screen = commands->screen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->objectName(), "momdisplay");
+    EXPECT_EQ(screen->windowTitle(), "Spanrix: Calculations Screen");
+    EXPECT_TRUE(screen->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(screenItem("englishunits")->isEnabled());
+    EXPECT_TRUE(screenItem("metricunits")->isEnabled());
+    EXPECT_EQ(screenItem("point")->text(), "Show Values at a &Point");
+
+    screenItem("printcalc")->trigger();
+    EXPECT_EQ(prompts.lastMessage(), kNotAvailableYet);
+
+    screenItem("showloading")->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(commands->screen(), nullptr);
+}
+
+TEST_F(CalcCommandsTest, RunDrawsOverTheScreenButRecalculateClearsIt)
+{
+    addSupport(model(), 0);
+    addSupport(model(), 1200);
+    run();
+    QtSurface& surface = commands->screen()->surface();
+    const QRgb marked = qRgb(1, 2, 3);
+    surface.backingImage().setPixel(2, 2, marked);
+
+    run();
+    EXPECT_EQ(surface.image().pixel(2, 2), marked);
+
+    prompts.replies.push_back("4");  // new significant figures: recalculate
+    screenItem("changesignificantfigures")->trigger();
+    EXPECT_EQ(context.state.sigFigs, 4);
+    EXPECT_EQ(surface.image().pixel(2, 2), qRgb(255, 255, 255));
+}
+
+TEST_F(CalcCommandsTest, ConvertingOnTheScreenRecalculatesInTheNewUnits)
+{
+    addSupport(model(), 0);
+    addSupport(model(), 1200);
+    addPointLoad(model(), 1000, 600);
+    run();
+    screenItem("metricunits")->trigger();
+    EXPECT_TRUE(model().metricUnits);
+    EXPECT_TRUE(commands->basis().metricUnits);
+    EXPECT_FALSE(screenItem("metricunits")->isEnabled());
+    EXPECT_TRUE(screenItem("englishunits")->isEnabled());
+    EXPECT_NEAR(context.results.peakMoment, 300000 * 4.448222 * 0.0254, 1e-3);
+}
+
+TEST_F(CalcCommandsTest, SlowConvergenceIsAskedAboutAndNoStillShowsTheResults)
+{
+    // Supports half an interval apart: each shooting pass removes only 4 % of the error.
+    model().beamLength = 100;
+    model().resolution = 10;
+    addSupport(model(), 0);
+    addSupport(model(), 5.1);
+    addPointLoad(model(), 1e6, 100);
+    run();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "question");
+    EXPECT_EQ(prompts.shown[0].title, "Warning");
+    EXPECT_EQ(prompts.shown[0].text, "Solution does not appear to be converging. 100 iterations complete.  "
+                                     "Continue for another 100 iterations?");
+    ASSERT_NE(commands->screen(), nullptr);
+}
+
+TEST_F(CalcCommandsTest, ChangeResolution)
+{
+    prompts.replies = {"300000", "abc", std::nullopt, "5000"};
+    loading->action("changerltn")->trigger();
+    EXPECT_EQ(model().resolution, 200000.0f);
+    EXPECT_EQ(prompts.lastMessage(), "Resolution too large.\rResolution set to 200,000.");
+    EXPECT_EQ(prompts.shown.front().title, "Change Resolution");
+    prompts.clear();
+    loading->action("changerltn")->trigger();
+    loading->action("changerltn")->trigger();
+    EXPECT_EQ(model().resolution, 200000.0f);
+    EXPECT_TRUE(prompts.messages().empty());
+    loading->action("changerltn")->trigger();
+    EXPECT_EQ(model().resolution, 5000.0f);
+}
+
+// The value windows over a 100 ft beam at N = 100 (points every 12 in.) whose moment at
+// point i is 10 * i lb-in.
+class ValueWindowsTest : public CalcCommandsTest {
+protected:
+    void SetUp() override
+    {
+        addSupport(model(), 0);
+        addSupport(model(), 1200);
+        run();
+        for (int i = 0; i <= 100; ++i) context.results.momentAt[static_cast<size_t>(i) + 1] = 10.0 * i;
+    }
+    std::string momentAt(const char* typed, bool inches = false)
+    {
+        PointValuesDialog* w = commands->showPointValues();
+        if (inches) w->findChild<QRadioButton*>("in")->setChecked(true);
+        w->findChild<QLineEdit*>("loc")->setText(typed);
+        w->findChild<QPushButton*>("Command2")->click();
+        const std::string shown = w->findChild<QLineEdit*>("mom")->text().toStdString();
+        w->close();
+        return shown;
+    }
+};
+
+TEST_F(ValueWindowsTest, MaximumValues)
+{
+    context.results.peakMoment = 1000;
+    context.results.peakMomentLoc = 600;
+    MaxValuesDialog* w = commands->showMaxValues();
+    EXPECT_EQ(w->objectName(), "maxvalues");
+    EXPECT_TRUE(w->isModal());
+    EXPECT_EQ(w->findChild<QLineEdit*>("maxmo")->text(), "83.3 lb.-ft.");
+    EXPECT_EQ(w->findChild<QLineEdit*>("locmaxmo")->text(), "50 ft.");
+    w->findChild<QPushButton*>("Command1")->click();
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(ValueWindowsTest, PointValuesReadTheNearestPoint)
+{
+    EXPECT_EQ(momentAt("0"), "0 lb.-in.");
+    EXPECT_EQ(momentAt("100"), "83.3 lb.-ft.");  // point N
+    EXPECT_EQ(momentAt("5"), "50 lb.-in.");      // 60 in. = point 5
+    EXPECT_EQ(momentAt("66", true), "60 lb.-in.");  // halfway 5..6 goes to 6
+    EXPECT_EQ(momentAt("54", true), "40 lb.-in.");  // halfway 4..5 goes to 4
+    EXPECT_TRUE(prompts.messages().empty());
+
+    EXPECT_EQ(momentAt("100.1"), "");
+    EXPECT_EQ(momentAt("five"), "");
+    EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"Invalid location.", "Invalid location."}));
+}
+
+TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)
+{
+    PointValuesDialog* w = commands->showPointValues();
+    EXPECT_FALSE(w->findChild<QGroupBox*>("engframe")->isHidden());
+    EXPECT_TRUE(w->findChild<QRadioButton*>("ft")->isChecked());
+    auto* loc = w->findChild<QLineEdit*>("loc");
+    loc->setText("1");
+    emit loc->returnPressed();
+    EXPECT_EQ(w->findChild<QLineEdit*>("mom")->text(), "10 lb.-in.");
+    w->close();
+
+    screenItem("metricunits")->trigger();
+    w = commands->showPointValues();
+    EXPECT_TRUE(w->findChild<QGroupBox*>("engframe")->isHidden());
+    EXPECT_FALSE(w->findChild<QLabel*>("met")->isHidden());
+    w->close();
+}
+
+}  // namespace
+}  // namespace spanrix
