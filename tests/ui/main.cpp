@@ -1,10 +1,18 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// GUI tests share one QApplication on the offscreen platform (set by ctest).
+#include <cstring>
+#include <memory>
+
+// GUI tests share one QApplication on the offscreen platform, which ctest sets for each
+// run. Listing the tests (ctest's discovery step) needs no display, so it makes none.
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    bool listing = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) listing = true;
+    std::unique_ptr<QApplication> app;
+    if (!listing) app = std::make_unique<QApplication>(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
