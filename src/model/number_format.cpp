@@ -33,19 +33,19 @@ std::string generalText(T x, int digits, int maxPlainExponent)
     std::string out = negative ? "-" : "";
     if (exponent >= -4 && exponent <= maxPlainExponent) {
         if (exponent < 0) {
-            out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + mantissa;
+            out.append("0.").append(static_cast<size_t>(-exponent - 1), '0').append(mantissa);
         } else {
             const size_t intDigits = static_cast<size_t>(exponent) + 1;
             if (mantissa.size() <= intDigits) {
-                out += mantissa + std::string(intDigits - mantissa.size(), '0');
+                out.append(mantissa).append(intDigits - mantissa.size(), '0');
             } else {
-                out += mantissa.substr(0, intDigits) + "." + mantissa.substr(intDigits);
+                out.append(mantissa, 0, intDigits).append(".").append(mantissa, intDigits);
             }
         }
         return out;
     }
     out += mantissa.substr(0, 1);
-    if (mantissa.size() > 1) out += "." + mantissa.substr(1);
+    if (mantissa.size() > 1) out.append(".").append(mantissa, 1);
     const int absExp = std::abs(exponent);
     out += exponent < 0 ? "E-" : "E+";
     if (absExp < 10) out += '0';

@@ -1,6 +1,8 @@
 #include "model/units.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace spanrix {
 
@@ -84,21 +86,21 @@ void scaleModel(BeamModel& m, Factors f)
     m.fiberDistance = static_cast<float>(double(m.fiberDistance) * len);
     m.momentOfInertia = static_cast<float>(double(m.momentOfInertia) * std::pow(len, 4));
     m.modulusE = static_cast<float>(double(m.modulusE) * force / std::pow(len, 2));
-    for (int i = 1; i <= m.numPointLoads; ++i) {
+    for (int i = 1; i <= std::min(m.numPointLoads, kMaxPointLoads); ++i) {
         m.pointLoadMag[i] = m.pointLoadMag[i] * force;
         m.pointLoadLoc[i] = m.pointLoadLoc[i] * len;
     }
-    for (int i = 1; i <= m.numDistLoads; ++i) {
+    for (int i = 1; i <= std::min(m.numDistLoads, kMaxDistLoads); ++i) {
         m.distLoadStartMag[i] = m.distLoadStartMag[i] * force / len;
         m.distLoadEndMag[i] = m.distLoadEndMag[i] * force / len;
         m.distLoadStart[i] = m.distLoadStart[i] * len;
         m.distLoadEnd[i] = m.distLoadEnd[i] * len;
     }
-    for (int i = 1; i <= m.numMoments; ++i) {
+    for (int i = 1; i <= std::min(m.numMoments, kMaxMoments); ++i) {
         m.momentMag[i] = m.momentMag[i] * force * len;
         m.momentLoc[i] = m.momentLoc[i] * len;
     }
-    for (int i = 1; i <= m.numSupports; ++i)
+    for (int i = 1; i <= std::min(m.numSupports, kMaxSupports); ++i)
         if (m.supportLoc[i] != -1.0) m.supportLoc[i] = m.supportLoc[i] * len;
 }
 
@@ -109,20 +111,22 @@ bool convertUnitSystem(BeamModel& m, std::string_view direction)
     if (direction == kEnglishToMetric && !m.metricUnits) {
         m.metricUnits = true;
         scaleModel(m, {kInchToMetre, kPoundToNewton});
-        for (int n = 1; n <= m.numFeatures; ++n) {
-            m.featureLengthUnit[n] = "m";
-            m.featureForceUnit[n] = "N";
+        const std::string metre = "m", newton = "N";
+        for (int n = 1; n <= std::min(m.numFeatures, kMaxFeatures); ++n) {
+            m.featureLengthUnit[n] = metre;
+            m.featureForceUnit[n] = newton;
         }
         return true;
     }
     if (direction == kMetricToEnglish && m.metricUnits) {
         m.metricUnits = false;
         scaleModel(m, {kMetreToInch, kNewtonToPound});
-        for (int n = 1; n <= m.numFeatures; ++n) {
+        const std::string inch = "in", perInch = "pi", pound = "lb";
+        for (int n = 1; n <= std::min(m.numFeatures, kMaxFeatures); ++n) {
             const FeatureKind kind = featureKind(m, n);
-            m.featureLengthUnit[n] = "in";
+            m.featureLengthUnit[n] = inch;
             m.featureForceUnit[n] =
-                (kind == FeatureKind::DistLoad || kind == FeatureKind::Moment) ? "pi" : "lb";
+                (kind == FeatureKind::DistLoad || kind == FeatureKind::Moment) ? perInch : pound;
         }
         return true;
     }

@@ -83,7 +83,8 @@ private:
         const int count = pick(1, digits);
         text += static_cast<char>('1' + pick(0, 8));
         for (int i = 1; i < count; ++i) text += static_cast<char>('0' + pick(0, 9));
-        text += "e" + std::to_string(pick(-12, 12));
+        text += 'e';
+        text += std::to_string(pick(-12, 12));
         return *parseNumber(text);
     }
     MaybeNumber maybe(double value) { return chance(0.1) ? MaybeNumber{} : MaybeNumber{value}; }
@@ -155,7 +156,7 @@ std::string mutate(std::string text, RandomBeams& r)
         case 0: text.resize(at); break;  // truncated
         case 1: text[at] = alphabet[static_cast<size_t>(r.pick(0, static_cast<int>(alphabet.size()) - 1))]; break;
         case 2: text.erase(at, static_cast<size_t>(r.pick(1, 8))); break;
-        case 3: text.insert(at, std::string(1, alphabet[static_cast<size_t>(r.pick(0, static_cast<int>(alphabet.size()) - 1))])); break;
+        case 3: text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), alphabet[static_cast<size_t>(r.pick(0, static_cast<int>(alphabet.size()) - 1))]); break;
         default: text.insert(at, std::to_string(r.pick(-40000, 40000))); break;
         }
     }
