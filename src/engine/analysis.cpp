@@ -24,12 +24,19 @@ std::optional<std::string> supportRefusal(const BeamModel& model, const Reaction
     return std::nullopt;
 }
 
+// Stress divides by I and the shown slope and deflection by E*I.
+std::optional<std::string> propertiesRefusal(const BeamModel& model)
+{
+    if (model.modulusE == 0.0f || model.momentOfInertia == 0.0f || model.fiberDistance == 0.0f)
+        return std::string(kMissingPropertiesMessage);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> checkBeam(const BeamModel& model)
 {
-    if (model.modulusE == 0.0f || model.momentOfInertia == 0.0f || model.fiberDistance == 0.0f)
-        return std::string(kMissingPropertiesMessage);
+    if (auto refusal = propertiesRefusal(model)) return refusal;
     ReactionSolution supports;
     collectSupports(model, supports);
     return supportRefusal(model, supports);
@@ -44,6 +51,9 @@ std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& rea
             return std::string(kInvalidBeamLengthMessage);
         return std::string(kResolutionRangeMessage);
     }
+    // The calculations screen repeats the analysis without the run's checks, possibly after
+    // a reset has cleared the section properties.
+    if (auto refusal = propertiesRefusal(model)) return refusal;
 
     collectSupports(model, reactions);
     if (auto refusal = supportRefusal(model, reactions)) return refusal;

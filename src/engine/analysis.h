@@ -25,8 +25,9 @@ inline constexpr std::string_view kLeftCantileverMessage =
 std::optional<std::string> checkBeam(const BeamModel& model);
 
 // The analysis steps in order, without the checks (recalculate uses it): reactions,
-// moments, stresses, slope and deflection. Returns the failure message (a singular
-// system, or a beam the solver cannot take) or nullopt when the results are complete.
+// moments, stresses, slope and deflection. Returns the failure message (missing section
+// properties, a singular system, or a beam the solver cannot take) or nullopt when the
+// results are complete.
 // On failure the results must not be shown.
 std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& reactions,
                                    ResultSet& results, const ContinueQuestion& askContinue);

@@ -147,6 +147,11 @@ bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, Resu
 
     results.slopeAt[kLo] = 0;
     results.deflectionAt[kLo] = 0;
+    // A change of the starting slope moves the deflection at kHi by that change times the
+    // distance between the two calculation points, not between the supports. Off the grid
+    // the two differ, and dividing by the supports' distance overshoots: by the whole miss
+    // when the points lie twice as far apart, and the shooting then swings for ever.
+    const double span = (kHi - kLo) * g.dx;
     bool keptGoing = true;
     for (int pass = 1, total = 1;; ++pass, ++total) {
         steps.forward(kLo, kHi - 1);
@@ -165,7 +170,7 @@ bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, Resu
             }
             pass = 0;
         }
-        results.slopeAt[kLo] += miss / (hi - lo);
+        results.slopeAt[kLo] += miss / span;
         // The next pass starts its peaks afresh (from 0 at x = 0, like every run), so a
         // beam whose true values all stay below 1 still reports them.
         steps.resetPeaks();
