@@ -1,5 +1,7 @@
 #include "model/beam_setup.h"
 
+#include <cmath>
+
 #include "model/number_format.h"
 #include "model/units.h"
 
@@ -14,7 +16,10 @@ std::optional<double> typedBeamLength(std::string_view text, bool englishFeet)
 {
     const auto v = parseNumber(text);
     if (!v) return std::nullopt;
-    return englishFeet ? *v * kFeetToInches : *v;
+    const double inInternalUnits = englishFeet ? *v * kFeetToInches : *v;
+    // Feet near the top of the double range overflow in inches.
+    if (!std::isfinite(inInternalUnits)) return std::nullopt;
+    return inInternalUnits;
 }
 
 std::optional<std::string> acceptBeamLength(BeamModel& model, std::string_view text,
