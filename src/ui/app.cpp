@@ -14,6 +14,10 @@ SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
     connect(initDialog_.get(), &InitDialog::retrieveRequested, this, [this] {
         context_.prompts.message(kNotAvailableYet);
     });
+    // Dismissed after Reinitialize: the erased sketch comes back as a bare beam.
+    connect(initDialog_.get(), &InitDialog::dismissed, this, [this] {
+        if (loading_ && loading_->isVisible()) loading_->drawSketch(13);
+    });
 }
 
 SpanrixApp::~SpanrixApp() = default;
@@ -39,6 +43,8 @@ void SpanrixApp::showLoadingScreen()
     loading.showMaximized();
     loading.raise();
     loading.activateWindow();
+    // The start-up dialog may have switched the unit system (after Reinitialize).
+    loading.syncUnitMenu();
     loading.drawSketch(13);
 }
 

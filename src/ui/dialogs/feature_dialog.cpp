@@ -27,6 +27,7 @@ FeatureDialog::FeatureDialog(FeatureKind kind, AppContext& context, LoadingWindo
 {
     setModal(false);
     setWindowTitle(addCaption_);
+    connect(&loading_, &LoadingWindow::unitSystemChanged, this, [this] { followUnitSystem(); });
 }
 
 QHBoxLayout* FeatureDialog::makeButtons()
@@ -62,7 +63,7 @@ void FeatureDialog::watchOption(QRadioButton* option, bool TouchedFields::*flag)
 void FeatureDialog::load()
 {
     setEntry(FeatureEntry{});
-    showUnitControls(context_.state.model.metricUnits);
+    applyUnitSystem();
     adjustSize();
     move(workAreaPixels().center() - rect().center());
 }
@@ -75,7 +76,7 @@ void FeatureDialog::openForAdd()
         show();
     }
     // The unit system may have changed while the dialog stayed open.
-    showUnitControls(context_.state.model.metricUnits);
+    applyUnitSystem();
     raise();
     activateWindow();
 }
@@ -96,7 +97,7 @@ void FeatureDialog::edit_feature(int n, int mode)
         return;
     }
     if (!isVisible()) load();
-    showUnitControls(model.metricUnits);
+    applyUnitSystem();
     edit_ = opening.edit;
     model.editingFeature = true;
     setWindowTitle("Edit Feature " + QString::number(n));
@@ -110,8 +111,32 @@ void FeatureDialog::edit_feature(int n, int mode)
     activateWindow();
 }
 
+void FeatureDialog::applyUnitSystem()
+{
+    shownMetric_ = context_.state.model.metricUnits;
+    showUnitControls(shownMetric_);
+}
+
+void FeatureDialog::followUnitSystem()
+{
+    if (shownMetric_ == context_.state.model.metricUnits) return;
+    applyUnitSystem();
+    if (!edit_) return;
+    const EditOpening opening =
+        openFeatureEdit(context_.state.model, kind_, edit_->row, context_.state.sigFigs);
+    if (!opening.opened()) return;  // gone since; Submit reports it
+    edit_ = opening.edit;
+    setEntry(opening.form);
+    touched_ = {};
+}
+
 void FeatureDialog::command1Clicked()
 {
+    // Never read the texts in units other than those the dialog shows.
+    if (shownMetric_ != context_.state.model.metricUnits) {
+        followUnitSystem();
+        return;
+    }
     if (edit_) {
         submitEdit();
         return;

@@ -61,6 +61,11 @@ protected:
 
 private:
     void load();
+    // Shows the unit frames of the model's unit system and remembers which are shown.
+    void applyUnitSystem();
+    // After a unit conversion while open: the frames follow, and an edit in progress is
+    // refilled in the new units (its stored values were converted).
+    void followUnitSystem();
     void command1Clicked();
     void submitEdit();
     void leaveEditMode();
@@ -70,6 +75,7 @@ private:
     const QString addButtonCaption_;
     std::optional<FeatureEdit> edit_;
     TouchedFields touched_;
+    bool shownMetric_ = false;
 };
 
 }  // namespace spanrix

@@ -133,6 +133,8 @@ void InitDialog::load()
 
     lengthOrSystemEdited_ = false;
     lengthUnitEdited_ = false;
+    metricAtOpen_ = state.model.metricUnits;
+    accepted_ = false;
     state.sigFigs = kDefaultSigFigs;
 
     const QSize twips = workAreaTwips();
@@ -158,9 +160,18 @@ bool InitDialog::accept_continue()
         context_.prompts.message(*refusal);
         return false;
     }
+    accepted_ = true;
     emit beamAccepted();
     close();
     return true;
+}
+
+void InitDialog::reject()
+{
+    const bool dismissedNow = isVisible() && !accepted_;
+    if (dismissedNow) context_.state.model.metricUnits = metricAtOpen_;
+    QDialog::reject();
+    if (dismissedNow) emit dismissed();
 }
 
 }  // namespace spanrix

@@ -28,11 +28,19 @@ public:
     // Continue: returns whether the length was accepted (the dialog then closes).
     bool accept_continue();
 
+public slots:
+    // Closing without Continue (close button, Escape) after Reinitialize keeps the unit
+    // system the dialog opened with: its options switch the model at once, and the beam
+    // length, still in the old units, would otherwise be read in the new ones.
+    void reject() override;
+
 signals:
     // A length was accepted: show the loading screen and draw the sketch.
     void beamAccepted();
     // "Retrieve Load File" after its Continue.
     void retrieveRequested();
+    // Closed without an accepted length.
+    void dismissed();
 
 private:
     void load();
@@ -43,6 +51,8 @@ private:
     bool lengthOrSystemEdited_ = false;
     bool lengthUnitEdited_ = false;
     bool loadedBefore_ = false;
+    bool metricAtOpen_ = false;
+    bool accepted_ = false;
 
     QFrame* frame2_;
     QRadioButton* met_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/legend_captions.h"
 #include "ui/loading/sketch.h"
@@ -49,6 +50,17 @@ void stackFrom(LegendGroup& g, double first)
 }
 
 double ratio(double magnitude, double tracker) { return tracker == 0.0 ? 0.0 : magnitude / tracker; }
+
+// A magnitude as the relayout compares it: rounded to a 32-bit float, as the legend has
+// always placed them. Magnitudes the float cannot hold keep their double value: a load of
+// 1e300 would become infinite and throw its labels off the window, one of 1e-50 would
+// read as removed and never move.
+double relayoutMagnitude(double v)
+{
+    if (!(std::abs(v) <= double(std::numeric_limits<float>::max()))) return v;
+    const float f = static_cast<float>(v);
+    return f == 0.0f ? v : double(f);
+}
 
 }  // namespace
 
@@ -214,24 +226,23 @@ void Legend::relayoutLegend(int limit)
         const int k = featureIndex(m, f);
         if (kind == FeatureKind::None || kind == FeatureKind::Support) continue;  // supports do not scale
         if (k < 1 || k > featureCapacity(kind)) continue;
-        // Magnitudes are compared as floats, as the legend has always placed them.
-        float v = 0.0f;
+        double v = 0.0;
         double a = 0.0;
         switch (kind) {
         case FeatureKind::PointLoad:
-            v = static_cast<float>(double(m.pointLoadMag[k]));
+            v = relayoutMagnitude(m.pointLoadMag[k]);
             a = geo.arrowScale * ratio(v, m.maxPointLoadMag);
             break;
         case FeatureKind::DistLoad:
-            v = static_cast<float>(dominantIntensity(m, k, TieGoesTo::End));
+            v = relayoutMagnitude(dominantIntensity(m, k, TieGoesTo::End));
             a = geo.arrowScale * ratio(v, m.maxDistLoadMag) / 2;
             break;
         default:
-            v = static_cast<float>(std::abs(double(m.momentMag[k])));
+            v = relayoutMagnitude(std::abs(double(m.momentMag[k])));
             a = geo.symbolScale * ratio(v, m.maxMomentMag);
             break;
         }
-        if (v == 0.0f) continue;  // a removed feature's blank labels stay where they are
+        if (v == 0.0) continue;  // a removed feature's blank labels stay where they are
         LegendGroup& g = groups_[static_cast<size_t>(f - 1)];
         if (v > 0 || kind == FeatureKind::Moment)
             stackFrom(g, geo.beamTop - a - 800);

@@ -277,6 +277,7 @@ void LoadingWindow::syncUnitMenu()
     const bool metric = context_.state.model.metricUnits;
     actions_.value("englishunits")->setEnabled(metric);
     actions_.value("metricunits")->setEnabled(!metric);
+    emit unitSystemChanged();
 }
 
 void LoadingWindow::convertUnits(const std::string& direction)
@@ -340,7 +341,14 @@ void applyLabel(QLabel& widget, const LegendLabel& label, const std::string& fon
     const int top = toPixels(label.top, py);
     widget.setGeometry(left, top, std::max(1, toPixels(label.width, px)),
                        std::max(1, toPixels(label.height, py)));
-    if (label.autoSize && !label.caption.empty()) widget.resize(widget.sizeHint());
+    if (label.autoSize && !label.caption.empty()) {
+        widget.resize(widget.sizeHint());
+    } else if (const int needed = widget.sizeHint().width(); needed > widget.width()) {
+        // A caption wider than its label (many figures, a wide font) would be cut at both
+        // ends and read as another number; widen it about its centre instead.
+        widget.setGeometry(widget.x() - (needed - widget.width()) / 2, widget.y(), needed,
+                           widget.height());
+    }
     widget.setVisible(label.visible);
 }
 

@@ -70,6 +70,9 @@ public:
 signals:
     // Reinitialize answered Yes: the start-up dialog opens to change the beam length.
     void changeBeamLengthRequested();
+    // The unit items have been set to follow `metricUnits` (after a conversion, or when
+    // the window comes forward); open dialogs follow the unit system too.
+    void unitSystemChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
