@@ -1,5 +1,7 @@
 #include "ui/app.h"
 
+#include <QCoreApplication>
+
 #include "ui/calc/calc_commands.h"
 #include "ui/dialogs/dialog_commands.h"
 #include "ui/dialogs/init_dialog.h"
@@ -14,9 +16,11 @@ SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
     connect(initDialog_.get(), &InitDialog::retrieveRequested, this, [this] {
         context_.prompts.message(kNotAvailableYet);
     });
-    // Dismissed after Reinitialize: the erased sketch comes back as a bare beam.
+    // Dismissed at program start, where it is the only window, it ends the program;
+    // after Reinitialize the erased sketch comes back as a bare beam.
     connect(initDialog_.get(), &InitDialog::dismissed, this, [this] {
-        if (loading_ && loading_->isVisible()) loading_->drawSketch(13);
+        if (!loading_) QCoreApplication::quit();
+        else if (loading_->isVisible()) loading_->drawSketch(13);
     });
 }
 

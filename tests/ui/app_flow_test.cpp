@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "scripted_prompts.h"
@@ -130,6 +131,26 @@ TEST(AppFlow, FromStartUpToResultsAndBack)
     QApplication::processEvents();
     EXPECT_FALSE(find("momdisplay") && find("momdisplay")->isVisible());
     EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+}
+
+}  // namespace
+}  // namespace spanrix
+
+namespace spanrix {
+namespace {
+
+TEST(AppFlow, DismissingTheStartUpDialogEndsTheProgram)
+{
+    testing::ScriptedPrompts prompts;
+    SpanrixApp app(prompts);
+    app.start();
+    QWidget* properties = find("properties");
+    ASSERT_NE(properties, nullptr);
+    // Quit only takes effect inside the event loop, so run one that the dismissal ends.
+    QTimer::singleShot(0, properties, [properties] { properties->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a guard, never a hang
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(properties->isVisible());
 }
 
 }  // namespace
