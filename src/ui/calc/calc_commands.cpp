@@ -123,17 +123,7 @@ void CalcCommands::drawDiagrams()
 
 void CalcCommands::changeSignificantFigures()
 {
-    const auto reply = context_.prompts.input(sigFigsPromptText(context_.state.sigFigs),
-                                              std::string(kSigFigsTitle));
-    if (!reply) return;
-    const auto read = readSigFigsReply(*reply);
-    if (!read) return;
-    if (read->refusal) {
-        context_.prompts.message(*read->refusal);
-        return;
-    }
-    loading_.changeSigFigs(*read->newSigFigs);
-    recalculate();
+    if (loading_.askSignificantFigures()) recalculate();
 }
 
 void CalcCommands::convertUnits(std::string_view direction)

@@ -163,7 +163,7 @@ void LoadingWindow::installOwnCommands()
     setCommand("removefeature", [this] { removeFeatureCommand(); });
     setCommand("reinitialize", [this] { reinitializeCommand(); });
     setCommand("redrawscreen", [this] { drawSketch(13); });
-    setCommand("significantfigs", [this] { significantFiguresCommand(); });
+    setCommand("significantfigs", [this] { askSignificantFigures(); });
     setCommand("metricunits", [this] { convertUnits(std::string(kEnglishToMetric)); });
     setCommand("englishunits", [this] { convertUnits(std::string(kMetricToEnglish)); });
 }
@@ -216,18 +216,19 @@ void LoadingWindow::reinitializeCommand()
         drawSketch(13);
 }
 
-void LoadingWindow::significantFiguresCommand()
+bool LoadingWindow::askSignificantFigures()
 {
     const auto reply = context_.prompts.input(sigFigsPromptText(context_.state.sigFigs),
                                               std::string(kSigFigsTitle), "");
-    if (!reply) return;
+    if (!reply) return false;
     const auto read = readSigFigsReply(*reply);
-    if (!read) return;
+    if (!read) return false;
     if (read->refusal) {
         context_.prompts.message(*read->refusal);
-        return;
+        return false;
     }
     changeSigFigs(*read->newSigFigs);
+    return true;
 }
 
 void LoadingWindow::drawSketch(int mode)

@@ -52,6 +52,9 @@ public:
     void convertUnits(const std::string& direction);
     // A new number of significant figures: erase, store, draw, refresh the legend.
     void changeSigFigs(int sigFigs);
+    // The significant-figures prompt shared by both screens; returns whether the figures
+    // changed (a refused reply has said why).
+    bool askSignificantFigures();
     // Takes feature row n off the beam: erase, blank its labels, mark it removed, move the
     // legend to the new scale, draw. Returns false, changing nothing, for a row outside
     // 1..numFeatures.
@@ -88,7 +91,6 @@ private:
     void editFeatureCommand();
     void removeFeatureCommand();
     void reinitializeCommand();
-    void significantFiguresCommand();
 
     AppContext& context_;
     QtSurface* surface_;
