@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -38,6 +39,25 @@ inline QFrame* frame(QWidget* parent, const char* name)
     f->setObjectName(name);
     f->setFrameShape(QFrame::StyledPanel);
     return f;
+}
+
+struct OptionSpec {
+    QRadioButton** slot;
+    const char* name;
+    const char* caption;
+};
+
+// Two option buttons stacked in their frame (which makes them exclusive), with an
+// optional widget, such as a unit label, under them.
+inline void stackOptions(QWidget* frame, OptionSpec first, OptionSpec second,
+                         QWidget* below = nullptr)
+{
+    auto* layout = new QVBoxLayout(frame);
+    for (const OptionSpec& o : {first, second}) {
+        *o.slot = option(frame, o.name, o.caption);
+        layout->addWidget(*o.slot);
+    }
+    if (below) layout->addWidget(below);
 }
 
 }  // namespace spanrix::dialogs

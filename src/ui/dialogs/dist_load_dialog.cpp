@@ -25,27 +25,13 @@ DistLoadDialog::DistLoadDialog(AppContext& context, LoadingWindow& loading)
     loadend_ = textBox(this, "loadend", "0");
 
     engframe1_ = frame(this, "engframe1");
-    pi_ = option(engframe1_, "pi", "lb/in");
-    pf_ = option(engframe1_, "pf", "lb/ft");
-    auto* forceLayout = new QVBoxLayout(engframe1_);
-    forceLayout->addWidget(pi_);
-    forceLayout->addWidget(pf_);
+    stackOptions(engframe1_, {&pi_, "pi", "lb/in"}, {&pf_, "pf", "lb/ft"});
 
     engframe2_ = frame(this, "engframe2");
-    feet_ = option(engframe2_, "feet", "feet");
-    inch_ = option(engframe2_, "inch", "inches");
-    auto* lengthLayout = new QVBoxLayout(engframe2_);
-    lengthLayout->addWidget(feet_);
-    lengthLayout->addWidget(inch_);
+    stackOptions(engframe2_, {&feet_, "feet", "feet"}, {&inch_, "inch", "inches"});
 
     metframe_ = frame(this, "metframe");
-    kg_ = option(metframe_, "kg", "kg/m");
-    n_ = option(metframe_, "N", "N/m");
-    auto* label5 = label(metframe_, "Label5", "m");
-    auto* metLayout = new QGridLayout(metframe_);
-    metLayout->addWidget(kg_, 0, 0);
-    metLayout->addWidget(n_, 1, 0);
-    metLayout->addWidget(label5, 2, 0);
+    stackOptions(metframe_, {&kg_, "kg", "kg/m"}, {&n_, "N", "N/m"}, label(metframe_, "Label5", "m"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(label3, 0, 1);

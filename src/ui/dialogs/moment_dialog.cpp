@@ -21,27 +21,13 @@ MomentDialog::MomentDialog(AppContext& context, LoadingWindow& loading)
     loadloc_ = textBox(this, "loadloc", "0");
 
     engframe1_ = frame(this, "engframe1");
-    pf_ = option(engframe1_, "pf", "lb-ft");
-    pi_ = option(engframe1_, "pi", "lb-in");
-    auto* forceLayout = new QVBoxLayout(engframe1_);
-    forceLayout->addWidget(pf_);
-    forceLayout->addWidget(pi_);
+    stackOptions(engframe1_, {&pf_, "pf", "lb-ft"}, {&pi_, "pi", "lb-in"});
 
     engframe2_ = frame(this, "engframe2");
-    feet_ = option(engframe2_, "feet", "feet");
-    inch_ = option(engframe2_, "inch", "inches");
-    auto* lengthLayout = new QVBoxLayout(engframe2_);
-    lengthLayout->addWidget(feet_);
-    lengthLayout->addWidget(inch_);
+    stackOptions(engframe2_, {&feet_, "feet", "feet"}, {&inch_, "inch", "inches"});
 
     metframe_ = frame(this, "metframe");
-    kg_ = option(metframe_, "kg", "kg-m");
-    n_ = option(metframe_, "N", "N-m");
-    auto* label4 = label(metframe_, "Label4", "m");
-    auto* metLayout = new QGridLayout(metframe_);
-    metLayout->addWidget(kg_, 0, 0);
-    metLayout->addWidget(n_, 1, 0);
-    metLayout->addWidget(label4, 2, 0);
+    stackOptions(metframe_, {&kg_, "kg", "kg-m"}, {&n_, "N", "N-m"}, label(metframe_, "Label4", "m"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(label1, 0, 0);

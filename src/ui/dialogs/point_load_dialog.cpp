@@ -22,20 +22,10 @@ PointLoadDialog::PointLoadDialog(AppContext& context, LoadingWindow& loading)
     loadloc_ = textBox(this, "loadloc", "0");
 
     engframe_ = frame(this, "engframe");
-    feet_ = option(engframe_, "feet", "feet");
-    inch_ = option(engframe_, "inch", "inches");
-    auto* engLayout = new QVBoxLayout(engframe_);
-    engLayout->addWidget(feet_);
-    engLayout->addWidget(inch_);
+    stackOptions(engframe_, {&feet_, "feet", "feet"}, {&inch_, "inch", "inches"});
 
     metframe_ = frame(this, "metframe");
-    kg_ = option(metframe_, "kg", "kg");
-    n_ = option(metframe_, "N", "N");
-    auto* label5 = label(metframe_, "Label5", "m");
-    auto* metLayout = new QGridLayout(metframe_);
-    metLayout->addWidget(kg_, 0, 0);
-    metLayout->addWidget(n_, 1, 0);
-    metLayout->addWidget(label5, 2, 0);
+    stackOptions(metframe_, {&kg_, "kg", "kg"}, {&n_, "N", "N"}, label(metframe_, "Label5", "m"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(label1, 0, 0);

@@ -21,20 +21,12 @@ SupportDialog::SupportDialog(AppContext& context, LoadingWindow& loading)
     suploc_ = textBox(this, "suploc", "0");
 
     engframe1_ = frame(this, "engframe1");
-    feet_ = option(engframe1_, "feet", "feet");
-    inch_ = option(engframe1_, "inch", "inches");
-    auto* lengthLayout = new QVBoxLayout(engframe1_);
-    lengthLayout->addWidget(feet_);
-    lengthLayout->addWidget(inch_);
+    stackOptions(engframe1_, {&feet_, "feet", "feet"}, {&inch_, "inch", "inches"});
     met_ = label(this, "met", "m");
 
     frame1_ = new QGroupBox("Type of Support", this);
     frame1_->setObjectName("Frame1");
-    simple_ = option(frame1_, "simple", "Simple support");
-    cantilever_ = option(frame1_, "cantilever", "Cantilever support");
-    auto* typeLayout = new QVBoxLayout(frame1_);
-    typeLayout->addWidget(simple_);
-    typeLayout->addWidget(cantilever_);
+    stackOptions(frame1_, {&simple_, "simple", "Simple support"}, {&cantilever_, "cantilever", "Cantilever support"});
 
     auto* grid = new QGridLayout;
     grid->addWidget(label1, 0, 0, 1, 3);
