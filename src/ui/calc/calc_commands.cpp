@@ -48,6 +48,15 @@ bool CalcCommands::analyseAndLabel(bool withChecks)
     return true;
 }
 
+void CalcCommands::showingResults(bool shown)
+{
+    // The value windows read the last results; once a repeat was refused the screen is
+    // blank and those results no longer describe the beam.
+    if (!screen_) return;
+    screen_->action("max")->setEnabled(shown);
+    screen_->action("point")->setEnabled(shown);
+}
+
 void CalcCommands::runCalculations()
 {
     if (!analyseAndLabel(true)) return;
@@ -59,7 +68,10 @@ void CalcCommands::recalculate()
     CalculationsWindow& screen = openScreen();
     clearResultScreen(screen.surface());
     screen.surface().clear();  // also the part of the image the window does not show now
-    if (!analyseAndLabel(false)) return;
+    if (!analyseAndLabel(false)) {
+        showingResults(false);
+        return;
+    }
     drawDiagrams();
 }
 
@@ -119,6 +131,7 @@ void CalcCommands::drawDiagrams()
     surface.ensureImageSize(QSize(static_cast<int>(std::ceil(g.workAreaWidth * surface.pixelsPerTwipX())),
                                   static_cast<int>(std::ceil(g.workAreaHeight * surface.pixelsPerTwipY()))));
     drawResultDiagrams(surface, {g, basis_, context_.results, context_.state.sigFigs});
+    showingResults(true);
 }
 
 void CalcCommands::changeSignificantFigures()

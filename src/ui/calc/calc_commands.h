@@ -45,6 +45,7 @@ private:
     bool analyseAndLabel(bool withChecks);
     CalculationsWindow& openScreen();
     void drawDiagrams();
+    void showingResults(bool shown);
     void changeSignificantFigures();
     void convertUnits(std::string_view direction);
 
