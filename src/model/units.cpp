@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace spanrix {
@@ -72,6 +73,16 @@ struct Factors {
     double force;
 };
 
+// Section properties are held as floats; a converted value beyond their range becomes an
+// infinity of its sign rather than an undefined conversion.
+float toSectionFloat(double v)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (v > kMax) return std::numeric_limits<float>::infinity();
+    if (v < -kMax) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
 void scaleModel(BeamModel& m, Factors f)
 {
     const double len = f.length;
@@ -83,9 +94,9 @@ void scaleModel(BeamModel& m, Factors f)
     m.prevMaxMomentMag = m.prevMaxMomentMag * force * len;
     m.maxDistLoadMag = m.maxDistLoadMag * force / len;
     m.prevMaxDistLoadMag = m.prevMaxDistLoadMag * force / len;
-    m.fiberDistance = static_cast<float>(double(m.fiberDistance) * len);
-    m.momentOfInertia = static_cast<float>(double(m.momentOfInertia) * std::pow(len, 4));
-    m.modulusE = static_cast<float>(double(m.modulusE) * force / std::pow(len, 2));
+    m.fiberDistance = toSectionFloat(double(m.fiberDistance) * len);
+    m.momentOfInertia = toSectionFloat(double(m.momentOfInertia) * std::pow(len, 4));
+    m.modulusE = toSectionFloat(double(m.modulusE) * force / std::pow(len, 2));
     for (int i = 1; i <= std::min(m.numPointLoads, kMaxPointLoads); ++i) {
         m.pointLoadMag[i] = m.pointLoadMag[i] * force;
         m.pointLoadLoc[i] = m.pointLoadLoc[i] * len;

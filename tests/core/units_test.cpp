@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "model/beam_setup.h"
 #include "model/geometry.h"
@@ -149,6 +150,23 @@ TEST(ScreenGeometry, DerivedValuesRoundHalvesToEven)
     EXPECT_EQ(h.beamTop, 5405);
     EXPECT_EQ(h.beamBottom, 5946);
     EXPECT_EQ(screenGeometry(20, 25).beamTop, 12);  // 12.5 -> 12
+}
+
+}  // namespace
+}  // namespace spanrix
+
+namespace spanrix {
+namespace {
+
+TEST(ConvertUnitSystem, SectionPropertiesBeyondTheFloatRangeBecomeInfinite)
+{
+    BeamModel m;
+    m.beamLength = 100.0;
+    m.modulusE = 3e38f;  // psi; in pascals it exceeds every float
+    m.momentOfInertia = -3e38f;
+    convertUnitSystem(m, kEnglishToMetric);
+    EXPECT_EQ(m.modulusE, std::numeric_limits<float>::infinity());
+    EXPECT_EQ(m.momentOfInertia, static_cast<float>(-3e38 * std::pow(0.0254, 4)));
 }
 
 }  // namespace
