@@ -25,6 +25,10 @@ QLineEdit* captionBox(QWidget* parent, const char* name, const QString& caption)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     box->setPalette(palette);
+    // Wide enough to show the whole caption.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(caption) +
+                         box->fontMetrics().averageCharWidth() * 2 + 8);
+    box->setCursorPosition(0);
     return box;
 }
 
