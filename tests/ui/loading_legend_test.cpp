@@ -187,7 +187,12 @@ TEST_F(LegendTest, AnEditMovesTheGroupAndRewritesItsCaptions)
     EXPECT_EQ(legend.group(1)->labels[0].left, 16800 - 500);
     EXPECT_EQ(captions(1)[3], "x=100 ft.");
     EXPECT_EQ(captions(2)[2], "x=120 in.");
-    EXPECT_EQ(legend.group(2)->labels[1].left, 3840 - 1000);
+    // A moved support: x - 500, x - 700, x - 500, x - 650.
+    EXPECT_EQ(legend.group(2)->labels[0].left, 3840 - 500);
+    EXPECT_EQ(legend.group(2)->labels[1].left, 3840 - 700);
+    EXPECT_EQ(legend.group(2)->labels[1].width, 2000);
+    EXPECT_EQ(legend.group(2)->labels[2].left, 3840 - 500);
+    EXPECT_EQ(legend.group(2)->labels[3].left, 3840 - 650);
     EXPECT_EQ(captions(2)[3], "5 lb.");  // the reaction is the run's to replace
 }
 

@@ -283,6 +283,8 @@ void Legend::updateLegendGroup(int row)
     (*g)[LegendGroup::Value].caption = c.value;
     if (kind != FeatureKind::Support) (*g)[LegendGroup::Second].caption = c.second;
     setLefts(*g, kind, k);
+    // A moved support's title goes 700 left of it, not centred as at creation.
+    if (kind == FeatureKind::Support) (*g)[LegendGroup::Title].left = featureX(kind, k) - 700;
     ++revision_;
 }
 
