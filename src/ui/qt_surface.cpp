@@ -43,6 +43,12 @@ void QtSurface::ensureImageSize(QSize size)
     image_ = std::move(bigger);
 }
 
+void QtSurface::ensureTwipsSize(double widthTwips, double heightTwips)
+{
+    ensureImageSize(QSize(static_cast<int>(std::ceil(widthTwips * pixelsPerTwipX())),
+                          static_cast<int>(std::ceil(heightTwips * pixelsPerTwipY()))));
+}
+
 void QtSurface::clear() { image_.fill(qColor(backColor())); }
 
 QFont QtSurface::currentFont() const

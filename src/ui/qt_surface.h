@@ -43,6 +43,9 @@ public:
 
     // Makes the backing image at least this large (in pixels), keeping what it shows.
     void ensureImageSize(QSize size);
+    // The same for an area given in twips. Screens size their image to the work area, so
+    // drawing made before the window reaches its maximised size is not clipped.
+    void ensureTwipsSize(double widthTwips, double heightTwips);
 
 protected:
     void drawLine(double x1, double y1, double x2, double y2) override;

@@ -126,10 +126,7 @@ void CalcCommands::drawDiagrams()
     CalculationsWindow& screen = openScreen();
     QtSurface& surface = screen.surface();
     const ScreenGeometry& g = context_.state.geometry;
-    // Everything the diagrams draw lies within the work area; the image must hold it even
-    // before the window has reached its maximised size.
-    surface.ensureImageSize(QSize(static_cast<int>(std::ceil(g.workAreaWidth * surface.pixelsPerTwipX())),
-                                  static_cast<int>(std::ceil(g.workAreaHeight * surface.pixelsPerTwipY()))));
+    surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
     drawResultDiagrams(surface, {g, basis_, context_.results, context_.state.sigFigs});
     showingResults(true);
 }

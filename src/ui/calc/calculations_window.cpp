@@ -3,34 +3,29 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "ui/menu_table.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix {
 
 namespace {
 
-struct MenuEntry {
-    bool isMenu;
-    const char* name;
-    const char* caption;
-};
-
 constexpr MenuEntry kMenu[] = {
-    {true, "filemenu", "&File"},
-    {false, "showloading", "Return to &Loading"},
-    {false, "printcalc", "&Print Load Cfg. and Calculations"},
-    {true, "calc", "&Calculate"},
-    {false, "max", "Show &Maximum Values"},
-    {false, "point", "Show Values at a &Point"},
-    {true, "displaymenu", "&Display"},
-    {false, "redrawscreen", "&Redraw"},
-    {false, "changesignificantfigures", "Change Display &Significant Figures"},
-    {true, "unitmenu", "&Units"},
-    {false, "metricunits", "Convert to &Metric"},
-    {false, "englishunits", "Convert to &English"},
-    {true, "helpsx", "&Help"},
-    {false, "Docsx", "&Documentation"},
-    {false, "aboutsx", "&About Spanrix"},
+    {0, "filemenu", "&File", true},
+    {1, "showloading", "Return to &Loading", false},
+    {1, "printcalc", "&Print Load Cfg. and Calculations", false},
+    {0, "calc", "&Calculate", true},
+    {1, "max", "Show &Maximum Values", false},
+    {1, "point", "Show Values at a &Point", false},
+    {0, "displaymenu", "&Display", true},
+    {1, "redrawscreen", "&Redraw", false},
+    {1, "changesignificantfigures", "Change Display &Significant Figures", false},
+    {0, "unitmenu", "&Units", true},
+    {1, "metricunits", "Convert to &Metric", false},
+    {1, "englishunits", "Convert to &English", false},
+    {0, "helpsx", "&Help", true},
+    {1, "Docsx", "&Documentation", false},
+    {1, "aboutsx", "&About Spanrix", false},
 };
 
 }  // namespace
@@ -47,28 +42,13 @@ CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
     setWindowState(Qt::WindowMaximized);
 }
 
-void CalculationsWindow::buildMenu()
-{
-    QMenu* menu = nullptr;
-    for (const MenuEntry& e : kMenu) {
-        if (e.isMenu) {
-            menu = menuBar()->addMenu(e.caption);
-            menu->setObjectName(e.name);
-            actions_.insert(e.name, menu->menuAction());
-            continue;
-        }
-        QAction* a = menu->addAction(e.caption);
-        a->setObjectName(e.name);
-        actions_.insert(e.name, a);
-    }
-}
+void CalculationsWindow::buildMenu() { actions_ = buildMenuBar(*menuBar(), kMenu); }
 
 QAction* CalculationsWindow::action(const QString& objectName) const { return actions_.value(objectName); }
 
 void CalculationsWindow::syncUnitItems(bool metricUnits)
 {
-    action("metricunits")->setEnabled(!metricUnits);
-    action("englishunits")->setEnabled(metricUnits);
+    spanrix::syncUnitItems(actions_, metricUnits);
 }
 
 }  // namespace spanrix

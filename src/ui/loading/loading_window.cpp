@@ -13,19 +13,13 @@
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
+#include "ui/menu_table.h"
 #include "ui/loading/sketch.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix {
 
 namespace {
-
-struct MenuEntry {
-    int depth;  // 0 top-level menu, 1 item or submenu, 2 item of a submenu
-    const char* name;
-    const char* caption;
-    bool isMenu;
-};
 
 // The menu, in order, with every item's objectName and caption.
 constexpr MenuEntry kMenu[] = {
@@ -81,38 +75,18 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     setWindowState(Qt::WindowMaximized);
     surface_->setFontSize(8);
     state.geometry = screenGeometry(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
-    // The sketch spans the work area; the first drawing may come before the window manager
-    // has maximised the window, and must not be clipped to its first, smaller size.
-    surface_->ensureImageSize(QSize(
-        static_cast<int>(std::ceil(state.geometry.workAreaWidth * surface_->pixelsPerTwipX())),
-        static_cast<int>(std::ceil(state.geometry.workAreaHeight * surface_->pixelsPerTwipY()))));
+    surface_->ensureTwipsSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
 }
 
 LoadingWindow::~LoadingWindow() = default;
 
 void LoadingWindow::buildMenu()
 {
-    QMenu* top = nullptr;
-    QMenu* sub = nullptr;
+    actions_ = buildMenuBar(*menuBar(), kMenu);
     for (const MenuEntry& e : kMenu) {
-        if (e.depth == 0) {
-            top = menuBar()->addMenu(e.caption);
-            top->setObjectName(e.name);
-            actions_.insert(e.name, top->menuAction());
-            continue;
-        }
-        QMenu* parentMenu = e.depth == 1 ? top : sub;
-        if (e.isMenu) {
-            sub = parentMenu->addMenu(e.caption);
-            sub->setObjectName(e.name);
-            actions_.insert(e.name, sub->menuAction());
-            continue;
-        }
-        QAction* a = parentMenu->addAction(e.caption);
-        a->setObjectName(e.name);
-        actions_.insert(e.name, a);
+        if (e.isMenu) continue;
         const QString name = e.name;
-        connect(a, &QAction::triggered, this, [this, name] { runCommand(name); });
+        connect(actions_.value(name), &QAction::triggered, this, [this, name] { runCommand(name); });
     }
 }
 
@@ -275,9 +249,7 @@ void LoadingWindow::rebuildLegend()
 
 void LoadingWindow::syncUnitMenu()
 {
-    const bool metric = context_.state.model.metricUnits;
-    actions_.value("englishunits")->setEnabled(metric);
-    actions_.value("metricunits")->setEnabled(!metric);
+    syncUnitItems(actions_, context_.state.model.metricUnits);
     emit unitSystemChanged();
 }
 
