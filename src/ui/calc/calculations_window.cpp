@@ -30,6 +30,8 @@ constexpr MenuEntry kMenu[] = {
 
 }  // namespace
 
+std::span<const MenuEntry> calculationsScreenMenu() { return kMenu; }
+
 CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("momdisplay");

@@ -3,11 +3,16 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include "ui/menu_table.h"
+
 class QAction;
 
 namespace spanrix {
 
 class QtSurface;
+
+// The calculations screen's menu, in order: every item with its objectName and caption.
+std::span<const MenuEntry> calculationsScreenMenu();
 
 // The calculations screen `momdisplay`: a maximised window whose whole client area is a
 // drawing surface for the result diagrams, with its own menu. Return to Loading closes it

@@ -56,6 +56,8 @@ constexpr MenuEntry kMenu[] = {
 
 }  // namespace
 
+std::span<const MenuEntry> loadingScreenMenu() { return kMenu; }
+
 LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), legend_(context.state)
 {

@@ -10,6 +10,7 @@
 
 #include "model/beam_model.h"
 #include "ui/loading/legend.h"
+#include "ui/menu_table.h"
 
 class QAction;
 class QLabel;
@@ -19,6 +20,9 @@ namespace spanrix {
 struct AppContext;
 class QtSurface;
 class Sketch;
+
+// The loading screen's menu, in order: every item with its objectName and caption.
+std::span<const MenuEntry> loadingScreenMenu();
 
 // The loading screen `beam`: the main window with the menu, the beam sketch and the
 // feature legend. Commands whose windows live in other folders are installed into it by
