@@ -5,6 +5,7 @@
 #include "ui/calc/calc_commands.h"
 #include "ui/dialogs/dialog_commands.h"
 #include "ui/dialogs/init_dialog.h"
+#include "ui/help/info_windows.h"
 #include "ui/loading/loading_window.h"
 
 namespace spanrix {
@@ -35,6 +36,7 @@ LoadingWindow& SpanrixApp::loadingWindow()
         loading_ = std::make_unique<LoadingWindow>(context_);
         installDialogCommands(*loading_, context_);
         installCalcCommands(*loading_, context_);
+        installInfoWindows(*loading_, context_);
         connect(loading_.get(), &LoadingWindow::changeBeamLengthRequested, this,
                 [this] { initDialog_->open(false); });
     }
