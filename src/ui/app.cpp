@@ -6,6 +6,7 @@
 #include "ui/dialogs/dialog_commands.h"
 #include "ui/dialogs/init_dialog.h"
 #include "ui/help/info_windows.h"
+#include "ui/files/file_commands.h"
 #include "ui/loading/loading_window.h"
 
 namespace spanrix {
@@ -14,20 +15,25 @@ SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
 {
     initDialog_ = std::make_unique<InitDialog>(context_);
     connect(initDialog_.get(), &InitDialog::beamAccepted, this, &SpanrixApp::showLoadingScreen);
-    connect(initDialog_.get(), &InitDialog::retrieveRequested, this, [this] {
-        context_.prompts.message(kNotAvailableYet);
-    });
+    connect(initDialog_.get(), &InitDialog::retrieveRequested, this,
+            [this] { fileCommands().showRetrieveWindow(); });
     // Dismissed at program start, where it is the only window, it ends the program;
     // after Reinitialize the erased sketch comes back as a bare beam.
     connect(initDialog_.get(), &InitDialog::dismissed, this, [this] {
-        if (!loading_) QCoreApplication::quit();
-        else if (loading_->isVisible()) loading_->drawSketch(13);
+        if (!loading_ || !loading_->isVisible()) QCoreApplication::quit();
+        else loading_->drawSketch(13);
     });
 }
 
 SpanrixApp::~SpanrixApp() = default;
 
 void SpanrixApp::start() { initDialog_->open(true); }
+
+void SpanrixApp::startWithFile(const std::string& path)
+{
+    start();
+    if (initDialog_->accept_continue()) fileCommands().openFile(path, FileLayout::Current);
+}
 
 LoadingWindow& SpanrixApp::loadingWindow()
 {
@@ -37,18 +43,36 @@ LoadingWindow& SpanrixApp::loadingWindow()
         installDialogCommands(*loading_, context_);
         installCalcCommands(*loading_, context_);
         installInfoWindows(*loading_, context_);
+        files_ = installFileCommands(*loading_, context_);
+        // A file opened from the start-up dialog's Retrieve window finishes its work.
+        connect(files_, &FileCommands::fileOpened, this, [this] {
+            initDialog_->hide();
+            bringLoadingScreenForward();
+        });
         connect(loading_.get(), &LoadingWindow::changeBeamLengthRequested, this,
                 [this] { initDialog_->open(false); });
     }
     return *loading_;
 }
 
-void SpanrixApp::showLoadingScreen()
+FileCommands& SpanrixApp::fileCommands()
+{
+    loadingWindow();
+    return *files_;
+}
+
+LoadingWindow& SpanrixApp::bringLoadingScreenForward()
 {
     LoadingWindow& loading = loadingWindow();
     loading.showMaximized();
     loading.raise();
     loading.activateWindow();
+    return loading;
+}
+
+void SpanrixApp::showLoadingScreen()
+{
+    LoadingWindow& loading = bringLoadingScreenForward();
     // The start-up dialog may have switched the unit system (after Reinitialize).
     loading.syncUnitMenu();
     loading.drawSketch(13);

@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <memory>
+#include <string>
 
 #include "ui/app_context.h"
 #include "ui/prompts.h"
 
 namespace spanrix {
 
+class FileCommands;
 class InitDialog;
 class LoadingWindow;
 
@@ -21,17 +23,23 @@ public:
     ~SpanrixApp() override;
 
     void start();
+    // Starts as "Retrieve Load File" followed by Load would: the start-up dialog accepted
+    // with its defaults, then the file read into the model.
+    void startWithFile(const std::string& path);
 
     AppContext& context() { return context_; }
     InitDialog& initDialog() { return *initDialog_; }
     LoadingWindow& loadingWindow();
+    FileCommands& fileCommands();
 
 private:
     void showLoadingScreen();
+    LoadingWindow& bringLoadingScreenForward();
 
     AppContext context_;
     std::unique_ptr<InitDialog> initDialog_;
     std::unique_ptr<LoadingWindow> loading_;
+    FileCommands* files_ = nullptr;  // a child of the loading screen
 };
 
 }  // namespace spanrix

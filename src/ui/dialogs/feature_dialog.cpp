@@ -28,6 +28,11 @@ FeatureDialog::FeatureDialog(FeatureKind kind, AppContext& context, LoadingWindo
     setModal(false);
     setWindowTitle(addCaption_);
     connect(&loading_, &LoadingWindow::unitSystemChanged, this, [this] { followUnitSystem(); });
+    // A new model may hold a feature of the same kind at the same row; the edit belongs to
+    // the old one, so Submit must find it gone, as after a reset.
+    connect(&loading_, &LoadingWindow::modelReplaced, this, [this] {
+        if (edit_) edit_->row = 0;
+    });
 }
 
 QHBoxLayout* FeatureDialog::makeButtons()

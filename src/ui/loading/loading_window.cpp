@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <algorithm>
 #include <cmath>
 
+#include "files/file_picking.h"
 #include "model/geometry.h"
 #include "model/legend_captions.h"
 #include "model/number_format.h"
@@ -20,6 +24,8 @@
 namespace spanrix {
 
 namespace {
+
+constexpr const char* kCaption = "Spanrix: Loading Screen";
 
 // The menu, in order, with every item's objectName and caption.
 constexpr MenuEntry kMenu[] = {
@@ -62,7 +68,8 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), legend_(context.state)
 {
     setObjectName("beam");
-    setWindowTitle("Spanrix: Loading Screen");
+    setWindowTitle(kCaption);
+    setAcceptDrops(true);
     surface_ = new QtSurface(this);
     setCentralWidget(surface_);
     sketch_ = std::make_unique<Sketch>(*surface_, context_.state, legend_);
@@ -185,7 +192,9 @@ void LoadingWindow::reinitializeCommand()
     AppState& state = context_.state;
     drawSketch(15);
     resetModel(state.model);
+    emit modelReplaced();
     clearLegend();
+    setFileName({});
     if (context_.prompts.askYesNo(reinitializeQuestion(state.model, state.sigFigs)))
         emit changeBeamLengthRequested();
     else
@@ -247,6 +256,48 @@ void LoadingWindow::rebuildLegend()
 {
     legend_.rebuild();
     mirrorLegend();
+}
+
+void LoadingWindow::showOpenedModel(const BeamModel& opened)
+{
+    drawSketch(15);
+    context_.state.model = opened;
+    emit modelReplaced();
+    rebuildLegend();
+    syncUnitMenu();
+    drawSketch(13);
+}
+
+void LoadingWindow::setFileName(const QString& fileName)
+{
+    setWindowTitle(fileName.isEmpty() ? QString(kCaption) : QString(kCaption) + " - " + fileName);
+}
+
+namespace {
+
+// The one local ".lod" file a drag carries, or an empty string.
+QString droppedLoadFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !matchesPattern(kLoadFilePattern, url.fileName().toStdString()))
+        return {};
+    return url.toLocalFile();
+}
+
+}  // namespace
+
+void LoadingWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedLoadFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void LoadingWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedLoadFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    emit loadFileDropped(path);
 }
 
 void LoadingWindow::syncUnitMenu()

@@ -27,6 +27,7 @@ std::span<const MenuEntry> loadingScreenMenu();
 // The loading screen `beam`: the main window with the menu, the beam sketch and the
 // feature legend. Commands whose windows live in other folders are installed into it by
 // their owners through setCommand; until then they say they are not available yet.
+// A ".lod" file dropped onto it is handed on through loadFileDropped.
 class LoadingWindow : public QMainWindow {
     Q_OBJECT
 
@@ -49,6 +50,11 @@ public:
     // Rebuilds every legend group in feature order, blank groups for rows not live (after
     // a file was opened into the model).
     void rebuildLegend();
+    // A model read from a file takes the place of the current one: erase, replace, legend
+    // rebuilt, unit items set, draw.
+    void showOpenedModel(const BeamModel& opened);
+    // The caption names the file last saved or opened; an empty name shows the bare caption.
+    void setFileName(const QString& fileName);
     // Unit menu items mirror metricUnits.
     void syncUnitMenu();
     // The whole-model conversion with the sketch erased before and drawn after, the menu
@@ -80,10 +86,16 @@ signals:
     // The unit items have been set to follow `metricUnits` (after a conversion, or when
     // the window comes forward); open dialogs follow the unit system too.
     void unitSystemChanged();
+    // The model was reset or replaced by a file: edits opened on it no longer apply.
+    void modelReplaced();
+    // A ".lod" file was dropped onto the window.
+    void loadFileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <string>
+
+#include "files/load_file.h"
+
+namespace spanrix {
+
+struct AppContext;
+class LoadWindow;
+class LoadingWindow;
+class SaveWindow;
+
+// The loading screen's Save, Open and Import commands with their windows, and opening a
+// file handed over from outside (the command line, a drop). Lives as long as the loading
+// screen (it is its child).
+class FileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    FileCommands(LoadingWindow& loading, AppContext& context);
+
+    // Each shows its window, or brings it forward when it is open already.
+    SaveWindow* showSaveWindow();
+    LoadWindow* showRetrieveWindow();
+    LoadWindow* showImportWindow();
+
+    // Reads the file into a copy of the model; only a complete read replaces the beam on
+    // the loading screen. A failure says "File access error" and changes nothing.
+    bool openFile(const std::string& path, FileLayout layout);
+
+signals:
+    // A file replaced the model; the start-up dialog, if open, has no more to do.
+    void fileOpened();
+
+private:
+    LoadingWindow& loading_;
+    AppContext& context_;
+    QPointer<SaveWindow> save_;
+    QPointer<LoadWindow> retrieve_;
+    QPointer<LoadWindow> import_;
+};
+
+// Wires `saveloadcfg`, `openloadcfg`, `importloadcfg` and file drops on the loading screen.
+FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context);
+
+}  // namespace spanrix

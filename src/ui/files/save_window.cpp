@@ -1,0 +1,68 @@
+#include "ui/files/save_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "files/file_picking.h"
+#include "files/load_file.h"
+#include "ui/app_context.h"
+#include "ui/dialogs/dialog_widgets.h"
+#include "ui/files/directory_browser.h"
+
+namespace spanrix {
+
+SaveWindow::SaveWindow(AppContext& context, QWidget* parent)
+    : FileWindow(context, "Saveload", "Save Load Configuration", parent)
+{
+    auto* left = new QWidget(this);
+    QLabel* label1 = dialogs::label(left, "Label1", "Save As: (*.lod)");
+    savename_ = dialogs::textBox(left, "Savename", QString::fromUtf8(kDefaultSaveName));
+    filelist_ = new QListWidget(left);
+    filelist_->setObjectName("filelist");
+    // Shows what the directory holds; choosing from it is not part of saving.
+    filelist_->setSelectionMode(QAbstractItemView::NoSelection);
+    filelist_->setFocusPolicy(Qt::NoFocus);
+    auto* column = new QVBoxLayout(left);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(label1);
+    column->addWidget(savename_);
+    column->addWidget(filelist_);
+
+    QPushButton* savebutton = makeButton("savebutton", "Save");
+    arrange(left, savebutton);
+
+    connect(savebutton, &QPushButton::clicked, this, &SaveWindow::save);
+    connect(savename_, &QLineEdit::returnPressed, this, &SaveWindow::save);
+    connect(browser_, &DirectoryBrowser::directoryChanged, this, &SaveWindow::showFiles);
+}
+
+void SaveWindow::showFiles()
+{
+    filelist_->clear();
+    for (const std::string& name : browser_->listing().files)
+        filelist_->addItem(QString::fromStdString(name));
+}
+
+void SaveWindow::save()
+{
+    const std::string typed = savename_->text().toStdString();
+    if (const auto refusal = saveNameRefusal(typed)) {
+        context_.prompts.message(*refusal);
+        return;
+    }
+    const std::string path =
+        composePath(browser_->directory().toStdString(), completeSaveName(typed));
+    if (ordinaryFileExists(path) && !context_.prompts.askYesNo(std::string(kOverwriteQuestion)))
+        return;
+    if (const auto failure = writeLoadFile(path, context_.state.model)) {
+        context_.prompts.message(*failure);
+        return;
+    }
+    emit saved(QString::fromStdString(path));
+    close();
+}
+
+}  // namespace spanrix

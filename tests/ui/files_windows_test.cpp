@@ -1,0 +1,406 @@
+// The file road through the real windows: Save, Retrieve and Import, the start-up dialog's
+// Retrieve Load File, the command line and a dropped file.
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProcess>
+#include <QUrl>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app_driver.h"
+#include "files/load_file.h"
+#include "ui/files/directory_browser.h"
+#include "ui/files/file_window.h"
+
+namespace spanrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileWindows : public testing::AppDriver {
+protected:
+    FileWindows()
+    {
+        dir = fs::temp_directory_path() / ("spanrix-files-" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "sub");
+    }
+    ~FileWindows() override
+    {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+
+    // A beam with every kind of feature, one of them removed, and section properties.
+    void buildBeam()
+    {
+        startBeam(false, "20");
+        addSupport("", true);
+        addSupport("20");
+        addPointLoad("1000", "5");
+        addDistLoad("-10", "-30", "2", "12", "pi");
+        addMoment("500", "15");
+        addPointLoad("200", "8");
+        prompts.replies.push_back(std::string("6"));
+        loading().action("removefeature")->trigger();
+        setSection("100", "", "5");
+        ASSERT_EQ(model().numFeatures, 6);
+        ASSERT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+    }
+
+    std::vector<std::string> captions()
+    {
+        std::vector<std::string> out;
+        for (int row = 1; row <= loading().legend().rowCount(); ++row)
+            for (int i = 0; i < 4; ++i) out.push_back((*loading().legend().group(row))[i].caption);
+        return out;
+    }
+
+    FileWindow* show(const char* command, const char* name)
+    {
+        state().currentDir = dir.string();
+        loading().action(command)->trigger();
+        return qobject_cast<FileWindow*>(find(name));
+    }
+
+    QStringList listed(QWidget* window, const char* list)
+    {
+        QStringList names;
+        auto* l = window->findChild<QListWidget*>(list);
+        for (int i = 0; l && i < l->count(); ++i) names << l->item(i)->text();
+        return names;
+    }
+
+    void pick(QWidget* window, const QString& name)
+    {
+        auto* l = window->findChild<QListWidget*>("flist");
+        const auto items = l->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items[0]).center());
+    }
+
+    // A real double click: the first click's press and release, then the double click.
+    void doubleClick(QListWidget* list, QListWidgetItem* item)
+    {
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // Leaves the window's event queue so that closed windows are gone.
+    void settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    std::string fileText(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    AppState& state() { return app.context().state; }
+
+    fs::path dir;
+};
+
+TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
+{
+    buildBeam();
+    const BeamModel built = model();
+    const std::vector<std::string> builtCaptions = captions();
+
+    // Wildcards and "/" are refused before anything is written.
+    FileWindow* save = show("saveloadcfg", "Saveload");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(boxText(save, "Savename"), "loadcfg");
+    type(save, "Savename", "be*m");
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.lastMessage(), "A file name may not contain *, ? or /.");
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_FALSE(fs::exists(dir / "be*m.lod"));
+
+    type(save, "Savename", "beam");
+    QTest::keyClick(save->findChild<QLineEdit*>("Savename"), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(find("Saveload"), nullptr);
+    ASSERT_EQ(fileText(dir / "beam.lod"), loadFileText(built));
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod");
+
+    // Back to the first beam through Reinitialize (No) and Open.
+    loading().action("reinitialize")->trigger();
+    EXPECT_EQ(model().numFeatures, 0);
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen");
+    FileWindow* retrieve = show("openloadcfg", "getload");
+    ASSERT_NE(retrieve, nullptr);
+    EXPECT_EQ(retrieve->windowTitle(), "Retrieve Load Configuration");
+    EXPECT_EQ(listed(retrieve, "flist"), QStringList{"beam.lod"});
+    pick(retrieve, "beam.lod");
+    EXPECT_EQ(boxText(retrieve, "loadfile"), "beam.lod");
+    prompts.clear();
+    press(retrieve, "loadbutton");
+    settle();
+    EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+    EXPECT_EQ(find("getload"), nullptr);
+    EXPECT_EQ(loadFileText(model()), loadFileText(built));
+    EXPECT_EQ(model(), built);
+    EXPECT_EQ(captions(), builtCaptions);
+    EXPECT_EQ(legendText("blank61"), "");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod");
+
+    // Saving onto it asks; No writes nothing and keeps the window, Yes replaces the file.
+    addPointLoad("300", "9");
+    save = show("saveloadcfg", "Saveload");
+    EXPECT_EQ(listed(save, "filelist"), QStringList{"beam.lod"});
+    type(save, "Savename", "beam.lod");
+    prompts.clear();
+    prompts.answers = {false};
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.shown.back().text, "File exists.  Do you wish to overwrite?");
+    EXPECT_EQ(fileText(dir / "beam.lod"), loadFileText(built));
+    EXPECT_TRUE(save->isVisible());
+    prompts.answers = {true};
+    press(save, "savebutton");
+    settle();
+    EXPECT_EQ(fileText(dir / "beam.lod"), loadFileText(model()));
+    EXPECT_EQ(find("Saveload"), nullptr);
+}
+
+TEST_F(FileWindows, ImportReadsAVersionOneBeam)
+{
+    startBeam(true, "10");
+    // Version 1: line 3 has no unit flag, a distributed load one intensity.
+    std::ofstream(dir / "OLD1.LOD", std::ios::binary)
+        << "1,2,0,2,1,2,0,2,5,\r\n120,100,0,0,0,10,0\r\n5,100,2.9E+07,10000,#FALSE#\r\n"
+           "-100,60\r\n-10,12,48\r\n0,0,120\r\n0,\"simp\"\r\n120,\"simp\"\r\n"
+           "\"su1\",\"ft\",\"lb\"\r\n\"su2\",\"ft\",\"lb\"\r\n\"pt1\",\"ft\",\"lb\"\r\n"
+           "\"di1\",\"ft\",\"pf\"\r\n\"di2\",\"ft\",\"pf\"\r\n";
+    BeamModel expected = model();
+    ASSERT_TRUE(importVersion1File((dir / "OLD1.LOD").string(), expected).ok());
+
+    FileWindow* import = show("importloadcfg", "importload");
+    ASSERT_NE(import, nullptr);
+    EXPECT_EQ(import->windowTitle(), "Import Version 1 File");
+    auto* flist = import->findChild<QListWidget*>("flist");
+    ASSERT_EQ(listed(import, "flist"), QStringList{"OLD1.LOD"});
+    doubleClick(flist, flist->item(0));
+    settle();
+    EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+    EXPECT_EQ(find("importload"), nullptr);
+    EXPECT_EQ(loadFileText(model()), loadFileText(expected));
+    EXPECT_EQ(model(), expected);
+    EXPECT_FALSE(model().metricUnits);
+    EXPECT_EQ(model().distLoadEndMag[1], -10.0);
+    EXPECT_TRUE(loading().action("metricunits")->isEnabled());
+    EXPECT_FALSE(loading().action("englishunits")->isEnabled());
+    EXPECT_EQ(legendText("dloadlab1"), "start=120 lb./ft., 1 ft.");
+    EXPECT_EQ(legendText("blank51"), "");
+    EXPECT_EQ(legendText("loadlab1"), "100 lb.");
+}
+
+TEST_F(FileWindows, FailedLoadsAndUnreadableFoldersChangeNothing)
+{
+    buildBeam();
+    const BeamModel built = model();
+    std::ofstream(dir / "a.lod") << loadFileText(built);
+    std::ofstream(dir / "broken.lod") << "51,0,0,0,0,0,0,0,0,\r\n";
+
+    FileWindow* retrieve = show("openloadcfg", "getload");
+    ASSERT_NE(retrieve, nullptr);
+    prompts.clear();
+    press(retrieve, "loadbutton");  // nothing selected
+    pick(retrieve, "broken.lod");
+    press(retrieve, "loadbutton");
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, std::string(kFileAccessError)));
+    EXPECT_TRUE(retrieve->isVisible());
+    EXPECT_EQ(model(), built);
+    EXPECT_EQ(legendText("featlabel1"), "Feature 1");
+
+    prompts.clear();
+    EXPECT_FALSE(retrieve->browser().setDirectory(QString::fromStdString((dir / "gone").string())));
+    EXPECT_EQ(prompts.lastMessage(), "Could not read " + (dir / "gone").string() + ".");
+    EXPECT_EQ(retrieve->browser().directory().toStdString(), dir.string());
+    EXPECT_EQ(listed(retrieve, "flist"), (QStringList{"a.lod", "broken.lod"}));
+    press(retrieve, "cancelbutton");
+}
+
+TEST_F(FileWindows, FailedSaveIntoAProtectedFolderKeepsTheWindow)
+{
+    buildBeam();
+    // A folder that refuses new files even to root.
+    FileWindow* save = show("saveloadcfg", "Saveload");
+    ASSERT_TRUE(save->browser().setDirectory("/proc"));
+    type(save, "Savename", "beam");
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.lastMessage(), "Could not save /proc/beam.lod.");
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_EQ(boxText(save, "Savename"), "beam");
+    press(save, "cancelbutton");
+}
+
+TEST_F(FileWindows, FailedSaveIntoAReadOnlyFolderKeepsTheFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "Running as root, whom permission bits do not stop; "
+                        "FailedSaveIntoAProtectedFolderKeepsTheWindow covers a failed save.";
+    buildBeam();
+    std::ofstream(dir / "beam.lod") << "old";
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    FileWindow* save = show("saveloadcfg", "Saveload");
+    type(save, "Savename", "beam");
+    prompts.answers = {true};
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.lastMessage(), "Could not save " + (dir / "beam.lod").string() + ".");
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_EQ(fileText(dir / "beam.lod"), "old");
+    press(save, "cancelbutton");
+}
+
+TEST_F(FileWindows, FiltersAndTheSharedDirectory)
+{
+    startBeam(false, "10");
+    for (const char* name : {"b.lod", "a.lod", "B.lod", "notes.txt", "x.c", ".hidden.lod"})
+        std::ofstream(dir / name) << "x";
+    FileWindow* retrieve = show("openloadcfg", "getload");
+    ASSERT_NE(retrieve, nullptr);
+    EXPECT_EQ(listed(retrieve, "flist"), (QStringList{"B.lod", "a.lod", "b.lod"}));
+
+    auto* filetype = retrieve->findChild<QComboBox*>("filetype");
+    ASSERT_NE(filetype, nullptr);
+    EXPECT_EQ(filetype->currentText(), "*.lod (Spanrix files)");
+    filetype->setCurrentIndex(1);
+    emit filetype->activated(1);
+    EXPECT_EQ(listed(retrieve, "flist"), (QStringList{"B.lod", "a.lod", "b.lod", "notes.txt", "x.c"}));
+
+    filetype->lineEdit()->clear();
+    QTest::keyClicks(filetype->lineEdit(), "*.tx");
+    EXPECT_EQ(listed(retrieve, "flist").size(), 5);
+    QTest::keyClicks(filetype->lineEdit(), "t");
+    EXPECT_EQ(listed(retrieve, "flist"), QStringList{"notes.txt"});
+    filetype->lineEdit()->clear();
+    QTest::keyClicks(filetype->lineEdit(), "*.c");
+    EXPECT_EQ(listed(retrieve, "flist"), QStringList{"notes.txt"});
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(filetype, &leave);
+    EXPECT_EQ(listed(retrieve, "flist"), QStringList{"x.c"});
+
+    // Moving into a subdirectory here is where the Save window opens next.
+    auto* dirlist = retrieve->findChild<QListWidget*>("dirlist");
+    const auto sub = dirlist->findItems("sub", Qt::MatchEndsWith);
+    ASSERT_EQ(sub.size(), 1);
+    doubleClick(dirlist, sub[0]);
+    EXPECT_EQ(retrieve->browser().directory().toStdString(), (dir / "sub").string());
+    press(retrieve, "cancelbutton");
+    settle();
+    loading().action("saveloadcfg")->trigger();
+    auto* save = qobject_cast<FileWindow*>(find("Saveload"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->browser().directory().toStdString(), (dir / "sub").string());
+    EXPECT_FALSE(save->findChild<QComboBox*>("drivelist")->currentText().isEmpty());
+    press(save, "cancelbutton");
+}
+
+TEST_F(FileWindows, RetrieveLoadFileAtStartUp)
+{
+    std::ofstream(dir / "beam.lod") << fileText(SPANRIX_SOURCE_DIR "/examples/propped_cantilever.lod");
+    BeamModel expected;
+    ASSERT_TRUE(openLoadFile((dir / "beam.lod").string(), expected).ok());
+
+    // Even a refused length opens the Retrieve window; the file then sets the length.
+    app.start();
+    QWidget* properties = find("properties");
+    type(properties, "Length", "0");
+    press(properties, "Command2");
+    EXPECT_EQ(prompts.lastMessage(), "Enter a positive non-zero value for beam length.");
+    FileWindow* retrieve = qobject_cast<FileWindow*>(find("getload"));
+    ASSERT_NE(retrieve, nullptr);
+    EXPECT_TRUE(properties->isVisible());
+    ASSERT_TRUE(retrieve->browser().setDirectory(QString::fromStdString(dir.string())));
+    pick(retrieve, "beam.lod");
+    press(retrieve, "loadbutton");
+    settle();
+    EXPECT_FALSE(properties->isVisible());
+    EXPECT_TRUE(loading().isVisible());
+    EXPECT_EQ(model().beamLength, expected.beamLength);
+    EXPECT_EQ(model().numFeatures, 3);
+    EXPECT_EQ(legendText("sloadtitle1"), "Cantilever Support");
+}
+
+TEST_F(FileWindows, DroppedFileReplacesTheBeamAndEndsAStaleEdit)
+{
+    buildBeam();
+    std::ofstream(dir / "other.lod") << fileText(SPANRIX_SOURCE_DIR "/examples/simply_supported_point_load.lod");
+    prompts.replies.push_back(std::string("3"));
+    loading().action("editfeature")->trigger();
+    QWidget* edit = find("load_info");
+    ASSERT_TRUE(edit && edit->isVisible());
+    BeamModel expected = model();
+    ASSERT_TRUE(openLoadFile((dir / "other.lod").string(), expected).ok());
+    ASSERT_EQ(expected.featureId[3], "pt1");  // the row the edit holds
+
+    const auto drop = [this](const fs::path& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path.string()))});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&loading(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&loading(), &dropped);
+        return true;
+    };
+    std::ofstream(dir / "notes.txt") << "x";
+    EXPECT_FALSE(drop(dir / "notes.txt"));
+    ASSERT_TRUE(drop(dir / "other.lod"));
+    EXPECT_EQ(model(), expected);
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - other.lod");
+    EXPECT_EQ(state().currentDir, dir.string());
+
+    // The edit was opened on the old beam's point load; the new one's stays as read.
+    prompts.clear();
+    type(edit, "loadmag", "5");
+    press(edit, "Command1");
+    EXPECT_EQ(prompts.lastMessage(), "Invalid feature number.");
+    EXPECT_FALSE(edit->isVisible());
+    expected.editingFeature = false;
+    EXPECT_EQ(model(), expected);
+}
+
+TEST_F(FileWindows, CommandLineOpensAFile)
+{
+    app.startWithFile(SPANRIX_SOURCE_DIR "/examples/propped_cantilever.lod");
+    EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage();
+    EXPECT_TRUE(loading().isVisible());
+    EXPECT_FALSE(find("properties")->isVisible());
+    EXPECT_EQ(model().numFeatures, 3);
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - propped_cantilever.lod");
+
+    QProcess help;
+    help.start(SPANRIX_GUI_PATH, {"--help"});
+    ASSERT_TRUE(help.waitForFinished(10000));
+    EXPECT_EQ(help.exitCode(), 0);
+    EXPECT_TRUE(help.readAllStandardOutput().contains("Usage: spanrix [FILE.lod]"));
+    QProcess twoFiles;
+    twoFiles.start(SPANRIX_GUI_PATH, {"a.lod", "b.lod"});
+    ASSERT_TRUE(twoFiles.waitForFinished(10000));
+    EXPECT_EQ(twoFiles.exitCode(), 2);
+}
+
+TEST_F(FileWindows, CommandLineFileThatCannotBeReadKeepsTheDefaultBeam)
+{
+    app.startWithFile((dir / "missing.lod").string());
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>{std::string(kFileAccessError)});
+    EXPECT_TRUE(loading().isVisible());
+    EXPECT_EQ(model().beamLength, 1200.0);
+    EXPECT_EQ(model().numFeatures, 0);
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen");
+}
+
+}  // namespace
+}  // namespace spanrix
