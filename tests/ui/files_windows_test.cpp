@@ -293,7 +293,7 @@ TEST_F(FileWindows, FiltersAndTheSharedDirectory)
 
     // Moving into a subdirectory here is where the Save window opens next.
     auto* dirlist = retrieve->findChild<QListWidget*>("dirlist");
-    const auto sub = dirlist->findItems("sub", Qt::MatchEndsWith);
+    const auto sub = dirlist->findItems("sub", Qt::MatchExactly);
     ASSERT_EQ(sub.size(), 1);
     doubleClick(dirlist, sub[0]);
     EXPECT_EQ(retrieve->browser().directory().toStdString(), (dir / "sub").string());

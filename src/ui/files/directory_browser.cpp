@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QStorageInfo>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -16,6 +17,32 @@ namespace spanrix {
 namespace {
 
 QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kIndentPixels = 12;
+
+// Draws each directory indented by its depth below the root, so the names themselves stay
+// plain (typing a name's first letters finds it).
+class IndentedDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem indented(option);
+        indented.rect.adjust(indent(index), 0, 0, 0);
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+private:
+    static int indent(const QModelIndex& index) { return index.data(kDepthRole).toInt() * kIndentPixels; }
+};
 
 }  // namespace
 
@@ -34,6 +61,7 @@ DirectoryBrowser::DirectoryBrowser(std::string& currentDir, Prompts& prompts, QW
 
     dirlist_ = new QListWidget(this);
     dirlist_->setObjectName("dirlist");
+    dirlist_->setItemDelegate(new IndentedDelegate(dirlist_));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,8 +117,9 @@ void DirectoryBrowser::fillDirectoryList()
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const auto add = [this](const QIcon& icon, const QString& path, int depth) {
         const QString name = path == "/" ? path : QFileInfo(path).fileName();
-        auto* item = new QListWidgetItem(icon, QString(depth * 2, ' ') + name, dirlist_);
+        auto* item = new QListWidgetItem(icon, name, dirlist_);
         item->setData(Qt::UserRole, path);
+        item->setData(kDepthRole, depth);
     };
     const std::vector<std::string> chain = directoryChain(directory_.toStdString());
     for (size_t i = 0; i < chain.size(); ++i) add(open, fromStd(chain[i]), static_cast<int>(i));

@@ -54,6 +54,8 @@ LoadWindow::LoadWindow(AppContext& context, const char* objectName, const QStrin
     grid->addWidget(label1, 2, 0);
     grid->addWidget(loadfile_, 2, 1);
 
+    flist_->setFocus();
+
     QPushButton* loadbutton = makeButton("loadbutton", "Load");
     arrange(left, loadbutton);
 

@@ -31,6 +31,10 @@ SaveWindow::SaveWindow(AppContext& context, QWidget* parent)
     column->addWidget(savename_);
     column->addWidget(filelist_);
 
+    // Typing at once replaces the proposed name.
+    savename_->selectAll();
+    savename_->setFocus();
+
     QPushButton* savebutton = makeButton("savebutton", "Save");
     arrange(left, savebutton);
 
