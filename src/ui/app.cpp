@@ -5,8 +5,8 @@
 #include "ui/calc/calc_commands.h"
 #include "ui/dialogs/dialog_commands.h"
 #include "ui/dialogs/init_dialog.h"
-#include "ui/help/info_windows.h"
 #include "ui/files/file_commands.h"
+#include "ui/help/info_windows.h"
 #include "ui/loading/loading_window.h"
 
 namespace spanrix {
