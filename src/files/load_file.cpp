@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "files/list_notation.h"
+#include "files/text_file.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -139,23 +140,9 @@ std::vector<LegendRow> legendRowsOf(const BeamModel& m)
 
 OpenOutcome failure() { return OpenOutcome{std::string(kFileAccessError), {}}; }
 
-std::optional<std::string> readWholeFile(const std::string& path)
-{
-    std::error_code ec;
-    // Only a regular file: a directory or a device would fail or block instead.
-    if (!fs::is_regular_file(path, ec) || ec) return std::nullopt;
-    const auto size = fs::file_size(path, ec);
-    if (ec || size > kMaxLoadFileBytes) return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
-    return text;
-}
-
 OpenOutcome readLoadFile(const std::string& path, FileLayout layout, BeamModel& current)
 {
-    auto text = readWholeFile(path);
+    auto text = readWholeFile(path, kMaxLoadFileBytes);
     if (!text) return failure();
     return readLoadText(std::move(*text), layout, current);
 }

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "model/section_calculator.h"
+
+namespace spanrix {
+namespace {
+
+SectionDimensions rectangular(bool tube, const char* width, const char* height, const char* wall = "")
+{
+    SectionDimensions d;
+    d.tube = tube;
+    d.width = width;
+    d.height = height;
+    d.wall = wall;
+    return d;
+}
+
+SectionDimensions round(bool tube, const char* outer, const char* inner = "")
+{
+    SectionDimensions d;
+    d.round = true;
+    d.tube = tube;
+    d.outerDiameter = outer;
+    d.innerDiameter = inner;
+    return d;
+}
+
+std::optional<SectionResultTexts> results(const SectionDimensions& d, int sigFigs = 3)
+{
+    const SectionCalculation c = calculateSection(d, sigFigs);
+    EXPECT_EQ(c.results.has_value(), c.refusal.empty());
+    if (!c.results) {
+        EXPECT_EQ(c.refusal, kInvalidDimensions);
+    }
+    return c.results;
+}
+
+TEST(SectionCalculator, FourSectionsGiveIRoundedToAtLeastSixFiguresAndCUnrounded)
+{
+    EXPECT_EQ(results(rectangular(false, "2", "6")), (SectionResultTexts{"36", "3"}));
+    EXPECT_EQ(results(rectangular(true, "4", "6", "1")), (SectionResultTexts{"61.3333", "3"}));
+    EXPECT_EQ(results(round(false, "2")), (SectionResultTexts{"0.785398", "1"}));
+    // (2^4 - 1) x pi / 4 with the calculator's pi: 11.780972375.
+    EXPECT_EQ(results(round(true, "4", "2")), (SectionResultTexts{"11.781", "2"}));
+    EXPECT_EQ(results(round(false, "2"), 8)->inertia, "0.78539816");
+    EXPECT_EQ(results(rectangular(false, "1", "3.3333"))->fiber, "1.66665");
+    // Tube fields are ignored for solid sections; negative dimensions are used as typed.
+    EXPECT_EQ(results(rectangular(false, "2", "-6", "junk")), (SectionResultTexts{"-36", "-3"}));
+}
+
+TEST(SectionCalculator, RefusesEmptyOrNonNumericBoxesAndTubesWithoutAHollow)
+{
+    EXPECT_FALSE(results(rectangular(true, "4", "6", "2")));    // 4 is not greater than 2 x 2
+    EXPECT_FALSE(results(rectangular(true, "6", "4", "2")));
+    EXPECT_FALSE(results(round(true, "4", "4")));
+    EXPECT_FALSE(results(round(true, "4", "")));
+    EXPECT_FALSE(results(rectangular(false, "2", "")));
+    EXPECT_FALSE(results(rectangular(false, "two", "6")));
+    EXPECT_FALSE(results(round(false, "1e200")));  // I beyond the range of numbers
+}
+
+}  // namespace
+}  // namespace spanrix
