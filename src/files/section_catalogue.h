@@ -15,6 +15,9 @@ inline constexpr std::string_view kCatalogueFileName = "beams.lst";
 inline constexpr int kSectionKindCount = 5;
 inline constexpr std::size_t kMaxCatalogueEntries = 500;
 
+// The kinds of section, in the order of kSectionKinds and of the chooser's tabs.
+enum SectionKind : int { WBeams, SBeams, Channels, Angles, UserDefined };
+
 // A kind of section: the keyword that opens its section of the file, its tab caption in
 // the chooser and the note shown on that tab.
 struct SectionKindText {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <string>
+#include <vector>
+
 #include "engine/analysis.h"
+#include "files/section_catalogue.h"
 #include "model/app_state.h"
 #include "ui/prompts.h"
 
@@ -9,12 +14,18 @@ namespace spanrix {
 // What every window works on: the program's state, the last analysis and the prompts.
 // Owned by the application object and passed to windows by reference.
 struct AppContext {
-    explicit AppContext(Prompts& p) : prompts(p) {}
+    explicit AppContext(Prompts& p)
+        : prompts(p),
+          catalogueLocations(sectionCatalogueLocations(QCoreApplication::applicationDirPath().toStdString()))
+    {
+    }
 
     AppState state;
     ReactionSolution reactions;
     ResultSet results;
     Prompts& prompts;
+    // Where the section chooser looks for its catalogue; the first one found is read.
+    std::vector<std::string> catalogueLocations;
 };
 
 // Said by commands whose windows are not part of the program yet.

@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kW = 0, kS = 1, kChannel = 2, kAngle = 3, kUser = 4;
-
 std::vector<std::string> names(const std::vector<CatalogueEntry>& entries)
 {
     std::vector<std::string> out;
@@ -30,14 +28,14 @@ TEST(SectionCatalogueReader, KeywordsOpenSectionsAndEverythingElseIsSkipped)
         "USER-DEFINED\nBox A,120.50,4.25,30.1,2.5,E\nBox B,0.8,70,0.1,25,M\n\"Box, C\",1,2\n3,4,E\n\n"
         "ANGLE\nL1,1,2,3,4,E\n\n"
         "W BEAMS\nW1,5,6,7,8,E\nW2,9");  // a repeated keyword starts afresh; W2 is cut short
-    EXPECT_EQ(names(c.kinds[kW]), (std::vector<std::string>{"W1", "W2"}));
-    EXPECT_EQ(c.kinds[kW][1], (CatalogueEntry{"W2", "9", "", "", "", ""}));
-    EXPECT_TRUE(c.kinds[kS].empty());
-    EXPECT_TRUE(c.kinds[kChannel].empty());
-    EXPECT_EQ(names(c.kinds[kAngle]), (std::vector<std::string>{"L1"}));
-    ASSERT_EQ(c.kinds[kUser].size(), 3u);
-    EXPECT_EQ(c.kinds[kUser][0], (CatalogueEntry{"Box A", "120.50", "4.25", "30.1", "2.5", "E"}));
-    EXPECT_EQ(c.kinds[kUser][2], (CatalogueEntry{"Box, C", "1", "2", "3", "4", "E"}));
+    EXPECT_EQ(names(c.kinds[WBeams]), (std::vector<std::string>{"W1", "W2"}));
+    EXPECT_EQ(c.kinds[WBeams][1], (CatalogueEntry{"W2", "9", "", "", "", ""}));
+    EXPECT_TRUE(c.kinds[SBeams].empty());
+    EXPECT_TRUE(c.kinds[Channels].empty());
+    EXPECT_EQ(names(c.kinds[Angles]), (std::vector<std::string>{"L1"}));
+    ASSERT_EQ(c.kinds[UserDefined].size(), 3u);
+    EXPECT_EQ(c.kinds[UserDefined][0], (CatalogueEntry{"Box A", "120.50", "4.25", "30.1", "2.5", "E"}));
+    EXPECT_EQ(c.kinds[UserDefined][2], (CatalogueEntry{"Box, C", "1", "2", "3", "4", "E"}));
     EXPECT_FALSE(c.malformed);
     EXPECT_EQ(c.overLimit, (std::array<bool, kSectionKindCount>{}));
 }
@@ -48,10 +46,10 @@ TEST(SectionCatalogueReader, KeepsTheFirst500EntriesAndStopsAtABrokenQuote)
     for (int i = 1; i <= 502; ++i) text += "C" + std::to_string(i) + ",1,1,1,1,E\n";
     text += "\nANGLE\nL1,1,1,1,1,E\n\"L2,1,1,1,1,E\nL3,1,1,1,1,E\n";
     const SectionCatalogue c = readSectionCatalogue(text);
-    ASSERT_EQ(c.kinds[kChannel].size(), 500u);
-    EXPECT_EQ(c.kinds[kChannel].back().name, "C500");
-    EXPECT_TRUE(c.overLimit[kChannel]);
-    EXPECT_EQ(names(c.kinds[kAngle]), (std::vector<std::string>{"L1"}));
+    ASSERT_EQ(c.kinds[Channels].size(), 500u);
+    EXPECT_EQ(c.kinds[Channels].back().name, "C500");
+    EXPECT_TRUE(c.overLimit[Channels]);
+    EXPECT_EQ(names(c.kinds[Angles]), (std::vector<std::string>{"L1"}));
     EXPECT_TRUE(c.malformed);
 }
 
@@ -74,7 +72,7 @@ TEST(SectionCatalogueDisplay, MatchingMarksShowTheTextOthersAreConvertedAndRound
          {CatalogueEntry{"Bad", "1", "x", "1", "1", "E"}, CatalogueEntry{"Cut", "1", "", "", "", ""},
           CatalogueEntry{"Mark", "1", "1", "1", "1", "e"}, CatalogueEntry{"Huge", "1e308", "1", "1", "1", "M"}})
         EXPECT_FALSE(sectionValueTexts(damaged, false, 6)) << damaged.name;
-    EXPECT_EQ(damagedEntryMessage(kAngle, {"L9", "", "", "", "", ""}),
+    EXPECT_EQ(damagedEntryMessage(Angles, {"L9", "", "", "", "", ""}),
               "The catalogue entry \"L9\" under \"ANGLE\" is damaged: its four values must be "
               "numbers and its unit mark E or M.");
 
@@ -107,7 +105,7 @@ TEST_F(SectionCatalogueFiles, TheFirstLocationFoundIsReadAndEveryProblemIsNamed)
     for (int i = 1; i <= 501; ++i) text += "S" + std::to_string(i) + ",1,1,1,1,E\n";
     std::ofstream(locations[1]) << text;
     const CatalogueLoad found = loadSectionCatalogue(locations);
-    EXPECT_EQ(found.catalogue.kinds[kS].size(), 500u);
+    EXPECT_EQ(found.catalogue.kinds[SBeams].size(), 500u);
     ASSERT_TRUE(found.message);
     EXPECT_EQ(*found.message, "The \"S BEAMS\" section of \"" + locations[1] +
                                   "\" holds more than 500 entries; only the first 500 are listed.");
@@ -127,17 +125,17 @@ TEST(ShippedSectionCatalogue, HoldsEveryAiscRowAndUsableUserDefinedExamples)
     const CatalogueLoad load = loadSectionCatalogue({path.string()});
     EXPECT_FALSE(load.message) << *load.message;
     const auto& kinds = load.catalogue.kinds;
-    EXPECT_EQ(kinds[kW].size(), 289u);
-    EXPECT_EQ(kinds[kS].size(), 28u);
-    EXPECT_EQ(kinds[kChannel].size(), 72u);
-    EXPECT_EQ(kinds[kAngle].size(), 137u);
+    EXPECT_EQ(kinds[WBeams].size(), 289u);
+    EXPECT_EQ(kinds[SBeams].size(), 28u);
+    EXPECT_EQ(kinds[Channels].size(), 72u);
+    EXPECT_EQ(kinds[Angles].size(), 137u);
     auto find = [](const std::vector<CatalogueEntry>& entries, const std::string& name) {
         for (const CatalogueEntry& e : entries)
             if (e.name == name) return e;
         return CatalogueEntry{};
     };
-    EXPECT_EQ(find(kinds[kW], "W12 X 26"), (CatalogueEntry{"W12 X 26", "204", "6.1", "17.3", "3.245", "E"}));
-    EXPECT_EQ(find(kinds[kAngle], "L8 X 6 X 1"),
+    EXPECT_EQ(find(kinds[WBeams], "W12 X 26"), (CatalogueEntry{"W12 X 26", "204", "6.1", "17.3", "3.245", "E"}));
+    EXPECT_EQ(find(kinds[Angles], "L8 X 6 X 1"),
               (CatalogueEntry{"L8 X 6 X 1", "80.9", "5.35", "38.8", "4.35", "E"}));
     std::set<std::string> marks;
     for (int k = 0; k < kSectionKindCount; ++k)
@@ -146,7 +144,7 @@ TEST(ShippedSectionCatalogue, HoldsEveryAiscRowAndUsableUserDefinedExamples)
             EXPECT_TRUE(sectionValueTexts(e, true, 6)) << e.name;
         }
     EXPECT_EQ(marks, (std::set<std::string>{"E", "M"}));
-    EXPECT_GE(kinds[kUser].size(), 4u);
+    EXPECT_GE(kinds[UserDefined].size(), 4u);
 }
 
 }  // namespace

@@ -8,15 +8,7 @@ namespace {
 
 class BeamPropertiesDialogTest : public DialogsTest {
 protected:
-    QDialog* open()
-    {
-        // Discarded dialogs of earlier openings go first.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        command("beamproperties");
-        QDialog* d = dialog("BeamProp");
-        EXPECT_NE(d, nullptr);
-        return d;
-    }
+    QDialog* open() { return openBeamProperties(); }
 };
 
 TEST_F(BeamPropertiesDialogTest, OpeningPutsTheDefaultModulusIntoTheModelEvenIfCancelled)
@@ -80,19 +72,6 @@ TEST_F(BeamPropertiesDialogTest, ABoxThatIsNotANumberRefusesTheWholeContinue)
     click(d, "Command1");
     EXPECT_EQ(model().momentOfInertia, 100.0f);
     EXPECT_EQ(model().fiberDistance, 5.0f);
-}
-
-TEST_F(BeamPropertiesDialogTest, CalculateAndChooseAreNotAvailableYet)
-{
-    QDialog* d = open();
-    for (const char* name : {"Command3", "Command4"}) {
-        prompts.clear();
-        click(d, name);
-        EXPECT_EQ(prompts.lastMessage(), kNotAvailableYet);
-    }
-    EXPECT_EQ(text(d, "Command3"), "Calculate");
-    EXPECT_EQ(text(d, "Command4"), "Choose");
-    click(d, "Command2");
 }
 
 }  // namespace

@@ -46,6 +46,17 @@ protected:
         return d;
     }
 
+    // Opens the beam properties dialog from its menu command.
+    QDialog* openBeamProperties()
+    {
+        // Discarded dialogs of earlier openings go first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        command("beamproperties");
+        QDialog* d = dialog("BeamProp");
+        EXPECT_NE(d, nullptr);
+        return d;
+    }
+
     // Edit Feature with the number typed into its prompt.
     void editFeature(int row)
     {

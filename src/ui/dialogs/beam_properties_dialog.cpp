@@ -8,6 +8,8 @@
 
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/dialogs/inertia_calculator_dialog.h"
+#include "ui/dialogs/section_chooser_dialog.h"
 #include "ui/work_area.h"
 
 namespace spanrix {
@@ -98,9 +100,10 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
         connect(box, &QLineEdit::returnPressed, this, [this] { accept_continue(); });
     connect(command1, &QPushButton::clicked, this, [this] { accept_continue(); });
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
-    // The section calculator and chooser come later.
-    for (QPushButton* b : {command3, command4})
-        connect(b, &QPushButton::clicked, this, [this] { context_.prompts.message(kNotAvailableYet); });
+    connect(command3, &QPushButton::clicked, this,
+            [this] { openSectionHelper(new InertiaCalculatorDialog(context_, this)); });
+    connect(command4, &QPushButton::clicked, this,
+            [this] { openSectionHelper(new SectionChooserDialog(context_, this)); });
 
     load();
 }
@@ -118,6 +121,20 @@ void BeamPropertiesDialog::load()
     move(workAreaPixels().center() - rect().center());
     // Filling the boxes is not an edit.
     edits_ = {};
+}
+
+void BeamPropertiesDialog::openSectionHelper(SectionHelperDialog* helper)
+{
+    connect(helper, &SectionHelperDialog::valuesAccepted, this,
+            [this](const QString& inertia, const QString& fiber) {
+                momOfI_->setText(inertia);
+                cdist_->setText(fiber);
+                // Handed-back values count as typed, even when they read as before.
+                edits_.inertia = true;
+                edits_.fiber = true;
+            });
+    connect(helper, &QDialog::finished, helper, &QObject::deleteLater);
+    helper->show();
 }
 
 bool BeamPropertiesDialog::accept_continue()

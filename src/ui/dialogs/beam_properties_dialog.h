@@ -11,6 +11,7 @@ class QPushButton;
 namespace spanrix {
 
 struct AppContext;
+class SectionHelperDialog;
 
 // `BeamProp`, "Beam Properties": I, E and c of the section. Made afresh for each opening;
 // its load puts the default E into the model when none was entered yet.
@@ -25,6 +26,8 @@ public:
 
 private:
     void load();
+    // Opens the calculator or the chooser modally; what it hands back fills I and c.
+    void openSectionHelper(SectionHelperDialog* helper);
 
     AppContext& context_;
     BeamPropertyEdits edits_;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+namespace spanrix {
+
+// A window that works out I and c for the beam properties: the calculator and the
+// standard section chooser. Both are modal and hand back the two texts as shown.
+class SectionHelperDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+signals:
+    // Texts for the beam properties' I and c boxes, in the units those boxes show.
+    void valuesAccepted(const QString& inertia, const QString& fiber);
+};
+
+}  // namespace spanrix
