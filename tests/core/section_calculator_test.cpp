@@ -7,22 +7,14 @@ namespace {
 
 SectionDimensions rectangular(bool tube, const char* width, const char* height, const char* wall = "")
 {
-    SectionDimensions d;
-    d.tube = tube;
-    d.width = width;
-    d.height = height;
-    d.wall = wall;
-    return d;
+    return {.round = false, .tube = tube, .width = width, .height = height, .wall = wall,
+            .outerDiameter = "", .innerDiameter = ""};
 }
 
 SectionDimensions round(bool tube, const char* outer, const char* inner = "")
 {
-    SectionDimensions d;
-    d.round = true;
-    d.tube = tube;
-    d.outerDiameter = outer;
-    d.innerDiameter = inner;
-    return d;
+    return {.round = true, .tube = tube, .width = "", .height = "", .wall = "",
+            .outerDiameter = outer, .innerDiameter = inner};
 }
 
 std::optional<SectionResultTexts> results(const SectionDimensions& d, int sigFigs = 3)

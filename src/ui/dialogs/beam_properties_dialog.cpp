@@ -34,21 +34,11 @@ QLineEdit* captionBox(QWidget* parent, const char* name, const QString& caption)
     return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 // A frame of three unit labels, one beside each box.
 QFrame* unitFrame(QWidget* parent, const char* name, const char* const (&names)[3],
                   const char* const (&captions)[3])
 {
-    QFrame* f = frame(parent, name);
-    f->setFrameShape(QFrame::NoFrame);
+    QFrame* f = plainFrame(parent, name);
     auto* layout = new QVBoxLayout(f);
     layout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 3; ++i) layout->addWidget(label(f, names[i], captions[i]));

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
@@ -39,6 +40,23 @@ inline QFrame* frame(QWidget* parent, const char* name)
     f->setObjectName(name);
     f->setFrameShape(QFrame::StyledPanel);
     return f;
+}
+
+// A frame that only groups controls, such as unit labels shown by unit system.
+inline QFrame* plainFrame(QWidget* parent, const char* name)
+{
+    QFrame* f = frame(parent, name);
+    f->setFrameShape(QFrame::NoFrame);
+    return f;
+}
+
+// A button that Enter in a text box does not press.
+inline QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
 }
 
 struct OptionSpec {

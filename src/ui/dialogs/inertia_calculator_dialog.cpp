@@ -36,8 +36,7 @@ struct UnitFrames {
 QFrame* unitColumn(QWidget* parent, const char* name, const QList<const char*>& labelNames,
                    const QString& unit, int rowHeight)
 {
-    QFrame* f = frame(parent, name);
-    f->setFrameShape(QFrame::NoFrame);
+    QFrame* f = plainFrame(parent, name);
     auto* layout = new QVBoxLayout(f);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(kRowSpacing);
@@ -55,8 +54,7 @@ QFrame* unitColumn(QWidget* parent, const char* name, const QList<const char*>& 
 QFrame* dimensionFrame(QWidget* parent, const char* name, const QList<DimensionRow>& rows,
                        UnitFrames units)
 {
-    QFrame* f = frame(parent, name);
-    f->setFrameShape(QFrame::NoFrame);
+    QFrame* f = plainFrame(parent, name);
     auto* grid = new QGridLayout(f);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(kRowSpacing);
@@ -75,13 +73,6 @@ QFrame* dimensionFrame(QWidget* parent, const char* name, const QList<DimensionR
     grid->addWidget(unitColumn(f, units.metric, metricNames, "mm", rowHeight), 0, 3, rows.size(), 1);
     grid->setColumnMinimumWidth(2, f->fontMetrics().horizontalAdvance("mm^4") + 4);
     return f;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
 }
 
 }  // namespace
@@ -113,12 +104,10 @@ InertiaCalculatorDialog::InertiaCalculatorDialog(AppContext& context, QWidget* p
     QWidget* results = makeResults(metric);
 
     QPushButton* calculateButton = button(this, "Calculate", "Calculate");
-    calculateButton->setDefault(true);
+    calculateButton->setDefault(true);  // Enter in a dimension box calculates
     accept_ = button(this, "Accept", "Use These Values");
-    accept_->setAutoDefault(false);
     accept_->setEnabled(false);  // until there is a result to use
     QPushButton* cancel = button(this, "Cancel", "Cancel");
-    cancel->setAutoDefault(false);
 
     auto* options = new QHBoxLayout;
     options->addWidget(frame1);

@@ -25,8 +25,7 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 QFrame* unitFrame(QWidget* parent, const char* name, const char* inertiaName, const char* inertiaUnit,
                   const char* fiberName, const char* fiberUnit)
 {
-    QFrame* f = frame(parent, name);
-    f->setFrameShape(QFrame::NoFrame);
+    QFrame* f = plainFrame(parent, name);
     auto* layout = new QHBoxLayout(f);
     layout->setContentsMargins(0, 0, 0, 0);
     for (QLabel* l : {label(f, inertiaName, inertiaUnit), label(f, fiberName, fiberUnit)}) {
@@ -54,17 +53,11 @@ SectionChooserDialog::SectionChooserDialog(AppContext& context, QWidget* parent)
     tabs_->setObjectName("EngTab");
     for (int k = 0; k < kSectionKindCount; ++k) tabs_->addTab(makeTab(k), qs(kSectionKinds[k].caption));
 
-    accept_[0] = new QPushButton("Use X-X Values", this);
-    accept_[0]->setObjectName("acceptx");
-    accept_[1] = new QPushButton("Use Y-Y Values", this);
-    accept_[1]->setObjectName("accepty");
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("Cancel");
+    accept_[0] = button(this, "acceptx", "Use X-X Values");
+    accept_[1] = button(this, "accepty", "Use Y-Y Values");
+    QPushButton* cancel = button(this, "Cancel", "Cancel");
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {accept_[0], accept_[1], cancel}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    for (QPushButton* b : {accept_[0], accept_[1], cancel}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(makeValues(context_.state.model.metricUnits));
