@@ -326,9 +326,6 @@ constexpr double kMmPerM = 1e3;
 constexpr float kDefaultModulusPsi = 30000000.0f;
 constexpr double kDefaultModulusGPa = 210.0;
 
-// A float property as the display reads it: its 7-digit text.
-double floatValue(float f) { return parseNumber(numberText(f)).value_or(0.0); }
-
 }  // namespace
 
 BeamPropertyTexts loadBeamProperties(BeamModel& model, int sigFigs)
@@ -340,8 +337,9 @@ BeamPropertyTexts loadBeamProperties(BeamModel& model, int sigFigs)
         texts = {text(kMm4PerM4 * double(model.momentOfInertia)),
                  text(double(model.modulusE) / kPaPerGPa), text(kMmPerM * double(model.fiberDistance))};
     } else {
-        texts = {text(floatValue(model.momentOfInertia)), text(floatValue(model.modulusE)),
-                 text(floatValue(model.fiberDistance))};
+        texts = {text(floatDisplayValue(model.momentOfInertia)),
+                 text(floatDisplayValue(model.modulusE)),
+                 text(floatDisplayValue(model.fiberDistance))};
     }
     if (parseNumber(texts.modulus).value_or(0.0) == 0.0) {
         if (metric) {

@@ -101,6 +101,12 @@ double roundSigFigs(double x, int sigFigs)
 
 std::string displayText(double x, int sigFigs) { return numberText(roundSigFigs(x, sigFigs)); }
 
+double floatDisplayValue(float x)
+{
+    if (!std::isfinite(x)) return x;  // shown as it is rather than as 0
+    return parseNumber(numberText(x)).value_or(0.0);
+}
+
 std::optional<double> parseNumber(std::string_view text)
 {
     auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };

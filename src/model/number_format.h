@@ -21,6 +21,10 @@ double roundSigFigs(double x, int sigFigs);
 // The general number text of roundSigFigs(x, sigFigs): what every label shows.
 std::string displayText(double x, int sigFigs);
 
+// A float as the display reads it: the value of its 7-digit general number text, so a
+// section property typed as 0.1 is shown as 0.1 at any number of figures.
+double floatDisplayValue(float x);
+
 // Rounds to the nearest whole number, an exact half going to the even one.
 double roundHalfEven(double x);
 

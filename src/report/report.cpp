@@ -1,0 +1,278 @@
+#include "report/report.h"
+
+#include <algorithm>
+#include <map>
+
+#include "model/number_format.h"
+#include "model/units.h"
+
+namespace spanrix {
+
+namespace {
+
+constexpr double kMm4PerM4 = 1e12;
+constexpr double kPaPerMPa = 1e6;
+constexpr double kMmPerM = 1e3;
+
+const std::string kIndent(4, ' ');
+const std::string kEntryIndent(8, ' ');
+
+std::string rule(const std::string& indent, size_t dashes) { return indent + std::string(dashes, '-'); }
+
+// The report writes every line through this, so blank lines read as what they are.
+class Lines {
+public:
+    void add(std::string line) { lines_.push_back(std::move(line)); }
+    void blank(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) lines_.emplace_back();
+    }
+    // Two blank lines, the section's heading and its rule, one blank line.
+    void section(const std::string& heading, size_t dashes)
+    {
+        blank(2);
+        add(kIndent + heading);
+        add(rule(kIndent, dashes));
+        blank();
+    }
+    std::vector<std::string> take() { return std::move(lines_); }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+class ReportWriter {
+public:
+    ReportWriter(const ReportData& data, const ReportChoices& choices)
+        : d_(data), m_(data.model), c_(choices)
+    {
+    }
+
+    void header(Lines& out) const;
+    void beamProperties(Lines& out) const;
+    void loadConfiguration(Lines& out) const;
+    void maximumValues(Lines& out) const;
+    void pointValues(Lines& out) const;
+
+private:
+    std::string shown(double v, const char* unit) const { return displayText(v, d_.sigFigs) + unit; }
+    // A feature's location: metres, or inches when it was typed in inches, else feet.
+    std::string place(double x, const std::string& lengthUnit) const
+    {
+        if (m_.metricUnits) return shown(x, " m");
+        if (lengthUnit == "in") return shown(x, " in.");
+        return shown(x / kFeetToInches, " ft.");
+    }
+    // The feature-table row whose key names entry k of the kind; 0 when none does.
+    int rowOf(FeatureKind kind, int k) const;
+    const std::string& forceUnit(int row) const { return m_.featureForceUnit[static_cast<size_t>(row)]; }
+    const std::string& lengthUnit(int row) const { return m_.featureLengthUnit[static_cast<size_t>(row)]; }
+
+    std::string pointLoadLine(int k) const;
+    std::string distLoadLine(int k) const;
+    std::string momentLine(int k) const;
+    std::string supportLine(int k, const std::map<int, std::string>& reactions) const;
+    std::map<int, std::string> reactionTexts() const;
+
+    const ReportData& d_;
+    const BeamModel& m_;
+    const ReportChoices& c_;
+};
+
+void ReportWriter::header(Lines& out) const
+{
+    const std::string line = rule(kIndent, 114);
+    out.blank(2);
+    out.add(line);
+    out.add(std::string(43, ' ') + "SPANRIX V2.0 REPORT");
+    out.add(line);
+    out.blank();
+    out.add(kIndent + c_.title);
+    out.blank();
+    out.add(line);
+}
+
+void ReportWriter::beamProperties(Lines& out) const
+{
+    out.section("BEAM PROPERTIES", 31);
+    const std::string length = "        Beam Length = ";
+    const std::string inertia = "        Moment of Inertia = ";
+    const std::string modulus = "        Modulus of Elasticity = ";
+    const std::string fiber = "        Distance From Neutral Axis to Furthest Fiber = ";
+    if (m_.metricUnits) {
+        // The metric length is written as it is held, without rounding.
+        out.add(length + numberText(static_cast<double>(m_.beamLength)) + " m");
+        out.add(inertia + shown(kMm4PerM4 * double(m_.momentOfInertia), " mm^4"));
+        out.add(modulus + shown(double(m_.modulusE) / kPaPerMPa, " MPa"));
+        out.add(fiber + shown(kMmPerM * double(m_.fiberDistance), " mm"));
+        return;
+    }
+    out.add(length + shown(m_.beamLength / kFeetToInches, " ft."));
+    out.add(inertia + shown(floatDisplayValue(m_.momentOfInertia), " in^4"));
+    out.add(modulus + shown(floatDisplayValue(m_.modulusE), " psi"));
+    out.add(fiber + shown(floatDisplayValue(m_.fiberDistance), " in."));
+}
+
+int ReportWriter::rowOf(FeatureKind kind, int k) const
+{
+    for (int row = 1; row <= std::min(m_.numFeatures, kMaxFeatures); ++row)
+        if (featureKind(m_, row) == kind && featureIndex(m_, row) == k) return row;
+    return 0;
+}
+
+std::string ReportWriter::pointLoadLine(int k) const
+{
+    const int row = rowOf(FeatureKind::PointLoad, k);
+    const double p = m_.pointLoadMag[k];
+    std::string force;
+    if (!m_.metricUnits)
+        force = shown(p, " lb., x=");
+    else if (forceUnit(row) == "N")
+        force = shown(p, " N, x=");
+    else
+        force = shown(p * kNewtonToKgShort, " kg, x=");
+    return kEntryIndent + force + place(m_.pointLoadLoc[k], lengthUnit(row));
+}
+
+std::string ReportWriter::distLoadLine(int k) const
+{
+    const int row = rowOf(FeatureKind::DistLoad, k);
+    const std::string& f = forceUnit(row);
+    double factor = 1;
+    const char* unit = " lb./in., x=";
+    if (m_.metricUnits && f == "N") {
+        unit = " N/m, x=";
+    } else if (m_.metricUnits) {
+        factor = kNewtonToKgShort;
+        unit = " kg/m, x=";
+    } else if (f != "pi") {
+        factor = kFeetToInches;
+        unit = " lb./ft., x=";
+    }
+    const std::string& u = lengthUnit(row);
+    return kEntryIndent + "Start=" + shown(m_.distLoadStartMag[k] * factor, unit) +
+           place(m_.distLoadStart[k], u) + "; End=" + shown(m_.distLoadEndMag[k] * factor, unit) +
+           place(m_.distLoadEnd[k], u);
+}
+
+std::string ReportWriter::momentLine(int k) const
+{
+    const int row = rowOf(FeatureKind::Moment, k);
+    const std::string& f = forceUnit(row);
+    const double mag = m_.momentMag[k];
+    std::string moment;
+    if (m_.metricUnits && f == "N")
+        moment = shown(mag, " N-m, x=");
+    else if (m_.metricUnits)
+        moment = shown(mag * kNewtonToKgShort, " kg-m, x=");
+    else if (f == "pi")
+        moment = shown(mag, " lb.-in., x=");
+    else
+        moment = shown(mag / kFeetToInches, " lb.-ft., x=");
+    return kEntryIndent + moment + place(m_.momentLoc[k], lengthUnit(row));
+}
+
+// The reaction text of each support's feature row, as its legend label shows it.
+std::map<int, std::string> ReportWriter::reactionTexts() const
+{
+    std::map<int, std::string> texts;
+    // Reactions of a run in the other unit system, or of a run whose results are no
+    // longer shown, would be printed with the wrong units or for another beam.
+    if (!c_.supportReactions || d_.basis.pointCount < 1 || d_.basis.metricUnits != m_.metricUnits)
+        return texts;
+    for (ReactionCaption& c : reactionCaptions(m_, d_.reactions, d_.sigFigs))
+        texts.emplace(c.featureRow, ", Reaction=" + std::move(c.caption));
+    return texts;
+}
+
+std::string ReportWriter::supportLine(int k, const std::map<int, std::string>& reactions) const
+{
+    const int row = rowOf(FeatureKind::Support, k);
+    std::string line = kEntryIndent;
+    line += m_.supportType[k] == "simp" ? "Simple support; " : "Cantilever support; ";
+    line += place(m_.supportLoc[k], lengthUnit(row));
+    if (const auto it = reactions.find(row); it != reactions.end()) line += it->second;
+    return line;
+}
+
+void ReportWriter::loadConfiguration(Lines& out) const
+{
+    out.section("LOAD CONFIGURATION", 36);
+    auto list = [&](const char* heading, size_t dashes, FeatureKind kind, auto entryLine) {
+        out.add(kEntryIndent + heading);
+        out.add(rule(kEntryIndent, dashes));
+        const int count = std::min(featureCount(m_, kind), featureCapacity(kind));
+        for (int k = 1; k <= count; ++k)
+            if (isLive(m_, kind, k)) out.add(entryLine(k));
+    };
+    list("Point Loads", 18, FeatureKind::PointLoad, [&](int k) { return pointLoadLine(k); });
+    out.blank();
+    list("Distributed Loads", 27, FeatureKind::DistLoad, [&](int k) { return distLoadLine(k); });
+    out.blank();
+    list("Moments", 15, FeatureKind::Moment, [&](int k) { return momentLine(k); });
+    out.blank();
+    const std::map<int, std::string> reactions = reactionTexts();
+    list("Supports", 16, FeatureKind::Support, [&](int k) { return supportLine(k, reactions); });
+}
+
+void ReportWriter::maximumValues(Lines& out) const
+{
+    out.section("MAXIMUM VALUES", 29);
+    if (d_.basis.pointCount < 1) return;  // no run to take them from
+    const MaxValueTexts t = maxValueTexts(d_.results, d_.basis, d_.sigFigs);
+    out.add("        Maximum Bending Moment = " + t.maxmo + " at x=" + t.locmaxmo);
+    out.add("        Maximum Bending Stress = " + t.maxstr + " at x=" + t.locmaxstr);
+    out.add("        Maximum Deflection = " + t.maxdef + " at x=" + t.locmaxdef);
+    out.add("        Maximum Slope = " + t.maxslope + " at x=" + t.locmaxslope);
+}
+
+void ReportWriter::pointValues(Lines& out) const
+{
+    const char* unit = d_.basis.metricUnits ? " m)" : c_.feetSelected ? " ft.)" : " in.)";
+    out.blank(2);
+    out.add(kIndent + "VALUES AT A POINT (X=" + c_.location + unit);
+    out.add(rule(kIndent, 46));
+    // The same point and display rules as the point-values window.
+    const PointLookup found =
+        findPointValues(c_.location, c_.feetSelected, d_.results, d_.basis, d_.sigFigs);
+    if (!found.values) return;
+    out.blank();
+    out.add("        Bending Moment=" + found.values->mom);
+    out.add("        Bending Stress=" + found.values->str);
+    out.add("        Deflection=" + found.values->def);
+    out.add("        Slope=" + found.values->slope);
+}
+
+}  // namespace
+
+bool printsReportText(const ReportChoices& c)
+{
+    return !c.title.empty() || c.beamProperties || c.loadConfiguration || c.maximumValues ||
+           c.pointValues;
+}
+
+std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices)
+{
+    if (!choices.pointValues) return std::nullopt;
+    return findPointValues(choices.location, choices.feetSelected, data.results, data.basis,
+                           data.sigFigs)
+        .message;
+}
+
+std::vector<std::string> reportLines(const ReportData& data, const ReportChoices& choices,
+                                     std::string_view date)
+{
+    if (!printsReportText(choices)) return {};
+    const ReportWriter writer(data, choices);
+    Lines out;
+    writer.header(out);
+    if (choices.beamProperties) writer.beamProperties(out);
+    if (choices.loadConfiguration) writer.loadConfiguration(out);
+    if (choices.maximumValues) writer.maximumValues(out);
+    if (choices.pointValues) writer.pointValues(out);
+    out.blank(2);
+    out.add(std::string(date));
+    return out.take();
+}
+
+}  // namespace spanrix
