@@ -8,6 +8,7 @@
 #include "ui/files/file_commands.h"
 #include "ui/help/info_windows.h"
 #include "ui/loading/loading_window.h"
+#include "ui/report/report_commands.h"
 
 namespace spanrix {
 
@@ -41,7 +42,8 @@ LoadingWindow& SpanrixApp::loadingWindow()
         // Created once, after the start-up dialog has read the work area.
         loading_ = std::make_unique<LoadingWindow>(context_);
         installDialogCommands(*loading_, context_);
-        installCalcCommands(*loading_, context_);
+        CalcCommands* calc = installCalcCommands(*loading_, context_);
+        installReportCommands(*loading_, *calc, context_);
         installInfoWindows(*loading_, context_);
         files_ = installFileCommands(*loading_, context_);
         // A file opened from the start-up dialog's Retrieve window finishes its work.

@@ -4,7 +4,6 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <cmath>
-#include <numbers>
 
 #include "model/geometry.h"
 
@@ -51,88 +50,52 @@ void QtSurface::ensureTwipsSize(double widthTwips, double heightTwips)
 
 void QtSurface::clear() { image_.fill(qColor(backColor())); }
 
-QFont QtSurface::currentFont() const
+SurfacePainter QtSurface::painterOn(QPainter& painter) const
 {
-    QFont font(QString::fromStdString(fontName()));
-    font.setPointSizeF(fontSize() > 0 ? fontSize() : 8.0);
-    font.setBold(bold());
-    // Erasing redraws text in the background colour; antialiased edges would leave ghosts.
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
-void QtSurface::preparePainter(QPainter& painter, bool useFill) const
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(qColor(foreColor()));
-    pen.setWidth(0);  // cosmetic: one device pixel
-    painter.setPen(pen);
-    if (!useFill) {
-        painter.setBrush(Qt::NoBrush);
-        return;
-    }
-    painter.setBrush(QBrush(qColor(fillColor()),
-                            fillStyle() == FillStyle::Solid ? Qt::SolidPattern : Qt::DiagCrossPattern));
+    return SurfacePainter(painter, *this, pixelsPerTwipX(), pixelsPerTwipY());
 }
 
 void QtSurface::drawLine(double x1, double y1, double x2, double y2)
 {
     QPainter p(&image_);
-    preparePainter(p, false);
-    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    painterOn(p).line(x1, y1, x2, y2);
     update();
 }
 
 void QtSurface::box(double x1, double y1, double x2, double y2)
 {
     QPainter p(&image_);
-    preparePainter(p, true);
-    p.drawRect(QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized());
+    painterOn(p).box(x1, y1, x2, y2);
     update();
 }
 
 void QtSurface::filledBox(double x1, double y1, double x2, double y2)
 {
     QPainter p(&image_);
-    const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
-    p.fillRect(r.adjusted(0, 0, 1, 1), qColor(foreColor()));
+    painterOn(p).filledBox(x1, y1, x2, y2);
     update();
 }
 
 void QtSurface::circle(double xc, double yc, double r)
 {
     QPainter p(&image_);
-    preparePainter(p, true);
-    const QPointF c = toPixels(xc, yc);
-    p.drawEllipse(c, std::abs(r) * pixelsPerTwipX(), std::abs(r) * pixelsPerTwipY());
+    painterOn(p).circle(xc, yc, r);
     update();
 }
 
 void QtSurface::arc(double xc, double yc, double r, float a1, float a2)
 {
     QPainter p(&image_);
-    preparePainter(p, false);
-    const double rx = std::abs(r) * pixelsPerTwipX();
-    const double ry = std::abs(r) * pixelsPerTwipY();
-    const QPointF c = toPixels(xc, yc);
-    double span = double(a2) - double(a1);
-    if (span < 0) span += 2 * std::numbers::pi;
-    auto sixteenths = [](double radians) { return int(std::lround(radians * 180.0 / std::numbers::pi * 16.0)); };
-    p.drawArc(QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry), sixteenths(a1), sixteenths(span));
+    painterOn(p).arc(xc, yc, r, a1, a2);
     update();
 }
 
 double QtSurface::drawText(double x, double y, const std::string& s)
 {
     QPainter p(&image_);
-    p.setPen(qColor(foreColor()));
-    const QFont font = currentFont();
-    p.setFont(font);
-    const QPointF topLeft = toPixels(x, y);
-    p.drawText(QRectF(topLeft, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-               QString::fromStdString(s));
+    const double lineHeight = painterOn(p).text(x, y, s);
     update();
-    return QFontMetricsF(font, &image_).height() / pixelsPerTwipY();
+    return lineHeight;
 }
 
 void QtSurface::refresh() { repaint(); }

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include "ui/painter_surface.h"
 #include "ui/surface.h"
 
-class QPainter;
 
 namespace spanrix {
 
@@ -39,7 +39,7 @@ public:
     const QImage& image() const { return image_; }
     // Direct access for painters that draw many primitives in one go (result curves).
     QImage& backingImage() { return image_; }
-    QColor qColor(Rgb c) const { return QColor(c.r, c.g, c.b); }
+    QColor qColor(Rgb c) const { return SurfacePainter::colour(c); }
 
     // Makes the backing image at least this large (in pixels), keeping what it shows.
     void ensureImageSize(QSize size);
@@ -54,8 +54,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void preparePainter(QPainter& painter, bool useFill) const;
-    QFont currentFont() const;
+    SurfacePainter painterOn(QPainter& painter) const;
 
     QImage image_;
 };

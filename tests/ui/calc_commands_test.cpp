@@ -120,9 +120,6 @@ TEST_F(CalcCommandsTest, RunWritesReactionsAndOpensTheCalculationsScreen)
     EXPECT_TRUE(screenItem("metricunits")->isEnabled());
     EXPECT_EQ(screenItem("point")->text(), "Show Values at a &Point");
 
-    screenItem("printcalc")->trigger();
-    EXPECT_EQ(prompts.lastMessage(), kNotAvailableYet);
-
     screenItem("showloading")->trigger();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(commands->screen(), nullptr);

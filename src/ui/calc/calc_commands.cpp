@@ -28,6 +28,12 @@ CalcCommands::~CalcCommands() { delete screen_.data(); }
 
 CalculationsWindow* CalcCommands::screen() const { return screen_; }
 
+std::optional<DiagramInput> CalcCommands::shownDiagrams() const
+{
+    if (!screen_ || !diagramsShown_) return std::nullopt;
+    return DiagramInput{context_.state.geometry, basis_, context_.results, diagramSigFigs_};
+}
+
 bool CalcCommands::analyseAndLabel(bool withChecks)
 {
     Prompts& prompts = context_.prompts;
@@ -52,6 +58,7 @@ void CalcCommands::showingResults(bool shown)
 {
     // The value windows read the last results; once a repeat was refused the screen is
     // blank and those results no longer describe the beam.
+    diagramsShown_ = shown;
     if (!screen_) return;
     screen_->action("max")->setEnabled(shown);
     screen_->action("point")->setEnabled(shown);
@@ -92,8 +99,9 @@ CalculationsWindow& CalcCommands::openScreen()
     if (!screen_) {
         screen_ = new CalculationsWindow;
         CalculationsWindow* w = screen_;
-        connect(w->action("printcalc"), &QAction::triggered, this,
-                [this] { context_.prompts.message(kNotAvailableYet); });
+        connect(w->action("printcalc"), &QAction::triggered, this, [this] {
+            if (printCommand_) printCommand_();
+        });
         connect(w->action("max"), &QAction::triggered, this, [this] { showMaxValues(); });
         connect(w->action("point"), &QAction::triggered, this, [this] { showPointValues(); });
         connect(w->action("redrawscreen"), &QAction::triggered, this, [this] { loading_.drawSketch(13); });
@@ -127,7 +135,8 @@ void CalcCommands::drawDiagrams()
     QtSurface& surface = screen.surface();
     const ScreenGeometry& g = context_.state.geometry;
     surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
-    drawResultDiagrams(surface, {g, basis_, context_.results, context_.state.sigFigs});
+    diagramSigFigs_ = context_.state.sigFigs;
+    drawResultDiagrams(surface, {g, basis_, context_.results, diagramSigFigs_});
     showingResults(true);
 }
 

@@ -2,9 +2,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "engine/result_display.h"
+#include "ui/calc/diagrams.h"
 
 namespace spanrix {
 
@@ -40,6 +43,12 @@ public:
     // The calculations screen, or nullptr while it is not open.
     CalculationsWindow* screen() const;
     const ResultBasis& basis() const { return basis_; }
+    // What the screen's diagrams were drawn from, to draw them again for printing;
+    // nullopt while it shows none (not open, or blank after a refused repeat).
+    std::optional<DiagramInput> shownDiagrams() const;
+
+    // The screen's `printcalc` command, installed by its owner.
+    void setPrintCommand(std::function<void()> command) { printCommand_ = std::move(command); }
 
 private:
     bool analyseAndLabel(bool withChecks);
@@ -53,6 +62,9 @@ private:
     AppContext& context_;
     QPointer<CalculationsWindow> screen_;
     ResultBasis basis_;
+    bool diagramsShown_ = false;
+    int diagramSigFigs_ = 0;
+    std::function<void()> printCommand_;
 };
 
 // Wires the loading screen's Run Calculations and Change Resolution commands; the

@@ -18,6 +18,7 @@
 #include "model/units.h"
 #include "ui/app_context.h"
 #include "ui/menu_table.h"
+#include "ui/loading/legend_painting.h"
 #include "ui/loading/sketch.h"
 #include "ui/qt_surface.h"
 
@@ -80,9 +81,8 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     AppState& state = context_.state;
     state.model.resolution = kDefaultResolution;
     state.model.editingFeature = false;
-    surface_->setFillStyle(FillStyle::DiagonalCross);
+    prepareSketchSurface(*surface_);
     setWindowState(Qt::WindowMaximized);
-    surface_->setFontSize(8);
     state.geometry = screenGeometry(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
     surface_->ensureTwipsSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
 }
@@ -355,11 +355,7 @@ void applyLabel(QLabel& widget, const LegendLabel& label, const std::string& fon
 {
     widget.setObjectName(QString::fromStdString(label.name));
     widget.setText(QString::fromStdString(label.caption));
-    QFont font(QString::fromStdString(fontName));
-    font.setPointSize(8);
-    font.setBold(label.bold);
-    font.setUnderline(label.underlined);
-    widget.setFont(font);
+    widget.setFont(legendLabelFont(label, fontName));
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, QColor(label.colour.r, label.colour.g, label.colour.b));
     widget.setPalette(palette);

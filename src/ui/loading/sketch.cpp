@@ -39,6 +39,12 @@ double sketchX(const AppState& state, double location)
 
 double sketchMidY(const ScreenGeometry& g) { return (g.beamTop + g.beamBottom) / 2.0; }
 
+void prepareSketchSurface(Surface& surface)
+{
+    surface.setFillStyle(FillStyle::DiagonalCross);
+    surface.setFontSize(8);
+}
+
 void Sketch::drawSketch(int mode)
 {
     Surface& s = surface_;

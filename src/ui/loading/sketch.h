@@ -17,6 +17,9 @@ double sketchX(const AppState& state, double location);
 // The beam's centre line.
 double sketchMidY(const ScreenGeometry& g);
 
+// The loading screen's surface settings the sketch is drawn with: crossed fill, 8 points.
+void prepareSketchSurface(Surface& surface);
+
 class Sketch {
 public:
     Sketch(Surface& surface, AppState& state, Legend& legend)

@@ -1,0 +1,57 @@
+#include "ui/report/report_commands.h"
+
+#include "ui/app_context.h"
+#include "ui/calc/calc_commands.h"
+#include "ui/calc/calculations_window.h"
+#include "ui/loading/loading_window.h"
+
+namespace spanrix {
+
+ReportCommands::ReportCommands(LoadingWindow& loading, CalcCommands& calc, AppContext& context)
+    : QObject(&loading), loading_(loading), calc_(calc), context_(context),
+      chooser_(std::make_unique<SystemPrinterChooser>())
+{
+    loading_.setCommand("printload", [this] { openPrintDialog(PrintSource::Load); });
+    calc_.setPrintCommand([this] { openPrintDialog(PrintSource::Calc); });
+}
+
+ReportCommands::~ReportCommands() = default;
+
+void ReportCommands::setPrinterChooser(std::unique_ptr<PrinterChooser> chooser)
+{
+    chooser_ = std::move(chooser);
+}
+
+PrintDialog* ReportCommands::openPrintDialog(PrintSource source)
+{
+    printSource_ = source;
+    const AppState& state = context_.state;
+    // Results count only while the calculations screen shows them.
+    const std::optional<DiagramInput> shown =
+        source == PrintSource::Calc ? calc_.shownDiagrams() : std::nullopt;
+    const ResultBasis& basis = shown ? calc_.basis() : noRun_;
+    PrintMaterial material{
+        {state.model, context_.reactions, context_.results, basis, state.sigFigs},
+        loadingScreenImage(state, loading_.legend()),
+        calculationsScreenImage(state.geometry, shown),
+        shown ? basis.metricUnits : state.model.metricUnits,
+    };
+    QWidget* parent = source == PrintSource::Calc && calc_.screen()
+        ? static_cast<QWidget*>(calc_.screen())
+        : static_cast<QWidget*>(&loading_);
+    // The chooser is looked up when Print is pressed, so a replaced one is never left behind.
+    auto choose = [this](QPrinter& printer, QWidget* owner) { return chooser_->choose(printer, owner); };
+    auto* dialog = new PrintDialog(source, std::move(material), context_.prompts, choose, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    return dialog;
+}
+
+ReportCommands* installReportCommands(LoadingWindow& loading, CalcCommands& calc,
+                                      AppContext& context)
+{
+    return new ReportCommands(loading, calc, context);
+}
+
+}  // namespace spanrix

@@ -1,0 +1,37 @@
+#include "ui/report/screen_images.h"
+
+#include "ui/loading/legend.h"
+#include "ui/loading/legend_painting.h"
+#include "ui/loading/sketch.h"
+#include "ui/painter_surface.h"
+
+namespace spanrix {
+
+ScreenImage loadingScreenImage(const AppState& state, const Legend& legend)
+{
+    const ScreenGeometry& g = state.geometry;
+    return {double(g.workAreaWidth), double(g.workAreaHeight), [&state, &legend](PainterSurface& s) {
+                // The sketch builds legend groups it finds missing; a copy keeps the shown
+                // state and legend out of reach of a drawing made only for paper.
+                AppState copy = state;
+                Legend scratch(copy);
+                prepareSketchSurface(s);
+                Sketch(s, copy, scratch).drawSketch(13);
+                paintLegend(s, legend);
+            }};
+}
+
+ScreenImage calculationsScreenImage(const ScreenGeometry& geometry,
+                                    const std::optional<DiagramInput>& shown)
+{
+    ScreenImage image{double(geometry.workAreaWidth), double(geometry.workAreaHeight), {}};
+    if (shown) {
+        const DiagramInput in = *shown;
+        image.draw = [in](PainterSurface& s) { drawResultDiagrams(s, in); };
+    } else {
+        image.draw = [](PainterSurface&) {};
+    }
+    return image;
+}
+
+}  // namespace spanrix
