@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/report_command.h"
 #include "engine/analysis.h"
 #include "files/load_file.h"
 #include "model/beam_model.h"
@@ -30,8 +31,9 @@ constexpr int kExitRefused = 4;
 // 1000 passes in all, and the tenth question is answered No.
 constexpr int kQuestionsAnsweredYes = 9;
 
-constexpr std::string_view kUsage =
+const std::string kUsage =
     "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]...\n"
+    "       " + std::string(cli::kReportSynopsis) + "\n"
     "       spanrix-cli --help\n";
 
 constexpr std::string_view kHelp =
@@ -284,12 +286,13 @@ int analyze(const AnalyzeRequest& request)
 int main(int argc, char** argv)
 {
     try {
-        const ParsedArguments parsed =
-            parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        const ParsedArguments parsed = parseArguments(args);
         if (parsed.help) {
-            std::cout << kUsage << "\n" << kHelp;
+            std::cout << kUsage << "\n" << kHelp << "\n" << cli::kReportHelp;
             return kExitSuccess;
         }
+        if (cli::isReportCommand(args)) return cli::runReport(args, argc, argv);
         if (parsed.usageError) return usageError(*parsed.usageError);
         return analyze(parsed.request);
     } catch (const std::exception& e) {

@@ -65,8 +65,14 @@ private:
     }
     // The feature-table row whose key names entry k of the kind; 0 when none does.
     int rowOf(FeatureKind kind, int k) const;
-    const std::string& forceUnit(int row) const { return m_.featureForceUnit[static_cast<size_t>(row)]; }
-    const std::string& lengthUnit(int row) const { return m_.featureLengthUnit[static_cast<size_t>(row)]; }
+    const std::string& forceUnit(int row) const
+    {
+        return m_.featureForceUnit[static_cast<size_t>(row)];
+    }
+    const std::string& lengthUnit(int row) const
+    {
+        return m_.featureLengthUnit[static_cast<size_t>(row)];
+    }
 
     std::string pointLoadLine(int k) const;
     std::string distLoadLine(int k) const;

@@ -141,17 +141,31 @@ SurfacePainter PainterSurface::paint()
     return SurfacePainter(painter_, *this, px_, py_, kScreenPixelTwips * px_);
 }
 
-void PainterSurface::drawLine(double x1, double y1, double x2, double y2) { paint().line(x1, y1, x2, y2); }
-void PainterSurface::box(double x1, double y1, double x2, double y2) { paint().box(x1, y1, x2, y2); }
+void PainterSurface::drawLine(double x1, double y1, double x2, double y2)
+{
+    paint().line(x1, y1, x2, y2);
+}
+
+void PainterSurface::box(double x1, double y1, double x2, double y2)
+{
+    paint().box(x1, y1, x2, y2);
+}
+
 void PainterSurface::filledBox(double x1, double y1, double x2, double y2)
 {
     paint().filledBox(x1, y1, x2, y2);
 }
+
 void PainterSurface::circle(double xc, double yc, double r) { paint().circle(xc, yc, r); }
+
 void PainterSurface::arc(double xc, double yc, double r, float a1, float a2)
 {
     paint().arc(xc, yc, r, a1, a2);
 }
-double PainterSurface::drawText(double x, double y, const std::string& s) { return paint().text(x, y, s); }
+
+double PainterSurface::drawText(double x, double y, const std::string& s)
+{
+    return paint().text(x, y, s);
+}
 
 }  // namespace spanrix

@@ -17,7 +17,10 @@ namespace {
 // Stands for the system print dialog: prints to a PDF file, or is cancelled.
 class PdfChooser : public PrinterChooser {
 public:
-    PdfChooser(QString file, bool accept, int& asked) : file_(std::move(file)), accept_(accept), asked_(asked) {}
+    PdfChooser(QString file, bool accept, int& asked)
+        : file_(std::move(file)), accept_(accept), asked_(asked)
+    {
+    }
     bool choose(QPrinter& printer, QWidget*) override
     {
         ++asked_;
@@ -51,7 +54,10 @@ protected:
 
     QCheckBox* box(QWidget* d, const char* name) { return d->findChild<QCheckBox*>(name); }
     QWidget* control(QWidget* d, const char* name) { return d->findChild<QWidget*>(name); }
-    void tick(QWidget* d, const char* name) { QTest::mouseClick(box(d, name), Qt::LeftButton, {}, QPoint(4, 4)); }
+    void tick(QWidget* d, const char* name)
+    {
+        QTest::mouseClick(box(d, name), Qt::LeftButton, {}, QPoint(4, 4));
+    }
 
     // The propped cantilever example, opened into the model, drawn and analysed.
     void openExampleAndRun()
@@ -154,10 +160,14 @@ TEST_F(ReportPrinting, AFullReportOfAnExampleBeamIsOnePdf)
     ASSERT_TRUE(QFile::exists(pdf));
 
     const QString info = poppler("pdfinfo", {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression("Title: +Propped cantilever check"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Title: +Propped cantilever check")))
+        << info.toStdString();
     const int pages = QRegularExpression("Pages: +(\\d+)").match(info).captured(1).toInt();
     ASSERT_GE(pages, 3) << info.toStdString();
-    auto page = [&](int n) { return poppler("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), pdf, "-"}); };
+    auto page = [&](int n) {
+        const QString number = QString::number(n);
+        return poppler("pdftotext", {"-layout", "-f", number, "-l", number, pdf, "-"});
+    };
     // The two screens first, each a page of its own, then the text.
     EXPECT_TRUE(page(1).contains("Beam Length is 12 ft.")) << page(1).toStdString();
     EXPECT_TRUE(page(1).contains("Cantilever Support"));
@@ -167,13 +177,15 @@ TEST_F(ReportPrinting, AFullReportOfAnExampleBeamIsOnePdf)
     const QString text = poppler("pdftotext", {"-layout", "-f", "3", pdf, "-"});
     for (const char* expected :
          {"SPANRIX V2.0 REPORT", "Propped cantilever check", "BEAM PROPERTIES",
-          "Beam Length = 12 ft.", "LOAD CONFIGURATION", "Start=50 lb./in., x=0 ft.; End=50 lb./in., x=12 ft.",
+          "Beam Length = 12 ft.", "LOAD CONFIGURATION",
+          "Start=50 lb./in., x=0 ft.; End=50 lb./in., x=12 ft.",
           "Cantilever support; 0 ft., Reaction=4500 lb., 130000 lb.-in.",
           "Simple support; 12 ft., Reaction=2700 lb.", "MAXIMUM VALUES",
           "Maximum Bending Moment = -10800 lb.-ft. at x=0 ft.", "VALUES AT A POINT (X=6 ft.)",
           "Bending Moment=5400 lb.-ft."})
         EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
-    EXPECT_TRUE(text.trimmed().endsWith(QString::fromStdString(reportDate()))) << text.toStdString();
+    EXPECT_TRUE(text.trimmed().endsWith(QString::fromStdString(reportDate())))
+        << text.toStdString();
 }
 
 TEST_F(ReportPrinting, APrinterThatRefusesTheJobIsReported)

@@ -1,0 +1,35 @@
+#pragma once
+
+// spanrix-cli report: the printed report of a saved beam, as text or as a PDF file.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spanrix::cli {
+
+inline constexpr std::string_view kReportSynopsis =
+    "spanrix-cli report FILE [--title T] [--pdf OUT.pdf] [--at X]";
+
+inline constexpr std::string_view kReportHelp =
+    "report writes the printed report of the beam in FILE: the header, the beam\n"
+    "properties, the load configuration with the support reactions, the maximum values,\n"
+    "the values at a point when --at is given, and the date, as text on standard output.\n"
+    "Numbers are shown with 3 significant figures.\n"
+    "\n"
+    "  --title T       the report's title\n"
+    "  --at X          add the values at the calculation point nearest X, a location in\n"
+    "                  inches (english) or metres (metric) from 0 to the beam length\n"
+    "  --pdf OUT.pdf   write a PDF file instead: a page with the loading screen's sketch\n"
+    "                  and legend, a page with the moment, stress and deflection diagrams,\n"
+    "                  then the text; drawn offscreen, no display is needed\n"
+    "\n"
+    "Exit status as for analyze; 3 also when OUT.pdf cannot be written.\n";
+
+// Whether the arguments (without the program name) ask for the report command.
+bool isReportCommand(const std::vector<std::string>& args);
+
+// Runs it; argc and argv are the program's own, for Qt when a PDF is drawn.
+int runReport(const std::vector<std::string>& args, int argc, char** argv);
+
+}  // namespace spanrix::cli
