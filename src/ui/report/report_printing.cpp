@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <QPageLayout>
 #include <QPainter>
 #include <algorithm>
 
@@ -50,43 +51,65 @@ QFont textFont(const std::vector<std::string>& lines, const QRectF& page, QPaint
     return font;
 }
 
+// The lines from the top of the page, a new page whenever one is full.
+void paintText(QPainter& painter, const QRectF& page, QPagedPaintDevice& device,
+               const std::vector<std::string>& lines)
+{
+    const QFont font = textFont(lines, page, device);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, &device);
+    const double lineHeight = metrics.lineSpacing();
+    double top = 0;
+    for (const std::string& line : lines) {
+        if (top + lineHeight > page.height() && top > 0) {
+            device.newPage();
+            top = 0;
+        }
+        if (!line.empty())
+            painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(line));
+        top += lineHeight;
+    }
+}
+
 }  // namespace
 
 bool printReport(QPagedPaintDevice& device, const ReportDocument& document)
 {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    const QRectF page(0, 0, device.width(), device.height());
-    bool started = false;
-    auto nextPage = [&] {
-        if (started) device.newPage();
-        started = true;
+    // A screen is wider than tall: its page is turned to landscape so it prints larger.
+    // The text keeps the layout the user chose.
+    const QPageLayout chosen = device.pageLayout();
+    auto layoutFor = [&chosen](const ScreenImage* image) {
+        QPageLayout layout = chosen;
+        if (image) {
+            layout.setOrientation(image->width > image->height ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+        }
+        return layout;
     };
+    std::vector<const ScreenImage*> pages;  // nullptr: the first text page
+    for (const ScreenImage& image : document.images) pages.push_back(&image);
+    if (!document.lines.empty()) pages.push_back(nullptr);
+    if (pages.empty()) return true;
 
-    for (const ScreenImage& image : document.images) {
-        nextPage();
-        paintFitted(painter, page, image);
-    }
-
-    if (!document.lines.empty()) {
-        nextPage();
-        const QFont font = textFont(document.lines, page, device);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        const QFontMetricsF metrics(font, &device);
-        const double lineHeight = metrics.lineSpacing();
-        double top = 0;
-        for (const std::string& line : document.lines) {
-            if (top + lineHeight > page.height() && top > 0) {
+    device.setPageLayout(layoutFor(pages.front()));
+    QPainter painter;
+    const bool printed = painter.begin(&device);
+    if (printed) {
+        for (size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0) {
+                device.setPageLayout(layoutFor(pages[i]));
                 device.newPage();
-                top = 0;
             }
-            if (!line.empty())
-                painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(line));
-            top += lineHeight;
+            const QRectF page(0, 0, device.width(), device.height());
+            if (pages[i])
+                paintFitted(painter, page, *pages[i]);
+            else
+                paintText(painter, page, device, document.lines);
         }
     }
-    return painter.end();
+    device.setPageLayout(chosen);
+    return printed && painter.end();
 }
 
 }  // namespace spanrix
