@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/exit_status.h"
 #include "cli/report_command.h"
 #include "engine/analysis.h"
 #include "files/load_file.h"
@@ -19,17 +20,8 @@
 namespace {
 
 using namespace spanrix;
+using namespace spanrix::cli;
 using Json = nlohmann::ordered_json;  // keeps the keys in the order --help shows
-
-constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitFileAccess = 3;
-constexpr int kExitRefused = 4;
-
-// The run asks after every 100 passes that miss the tolerance; Yes nine times allows
-// 1000 passes in all, and the tenth question is answered No.
-constexpr int kQuestionsAnsweredYes = 9;
 
 const std::string kUsage =
     "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]...\n"

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/exit_status.h"
 #include "engine/analysis.h"
 #include "files/load_file.h"
 #include "model/app_state.h"
@@ -18,13 +19,6 @@
 namespace spanrix::cli {
 
 namespace {
-
-constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitFileAccess = 3;
-constexpr int kExitRefused = 4;
-constexpr int kQuestionsAnsweredYes = 9;
 
 // The desktop the screens are drawn for on paper: 1600 x 860 pixels at 96 dots per inch.
 constexpr int kPaperWorkAreaWidth = 24000;

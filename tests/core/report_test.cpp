@@ -22,6 +22,17 @@ using ::testing::Not;
 struct ReportCase {
     explicit ReportCase(BeamModel m) : model(std::move(m)) {}
 
+    // A 10 ft beam on supports at its ends with 100 lb at midspan, after its run.
+    static ReportCase midspanLoad()
+    {
+        ReportCase r(test_beams::emptyBeam(120));
+        test_beams::addSupport(r.model, 0);
+        test_beams::addSupport(r.model, 120);
+        test_beams::addPointLoad(r.model, 100, 60);
+        r.run();
+        return r;
+    }
+
     BeamModel model;
     ReactionSolution reactions;
     ResultSet results;
@@ -76,11 +87,7 @@ TEST(Report, NothingChosenPrintsNoTextAndATitleAloneIsHeaderAndFooter)
 
 TEST(Report, SectionsKeepTheirOrderWithTheirHeadingsAndRules)
 {
-    ReportCase r(test_beams::emptyBeam(120));
-    test_beams::addSupport(r.model, 0);
-    test_beams::addSupport(r.model, 120);
-    test_beams::addPointLoad(r.model, 100, 60);
-    r.run();
+    ReportCase r = ReportCase::midspanLoad();
     ReportChoices all = loadText(true);
     all.beamProperties = all.maximumValues = all.pointValues = true;
     all.location = "5";
@@ -216,11 +223,7 @@ TEST(Report, MaximumValuesSwitchUnitsByMagnitude)
 
 TEST(Report, ValuesAtAPointRefuseWhatThePointWindowRefuses)
 {
-    ReportCase r(test_beams::emptyBeam(120));
-    test_beams::addSupport(r.model, 0);
-    test_beams::addSupport(r.model, 120);
-    test_beams::addPointLoad(r.model, 100, 60);
-    r.run();
+    ReportCase r = ReportCase::midspanLoad();
     ReportChoices c;
     c.pointValues = true;
     const ReportData data{r.model, r.reactions, r.results, r.basis, 3};

@@ -1,0 +1,18 @@
+#pragma once
+
+// What every spanrix-cli command shares: its exit status and how it answers the run's
+// question about slow convergence.
+
+namespace spanrix::cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFileAccess = 3;
+inline constexpr int kExitRefused = 4;
+
+// The run asks after every 100 passes that miss the tolerance; Yes nine times allows
+// 1000 passes in all, and the tenth question is answered No.
+inline constexpr int kQuestionsAnsweredYes = 9;
+
+}  // namespace spanrix::cli
