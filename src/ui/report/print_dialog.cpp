@@ -110,11 +110,8 @@ PrintDialog::PrintDialog(PrintSource source, PrintMaterial material, Prompts& pr
     met_->setVisible(false);
 
     auto* buttons = new QHBoxLayout;
-    auto* print = new QPushButton("Print", this);
-    print->setObjectName("Command2");
-    print->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("Command1");
+    auto* print = dialogs::button(this, "Command2", "Print");
+    auto* cancel = dialogs::button(this, "Command1", "Cancel");
     buttons->addStretch();
     buttons->addWidget(print);
     buttons->addWidget(cancel);
