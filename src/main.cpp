@@ -40,6 +40,8 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Spanrix");
+    // Names the installed desktop entry, so that shells give our windows its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SPANRIX_APP_ID));
     QApplication::setWindowIcon(spanrix::programIcon());
     // Qt has taken its own options out of the arguments by now.
     const QStringList arguments = QApplication::arguments().mid(1);
