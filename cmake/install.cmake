@@ -1,4 +1,4 @@
-# Installing Spanrix as a desktop program.
+# Installing Spanrix as a desktop program, and its Debian package (make package).
 include(GNUInstallDirs)
 
 # The one application id: desktop entry, icon, MIME package and the running program's
@@ -35,3 +35,25 @@ install(DIRECTORY examples/ DESTINATION ${spanrix_doc_dir}/examples)
 add_test(NAME install_desktop_files
     COMMAND ${CMAKE_SOURCE_DIR}/tests/install/check_install.sh ${CMAKE_BINARY_DIR} ${SPANRIX_APP_ID})
 set_tests_properties(install_desktop_files PROPERTIES SKIP_RETURN_CODE 77)
+
+# The Debian package holds exactly what the rules above install. Its dependencies come
+# from dpkg-shlibdeps; the desktop's menu, MIME and icon caches are refreshed by the
+# triggers of the packages that own them, so no maintainer scripts are needed.
+set(SPANRIX_PACKAGE_MAINTAINER "Spanrix developers <maintainers@spanrix.org>"
+    CACHE STRING "Maintainer named in the Debian package")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME spanrix)
+set(CPACK_PACKAGE_CONTACT "${SPANRIX_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "analysis of one straight beam")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Spanrix analyses one straight beam under point loads, linearly varying"
+    "distributed loads and concentrated moments, on simple supports and fixed ends,"
+    "statically indeterminate beams included. It solves the support reactions and"
+    "shows bending moment, stress, slope and deflection along the beam."
+    "spanrix-cli analyses saved beams in batch.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
