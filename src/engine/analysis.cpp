@@ -24,10 +24,11 @@ std::optional<std::string> supportRefusal(const BeamModel& model, const Reaction
     return std::nullopt;
 }
 
-// Stress divides by I and the shown slope and deflection by E*I.
+// Stress divides by I and the shown slope and deflection by E*I. A section whose I, E or
+// c is not positive describes no beam: it would bend against its load.
 std::optional<std::string> propertiesRefusal(const BeamModel& model)
 {
-    if (model.modulusE == 0.0f || model.momentOfInertia == 0.0f || model.fiberDistance == 0.0f)
+    if (!(model.modulusE > 0.0f && model.momentOfInertia > 0.0f && model.fiberDistance > 0.0f))
         return std::string(kMissingPropertiesMessage);
     return std::nullopt;
 }

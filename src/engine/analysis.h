@@ -20,8 +20,9 @@ inline constexpr std::string_view kUnstableMessage = "Beam is unstable.  Add mor
 inline constexpr std::string_view kLeftCantileverMessage =
     "First cantilever support must be placed at left end of beam.";
 
-// The checks of a run, in order: section properties, any live support, stability, the
-// first cantilever at the left end. Returns the refusal, or nullopt when the beam can run.
+// The checks of a run, in order: section properties (I, E and c each positive), any live
+// support, stability, the first cantilever at the left end. Returns the refusal, or
+// nullopt when the beam can run.
 std::optional<std::string> checkBeam(const BeamModel& model);
 
 // The analysis steps in order, without the checks (recalculate uses it): reactions,

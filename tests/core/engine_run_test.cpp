@@ -22,9 +22,12 @@ TEST(RunChecks, RefusalsInOrderWhateverTheOrderOfSupports)
     BeamModel m = emptyBeam(100);
     for (float BeamModel::*property : {&BeamModel::modulusE, &BeamModel::momentOfInertia,
                                        &BeamModel::fiberDistance}) {
-        BeamModel missing = m;
-        missing.*property = 0.0f;
-        EXPECT_EQ(check(missing), "Enter beam properties before calculating deflection.");
+        // Not entered, or no section a beam can have (I = -100 bent the beam upward).
+        for (float bad : {0.0f, -100.0f, std::numeric_limits<float>::quiet_NaN()}) {
+            BeamModel missing = m;
+            missing.*property = bad;
+            EXPECT_EQ(check(missing), "Enter beam properties before calculating deflection.");
+        }
     }
     EXPECT_EQ(check(m), "Add support to beam before calculating reactions.");
 
