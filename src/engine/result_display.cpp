@@ -103,7 +103,8 @@ PointLookup findPointValues(std::string_view locText, bool feetSelected, const R
                             const ResultBasis& basis, int sigFigs)
 {
     const auto typed = parseNumber(locText);
-    if (!typed || basis.pointCount < 1) return {std::nullopt, std::string(kInvalidLocationMessage)};
+    if (!typed) return {std::nullopt, std::string(kNotANumberMessage)};
+    if (basis.pointCount < 1) return {std::nullopt, std::string(kInvalidLocationMessage)};
     double x = *typed;
     if (!basis.metricUnits && feetSelected) x *= kFeetToInches;
     if (x < 0 || x > basis.beamLength) return {std::nullopt, std::string(kInvalidLocationMessage)};

@@ -25,6 +25,7 @@ std::optional<double> typedBeamLength(std::string_view text, bool englishFeet)
 std::optional<std::string> acceptBeamLength(BeamModel& model, std::string_view text,
                                             bool englishFeet, bool edited)
 {
+    if (!parseNumber(text)) return std::string(kNotANumberMessage);
     const auto v = typedBeamLength(text, englishFeet);
     if (!v || !(*v > 0.0)) return std::string(kBeamLengthRefusal);
     if (edited) model.beamLength = *v;

@@ -17,8 +17,8 @@ std::optional<double> typedBeamLength(std::string_view text, bool englishFeet);
 
 // The start-up dialog's Continue. An edited dialog stores the typed length; an untouched
 // one keeps the stored length, which the box shows only rounded. useInches follows the
-// length. Returns the refusal message when the text is not a positive number; the model
-// is then unchanged.
+// length. Returns the refusal message when the text is not a number, or not a positive
+// one; the model is then unchanged.
 std::optional<std::string> acceptBeamLength(BeamModel& model, std::string_view text,
                                             bool englishFeet, bool edited);
 

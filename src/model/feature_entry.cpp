@@ -27,7 +27,7 @@ std::string readForceCode(const BeamModel& m, FeatureKind kind, const FeatureEnt
 }
 
 // The typed text in internal units; nullopt when it is not a number or the conversion
-// leaves the finite range.
+// leaves the finite range (a number, so the box's own check refuses it).
 std::optional<double> readValue(std::string_view text, FeatureKind kind, std::string_view code)
 {
     const auto typed = parseNumber(text);
@@ -103,7 +103,7 @@ struct Checked {
 };
 
 // Reads the values the entry supplies over `base` and applies the kind's checks in their
-// fixed order. A text that is not a number fails the check of its box.
+// fixed order. Each box read is first checked to hold a number at all.
 Checked readAndCheck(const BeamModel& m, FeatureKind kind, const FeatureEntry& e,
                      const Values& base, const Sources& from)
 {
@@ -121,24 +121,33 @@ Checked readAndCheck(const BeamModel& m, FeatureKind kind, const FeatureEntry& e
         return !x || *x < 0.0 || *x > beamLength;
     };
     auto refuse = [](std::string_view message) { return Checked{{}, std::string(message)}; };
+    auto notANumber = [](bool fromEntry, const std::string& text) {
+        return fromEntry && !parseNumber(text);
+    };
 
     Checked out;
     switch (kind) {
     case FeatureKind::PointLoad:
     case FeatureKind::Moment: {
         const bool point = kind == FeatureKind::PointLoad;
+        if (notANumber(from.location, e.location)) return refuse(kNotANumberMessage);
         const auto loc = length(from.location, e.location, base.location);
         if (outside(loc)) return refuse(point ? kInvalidLoadLocation : kInvalidMomentLocation);
+        if (notANumber(from.magnitude, e.magnitude)) return refuse(kNotANumberMessage);
         const auto mag = force(from.magnitude, e.magnitude, base.magnitude);
         if (!mag || *mag == 0.0) return refuse(point ? kNonZeroLoad : kNonZeroMoment);
         out.values = {*mag, 0.0, *loc, 0.0};
         break;
     }
     case FeatureKind::DistLoad: {
+        if (notANumber(from.location, e.location)) return refuse(kNotANumberMessage);
         const auto start = length(from.location, e.location, base.location);
         if (!start || *start < 0.0 || *start >= beamLength) return refuse(kInvalidStartLocation);
+        if (notANumber(from.endLocation, e.endLocation)) return refuse(kNotANumberMessage);
         const auto end = length(from.endLocation, e.endLocation, base.endLocation);
         if (!end || *end <= *start || *end > beamLength) return refuse(kInvalidEndLocation);
+        if (notANumber(from.magnitude, e.magnitude) || notANumber(from.endMagnitude, e.endMagnitude))
+            return refuse(kNotANumberMessage);
         const auto s = force(from.magnitude, e.magnitude, base.magnitude);
         const auto f = force(from.endMagnitude, e.endMagnitude, base.endMagnitude);
         if (!s || !f || (*s == 0.0 && *f == 0.0)) return refuse(kNonZeroLoad);
@@ -148,6 +157,7 @@ Checked readAndCheck(const BeamModel& m, FeatureKind kind, const FeatureEntry& e
     case FeatureKind::Support: {
         // A cantilever's place follows from the rules, never from the (ignored) text.
         if (e.cantilever) break;
+        if (notANumber(from.location, e.location)) return refuse(kNotANumberMessage);
         const auto loc = length(from.location, e.location, base.location);
         if (outside(loc)) return refuse(kInvalidSupportLocation);
         out.values.location = *loc;
@@ -357,14 +367,19 @@ std::optional<std::string> storeBeamProperties(BeamModel& model, const BeamPrope
                                                const BeamPropertyEdits& edits)
 {
     const bool metric = model.metricUnits;
-    bool ok = true;
+    bool numbers = true;
+    bool inRange = true;
     // Converted in double, then narrowed to float only when it fits.
     auto read = [&](bool edited, const std::string& text, auto toModel, float current) {
         if (!edited) return current;
         const auto typed = parseNumber(text);
-        const double v = typed ? (metric ? toModel(*typed) : *typed) : 0.0;
-        if (!typed || !(std::abs(v) <= double(std::numeric_limits<float>::max()))) {
-            ok = false;
+        if (!typed) {
+            numbers = false;
+            return current;
+        }
+        const double v = metric ? toModel(*typed) : *typed;
+        if (!(std::abs(v) <= double(std::numeric_limits<float>::max()))) {
+            inRange = false;
             return current;
         }
         return static_cast<float>(v);
@@ -375,7 +390,8 @@ std::optional<std::string> storeBeamProperties(BeamModel& model, const BeamPrope
                                [](double gpa) { return kPaPerGPa * gpa; }, model.modulusE);
     const float fiber = read(edits.fiber, texts.fiber, [](double mm) { return mm / kMmPerM; },
                              model.fiberDistance);
-    if (!ok) return std::string(kBeamPropertiesRefusal);
+    if (!numbers) return std::string(kNotANumberMessage);
+    if (!inRange) return std::string(kBeamPropertiesRefusal);
     model.momentOfInertia = inertia;
     model.modulusE = modulus;
     model.fiberDistance = fiber;

@@ -100,8 +100,9 @@ std::optional<std::string> submitFeatureEdit(BeamModel& model, const FeatureEdit
                                              const FeatureEntry& entry,
                                              const TouchedFields& touched);
 
-// Beam properties: I, E and c as their boxes show them.
-inline constexpr std::string_view kBeamPropertiesRefusal = "Enter numbers for I, E and c.";
+// Beam properties: I, E and c as their boxes show them. Numbers beyond what the model's
+// floats hold are refused with this.
+inline constexpr std::string_view kBeamPropertiesRefusal = "Enter smaller values for I, E and c.";
 
 struct BeamPropertyTexts {
     std::string inertia;
@@ -123,7 +124,7 @@ struct BeamPropertyEdits {
 BeamPropertyTexts loadBeamProperties(BeamModel& model, int sigFigs);
 
 // Continue: stores the edited boxes, converted to internal units, as floats. Any edited box
-// that is not a number (or out of float range) refuses the lot and stores nothing.
+// that is not a number, or out of float range, refuses the lot and stores nothing.
 std::optional<std::string> storeBeamProperties(BeamModel& model, const BeamPropertyTexts& texts,
                                                const BeamPropertyEdits& edits);
 

@@ -31,6 +31,9 @@ double roundHalfEven(double x);
 // The one strict number parser for user text and file items: blanks trimmed, optional
 // sign, digits with an optional "." and an optional exponent; nothing else. Locale-free.
 std::optional<double> parseNumber(std::string_view text);
+// What every box that takes a number says to text the parser refuses. Numbers that break
+// a box's own rule get that box's message instead.
+inline constexpr std::string_view kNotANumberMessage = "Enter a number, such as 1000 or 1.5E3.";
 
 // Whole-number conversions, halves to even; refused when out of the 16-bit range.
 std::optional<int16_t> toInt16(double x);

@@ -2,6 +2,7 @@
 
 #include "feature_entry_test_util.h"
 #include "model/feature_entry.h"
+#include "model/number_format.h"
 
 namespace spanrix {
 namespace {
@@ -68,19 +69,22 @@ TEST(FeatureEntryAdd, LocationIsCheckedBeforeMagnitude)
     expectRefused(m, FeatureKind::Moment, pointLoad("0", "1"), kNonZeroMoment);
 }
 
-TEST(FeatureEntryAdd, TextThatIsNotANumberFailsTheCheckOfItsBox)
+TEST(FeatureEntryAdd, TextThatIsNotANumberGetsTheOneNumberMessageInItsTurn)
 {
     BeamModel m = englishBeam();
-    for (const char* bad : {"", " ", "abc", "1,5", "12ft", "--1", "inf", "nan"}) {
-        expectRefused(m, FeatureKind::PointLoad, pointLoad("5", bad), kInvalidLoadLocation);
-        expectRefused(m, FeatureKind::PointLoad, pointLoad(bad, "5"), kNonZeroLoad);
-        expectRefused(m, FeatureKind::Moment, pointLoad("5", bad), kInvalidMomentLocation);
-        expectRefused(m, FeatureKind::Moment, pointLoad(bad, "5"), kNonZeroMoment);
-        expectRefused(m, FeatureKind::DistLoad, distLoad("1", "1", bad, "10"), kInvalidStartLocation);
-        expectRefused(m, FeatureKind::DistLoad, distLoad("1", "1", "0", bad), kInvalidEndLocation);
-        expectRefused(m, FeatureKind::DistLoad, distLoad(bad, "1", "0", "10"), kNonZeroLoad);
-        expectRefused(m, FeatureKind::DistLoad, distLoad("1", bad, "0", "10"), kNonZeroLoad);
-        expectRefused(m, FeatureKind::Support, support(bad), kInvalidSupportLocation);
+    for (const char* bad : {"", " ", "abc", "1,5", "1,000", "12ft", "--1", "inf", "nan"}) {
+        for (FeatureKind kind : {FeatureKind::PointLoad, FeatureKind::Moment}) {
+            expectRefused(m, kind, pointLoad("5", bad), kNotANumberMessage);
+            expectRefused(m, kind, pointLoad(bad, "5"), kNotANumberMessage);
+        }
+        expectRefused(m, FeatureKind::DistLoad, distLoad("1", "1", bad, "10"), kNotANumberMessage);
+        expectRefused(m, FeatureKind::DistLoad, distLoad("1", "1", "0", bad), kNotANumberMessage);
+        expectRefused(m, FeatureKind::DistLoad, distLoad(bad, "1", "0", "10"), kNotANumberMessage);
+        expectRefused(m, FeatureKind::DistLoad, distLoad("1", bad, "0", "10"), kNotANumberMessage);
+        expectRefused(m, FeatureKind::Support, support(bad), kNotANumberMessage);
+        // A box checked earlier whose number breaks its rule is reported first.
+        expectRefused(m, FeatureKind::PointLoad, pointLoad(bad, "-1"), kInvalidLoadLocation);
+        expectRefused(m, FeatureKind::DistLoad, distLoad(bad, "1", "10", "5"), kInvalidEndLocation);
     }
     // A magnitude that overflows on conversion is no number either.
     BeamModel metric = metricBeam();

@@ -2,6 +2,7 @@
 
 #include "feature_entry_test_util.h"
 #include "model/feature_entry.h"
+#include "model/number_format.h"
 
 namespace spanrix {
 namespace {
@@ -64,7 +65,7 @@ TEST(BeamPropertiesEntry, AnyEditedBoxThatIsNotANumberRefusesAllThree)
     for (const char* bad : {"", "abc", "1.2.3", "1e39"}) {
         const auto refusal = storeBeamProperties(m, {"100", "29000000", bad}, {true, true, true});
         ASSERT_TRUE(refusal.has_value()) << bad;
-        EXPECT_EQ(*refusal, kBeamPropertiesRefusal);
+        EXPECT_EQ(*refusal, parseNumber(bad) ? kBeamPropertiesRefusal : kNotANumberMessage);
         EXPECT_TRUE(m == before);
     }
     // Out of float range after the metric conversion.

@@ -2,6 +2,7 @@
 
 #include "feature_entry_test_util.h"
 #include "model/feature_entry.h"
+#include "model/number_format.h"
 
 namespace spanrix {
 namespace {
@@ -184,7 +185,8 @@ TEST(FeatureEntryEdit, SubmitChecksTheValuesThatWouldBeStored)
     const BeamModel before = m;
     for (const char* bad : {"", "x", "1200.5"}) {
         o.form.location = bad;
-        EXPECT_EQ(submitFeatureEdit(m, o.edit, o.form, loc), std::string(kInvalidLoadLocation));
+        EXPECT_EQ(submitFeatureEdit(m, o.edit, o.form, loc),
+                  std::string(parseNumber(bad) ? kInvalidLoadLocation : kNotANumberMessage));
     }
     EXPECT_TRUE(m == before);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/result_display.h"
+#include "model/number_format.h"
 
 namespace spanrix {
 namespace {
@@ -106,7 +107,9 @@ protected:
     {
         const PointLookup found = findPointValues(typed, feet, results, basis, 3);
         EXPECT_FALSE(found.values) << typed;
-        EXPECT_EQ(found.message.value_or(""), "Invalid location.") << typed;
+        EXPECT_EQ(found.message.value_or(""),
+                  parseNumber(typed) ? "Invalid location." : kNotANumberMessage)
+            << typed;
     }
     ResultSet results;
 };

@@ -17,6 +17,7 @@
 #include "ui/loading/loading_window.h"
 #include "ui/qt_surface.h"
 #include "loading_fixtures.h"
+#include "model/number_format.h"
 #include "scripted_prompts.h"
 
 namespace spanrix {
@@ -238,7 +239,7 @@ TEST_F(ValueWindowsTest, PointValuesReadTheNearestPoint)
 
     EXPECT_EQ(momentAt("100.1"), "");
     EXPECT_EQ(momentAt("five"), "");
-    EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"Invalid location.", "Invalid location."}));
+    EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"Invalid location.", std::string(kNotANumberMessage)}));
 }
 
 TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)

@@ -2,6 +2,7 @@
 
 #include "dialogs_fixture.h"
 #include "model/feature_entry.h"
+#include "model/number_format.h"
 
 namespace spanrix::testing {
 namespace {
@@ -65,7 +66,7 @@ TEST_F(BeamPropertiesDialogTest, ABoxThatIsNotANumberRefusesTheWholeContinue)
     type(d, "MomOfI", "100");
     type(d, "cdist", "five");
     click(d, "Command1");
-    EXPECT_EQ(prompts.lastMessage(), kBeamPropertiesRefusal);
+    EXPECT_EQ(prompts.lastMessage(), kNotANumberMessage);
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(model() == before);
     type(d, "cdist", "5");

@@ -2,6 +2,7 @@
 
 #include "dialogs_fixture.h"
 #include "model/feature_entry.h"
+#include "model/number_format.h"
 #include "ui/dialogs/feature_dialog.h"
 
 namespace spanrix::testing {
@@ -77,11 +78,12 @@ TEST_F(PointLoadDialogTest, RefusalsKeepTheDialogTheTextAndTheModel)
     };
     for (const Case& c : {Case{"5", "1200.001", kInvalidLoadLocation},
                           Case{"5", "-0.001", kInvalidLoadLocation},
-                          Case{"5", "", kInvalidLoadLocation},
-                          Case{"5", "ten", kInvalidLoadLocation},
+                          Case{"5", "", kNotANumberMessage},
+                          Case{"5", "ten", kNotANumberMessage},
                           Case{"0", "10", kNonZeroLoad},
-                          Case{"", "10", kNonZeroLoad},
-                          Case{"5 lb", "10", kNonZeroLoad}}) {
+                          Case{"", "10", kNotANumberMessage},
+                          Case{"5 lb", "10", kNotANumberMessage},
+                          Case{"1,000", "10", kNotANumberMessage}}) {
         type(d, "loadmag", c.magnitude);
         type(d, "loadloc", c.location);
         click(d, "Command1");

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "scripted_prompts.h"
+#include "model/number_format.h"
 #include "ui/app_context.h"
 
 namespace spanrix {
@@ -99,7 +100,8 @@ TEST_F(InitDialogTest, RefusedLengthsChangeNothing)
         if (QString(bad).isEmpty()) child<QLineEdit>("Length")->clear();
         prompts.clear();
         EXPECT_FALSE(dialog.accept_continue()) << bad;
-        EXPECT_EQ(prompts.lastMessage(), "Enter a positive non-zero value for beam length.");
+        EXPECT_EQ(prompts.lastMessage(), parseNumber(bad) ? "Enter a positive non-zero value for beam length."
+                                                          : kNotANumberMessage);
         EXPECT_EQ(context.state.model.beamLength, 1200.0);
         EXPECT_TRUE(dialog.isVisible());
     }
