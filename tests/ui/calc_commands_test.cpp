@@ -126,7 +126,7 @@ TEST_F(CalcCommandsTest, RunWritesReactionsAndOpensTheCalculationsScreen)
     EXPECT_EQ(commands->screen(), nullptr);
 }
 
-TEST_F(CalcCommandsTest, RunDrawsOverTheScreenButRecalculateClearsIt)
+TEST_F(CalcCommandsTest, RunAndRecalculateBothStartOnACleanScreen)
 {
     addSupport(model(), 0);
     addSupport(model(), 1200);
@@ -134,10 +134,10 @@ TEST_F(CalcCommandsTest, RunDrawsOverTheScreenButRecalculateClearsIt)
     QtSurface& surface = commands->screen()->surface();
     const QRgb marked = qRgb(1, 2, 3);
     surface.backingImage().setPixel(2, 2, marked);
-
     run();
-    EXPECT_EQ(surface.image().pixel(2, 2), marked);
+    EXPECT_EQ(surface.image().pixel(2, 2), qRgb(255, 255, 255));
 
+    surface.backingImage().setPixel(2, 2, marked);
     prompts.replies.push_back("4");  // new significant figures: recalculate
     screenItem("changesignificantfigures")->trigger();
     EXPECT_EQ(context.state.sigFigs, 4);

@@ -67,14 +67,21 @@ void CalcCommands::showingResults(bool shown)
 void CalcCommands::runCalculations()
 {
     if (!analyseAndLabel(true)) return;
+    // A screen still open from the last run shows its diagrams: start clean, as a fresh one.
+    if (screen_) clearScreen(*screen_);
     drawDiagrams();
+}
+
+void CalcCommands::clearScreen(CalculationsWindow& screen)
+{
+    clearResultScreen(screen.surface());
+    screen.surface().clear();  // also the part of the image the window does not show now
 }
 
 void CalcCommands::recalculate()
 {
     CalculationsWindow& screen = openScreen();
-    clearResultScreen(screen.surface());
-    screen.surface().clear();  // also the part of the image the window does not show now
+    clearScreen(screen);
     if (!analyseAndLabel(false)) {
         showingResults(false);
         return;

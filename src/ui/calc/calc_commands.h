@@ -28,7 +28,7 @@ public:
     ~CalcCommands() override;
 
     // `runcalc`: the checks, the analysis, the reaction captions, then the calculations
-    // screen shown and the three diagrams drawn over what it shows.
+    // screen shown, cleared, and the three diagrams drawn.
     void runCalculations();
     // `changerltn`: the resolution of the next run.
     void changeResolution();
@@ -53,6 +53,7 @@ public:
 private:
     bool analyseAndLabel(bool withChecks);
     CalculationsWindow& openScreen();
+    void clearScreen(CalculationsWindow& screen);
     void drawDiagrams();
     void showingResults(bool shown);
     void changeSignificantFigures();
