@@ -5,6 +5,7 @@
 
 #include "ui/menu_table.h"
 #include "ui/qt_surface.h"
+#include "ui/work_area.h"
 
 namespace spanrix {
 
@@ -41,7 +42,7 @@ CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(surface_);
     buildMenu();
     connect(action("showloading"), &QAction::triggered, this, &QWidget::close);
-    setWindowState(Qt::WindowMaximized);
+    maximizeOverWorkArea(*this);
 }
 
 void CalculationsWindow::buildMenu() { actions_ = buildMenuBar(*menuBar(), kMenu); }

@@ -21,6 +21,7 @@
 #include "ui/loading/legend_painting.h"
 #include "ui/loading/sketch.h"
 #include "ui/qt_surface.h"
+#include "ui/work_area.h"
 
 namespace spanrix {
 
@@ -82,7 +83,7 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     state.model.resolution = kDefaultResolution;
     state.model.editingFeature = false;
     prepareSketchSurface(*surface_);
-    setWindowState(Qt::WindowMaximized);
+    maximizeOverWorkArea(*this);
     state.geometry = screenGeometry(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
     surface_->ensureTwipsSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
 }
