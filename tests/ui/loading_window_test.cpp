@@ -96,8 +96,11 @@ TEST_F(LoadingWindowTest, LegendRecordsAreMirroredAsLabels)
     EXPECT_TRUE(number->font().underline());
     const double px = window->surface().pixelsPerTwipX();
     const double py = window->surface().pixelsPerTwipY();
-    EXPECT_EQ(number->x(), qRound(9100 * px));
+    // Centred on the load, as wide as its caption, over an opaque background.
+    EXPECT_NEAR(number->x() + number->width() / 2.0, 9600 * px, 1.0);
+    EXPECT_GT(number->width(), number->sizeHint().width());
     EXPECT_EQ(number->y(), qRound(8125 * py));
+    EXPECT_TRUE(number->autoFillBackground());
     EXPECT_EQ(labelText("loadlab21"), "x=600 in.");
 
     window->showReactionCaption(1, "ignored for a load");

@@ -14,6 +14,7 @@
 #include "files/file_picking.h"
 #include "model/geometry.h"
 #include "model/legend_captions.h"
+#include "model/legend_layout.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
@@ -344,6 +345,8 @@ QLabel* LoadingWindow::legendLabel(const QString& name) const
 
 namespace {
 
+constexpr int kLabelMargin = 2;  // pixels
+
 int toPixels(double twips, double pixelsPerTwip)
 {
     // Labels of a damaged model could lie far off; keep them within what a widget can take.
@@ -351,28 +354,19 @@ int toPixels(double twips, double pixelsPerTwip)
     return static_cast<int>(std::lround(px));
 }
 
-void applyLabel(QLabel& widget, const LegendLabel& label, const std::string& fontName,
-                double px, double py)
+void applyLabel(QLabel& widget, const LegendLabel& label, const std::string& fontName, Rgb back)
 {
     widget.setObjectName(QString::fromStdString(label.name));
     widget.setText(QString::fromStdString(label.caption));
     widget.setFont(legendLabelFont(label, fontName));
+    // Opaque, so arrows and lines drawn under a label do not run through its text.
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, QColor(label.colour.r, label.colour.g, label.colour.b));
+    palette.setColor(QPalette::Window, QColor(back.r, back.g, back.b));
     widget.setPalette(palette);
-    const int left = toPixels(label.left, px);
-    const int top = toPixels(label.top, py);
-    widget.setGeometry(left, top, std::max(1, toPixels(label.width, px)),
-                       std::max(1, toPixels(label.height, py)));
-    if (label.autoSize && !label.caption.empty()) {
-        widget.resize(widget.sizeHint());
-    } else if (const int needed = widget.sizeHint().width(); needed > widget.width()) {
-        // A caption wider than its label (many figures, a wide font) would be cut at both
-        // ends and read as another number; widen it about its centre instead.
-        widget.setGeometry(widget.x() - (needed - widget.width()) / 2, widget.y(), needed,
-                           widget.height());
-    }
-    widget.setVisible(label.visible);
+    widget.setAutoFillBackground(true);
+    // An empty label shows nothing, not even its background.
+    widget.setVisible(label.visible && !label.caption.empty());
 }
 
 }  // namespace
@@ -386,8 +380,6 @@ void LoadingWindow::mirrorLegend()
         for (MirroredLabel& m : labels_.back()) delete m.widget;
         labels_.pop_back();
     }
-    const double px = surface_->pixelsPerTwipX();
-    const double py = surface_->pixelsPerTwipY();
     for (size_t row = 0; row < rows; ++row) {
         if (row == labels_.size()) labels_.emplace_back();
         const LegendGroup& group = *legend_.group(static_cast<int>(row) + 1);
@@ -400,9 +392,41 @@ void LoadingWindow::mirrorLegend()
             } else if (m.shown == label) {
                 continue;
             }
-            applyLabel(*m.widget, label, surface_->fontName(), px, py);
+            applyLabel(*m.widget, label, surface_->fontName(), surface_->backColor());
             m.shown = label;
         }
+    }
+    placeLabels();
+}
+
+void LoadingWindow::placeLabels()
+{
+    const double px = surface_->pixelsPerTwipX();
+    const double py = surface_->pixelsPerTwipY();
+    // Laid out in twips, where stacked labels are exact multiples of their height apart;
+    // the sides are whole pixels already, and rounding both vertical edges alike keeps
+    // labels that are clear of each other clear on the screen too.
+    std::vector<QLabel*> shown;
+    std::vector<LabelRect> rects;
+    for (const auto& group : labels_) {
+        for (const MirroredLabel& m : group) {
+            if (m.widget->isHidden()) continue;
+            const LegendLabel& label = m.shown;
+            // As wide as the caption (never cut short) with a blank pixel or two at each
+            // side, so neighbours never run together; centred on the label's own centre.
+            const QSize text = m.widget->sizeHint() + QSize(2 * kLabelMargin, 0);
+            const int left = toPixels(label.left + label.width / 2, px) - text.width() / 2;
+            const double height = label.autoSize ? text.height() / py : label.height;
+            rects.push_back({left / px, label.top, text.width() / px, height});
+            shown.push_back(m.widget);
+        }
+    }
+    const std::vector<double> tops = clearedTops(rects);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const int top = toPixels(tops[i], py);
+        const int bottom = toPixels(tops[i] + rects[i].height, py);
+        shown[i]->setGeometry(toPixels(rects[i].left, px), top, toPixels(rects[i].width, px),
+                              std::max(1, bottom - top));
     }
 }
 

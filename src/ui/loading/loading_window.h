@@ -101,8 +101,11 @@ private:
     void buildMenu();
     void installOwnCommands();
     void runCommand(const QString& objectName);
-    // Makes the label widgets match the legend records.
+    // Makes the label widgets match the legend records, then places them.
     void mirrorLegend();
+    // Each shown label covers its caption, centred and topped where the legend puts it,
+    // unless it would cover a label placed before it.
+    void placeLabels();
 
     void editFeatureCommand();
     void removeFeatureCommand();

@@ -1,0 +1,29 @@
+#pragma once
+
+// Where legend labels go when their own positions would put one over another.
+
+#include <span>
+#include <vector>
+
+namespace spanrix {
+
+// The area a label covers, y downwards, in any one unit.
+struct LabelRect {
+    double left = 0.0;
+    double top = 0.0;
+    double width = 0.0;
+    double height = 0.0;
+
+    bool operator==(const LabelRect&) const = default;
+};
+
+// Whether the two areas share more than an edge.
+bool overlaps(const LabelRect& a, const LabelRect& b);
+
+// Places the labels in order. A label keeps its own top unless it would cover a label
+// placed before it; it then moves down by its own height until it is clear. Returns the
+// tops, one per label. Labels of no height cover nothing and never move; overlaps of a
+// millionth of a label's height are rounding and move nothing.
+std::vector<double> clearedTops(std::span<const LabelRect> labels);
+
+}  // namespace spanrix
