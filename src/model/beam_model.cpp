@@ -239,4 +239,15 @@ bool holdsMaximum(const BeamModel& model, FeatureKind kind, int k)
     }
 }
 
+bool sameBeam(const BeamModel& a, const BeamModel& b)
+{
+    BeamModel beamOfA = a;  // with the screen state of b
+    beamOfA.editingFeature = b.editingFeature;
+    beamOfA.shownPointLoads = b.shownPointLoads;
+    beamOfA.shownDistLoads = b.shownDistLoads;
+    beamOfA.shownMoments = b.shownMoments;
+    beamOfA.shownSupports = b.shownSupports;
+    return beamOfA == b;
+}
+
 }  // namespace spanrix

@@ -143,4 +143,8 @@ void recomputeTracker(BeamModel& model, FeatureKind kind);
 // Whether |magnitude| of slot k equals the kind's tracker, i.e. the feature holds the maximum.
 bool holdsMaximum(const BeamModel& model, FeatureKind kind, int k);
 
+// Whether two models describe the same beam: equal but for the edit flag and the legend's
+// shown-counts, which follow the screen rather than the beam.
+bool sameBeam(const BeamModel& a, const BeamModel& b);
+
 }  // namespace spanrix

@@ -153,6 +153,21 @@ TEST(BeamModel, CapacityIsCheckedPerKind)
     EXPECT_EQ(capacityRefusal(m, FeatureKind::Support), "Maximum of 20 supports reached.");
 }
 
+TEST(BeamModel, SameBeamIgnoresOnlyWhatTheScreenShows)
+{
+    BeamModel a;
+    addPointLoad(a, 10, 5);
+    BeamModel b = a;
+    b.editingFeature = true;
+    b.shownPointLoads = 1;
+    EXPECT_TRUE(sameBeam(a, b));
+    b.resolution = 5000.0f;
+    EXPECT_FALSE(sameBeam(a, b));
+    b = a;
+    b.momentOfInertia = 1.0f;
+    EXPECT_FALSE(sameBeam(a, b));
+}
+
 TEST(MaybeNumber, UnsetUntilAssigned)
 {
     MaybeNumber n;

@@ -99,6 +99,7 @@ void CalcCommands::changeResolution()
         reply ? std::optional<std::string_view>(*reply) : std::nullopt, current);
     if (read.newResolution) context_.state.model.resolution = *read.newResolution;
     if (read.message) context_.prompts.message(*read.message);
+    loading_.modelChanged();
 }
 
 CalculationsWindow& CalcCommands::openScreen()

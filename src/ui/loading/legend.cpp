@@ -266,6 +266,7 @@ void Legend::refreshLegendCaptions()
         // A support's second label held its reaction, which no longer matches.
         g[LegendGroup::Second].caption = c.second;
     }
+    forgetReactions();
     ++revision_;
 }
 
@@ -305,12 +306,32 @@ void Legend::setReactionCaption(int row, const std::string& caption)
     label.colour = kReactionColour;
     label.bold = true;
     label.visible = true;
+    reactionsFor_ = state_.model;
+    if (std::find(reactionRows_.begin(), reactionRows_.end(), row) == reactionRows_.end())
+        reactionRows_.push_back(row);
     ++revision_;
+}
+
+bool Legend::clearStaleReactions()
+{
+    if (!reactionsFor_ || sameBeam(*reactionsFor_, state_.model)) return false;
+    for (int row : reactionRows_)
+        if (LegendGroup* g = mutableGroup(row)) (*g)[LegendGroup::Second].caption.clear();
+    forgetReactions();
+    ++revision_;
+    return true;
+}
+
+void Legend::forgetReactions()
+{
+    reactionsFor_.reset();
+    reactionRows_.clear();
 }
 
 void Legend::clear()
 {
     groups_.clear();
+    forgetReactions();
     ++revision_;
 }
 

@@ -5,6 +5,7 @@
 // through group(row).
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,8 +65,11 @@ public:
     void updateLegendGroup(int row);
     // Removal: the four captions become empty; the labels stay in place.
     void blankGroupCaptions(int row);
-    // A support's reaction in its second value label.
+    // A support's reaction in its second value label, calculated for the model as it is.
     void setReactionCaption(int row, const std::string& caption);
+    // Empties the reaction captions once the model is no longer the beam they were
+    // calculated for. Returns whether it did.
+    bool clearStaleReactions();
     // The model reset: every group goes.
     void clear();
     // After a file was read: every row in feature order, blank groups for rows not live.
@@ -86,9 +90,13 @@ private:
     void setLefts(LegendGroup& g, FeatureKind kind, int k) const;
     double featureX(FeatureKind kind, int k) const;
 
+    void forgetReactions();
+
     const AppState& state_;
     std::vector<LegendGroup> groups_;
     unsigned revision_ = 0;
+    std::optional<BeamModel> reactionsFor_;  // the beam the shown reactions describe
+    std::vector<int> reactionRows_;
 };
 
 }  // namespace spanrix

@@ -129,8 +129,12 @@ void LoadingWindow::runCommand(const QString& objectName)
 
 void LoadingWindow::changeEvent(QEvent* event)
 {
-    // Focus step: the unit items follow the model whenever the window becomes active.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) syncUnitMenu();
+    // Focus step: the unit items follow the model whenever the window becomes active, and
+    // so do the reactions, whatever window changed the model meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        syncUnitMenu();
+        mirrorLegend();
+    }
     QMainWindow::changeEvent(event);
 }
 
@@ -247,6 +251,8 @@ void LoadingWindow::showReactionCaption(int featureRow, const std::string& capti
     legend_.setReactionCaption(featureRow, caption);
     mirrorLegend();
 }
+
+void LoadingWindow::modelChanged() { mirrorLegend(); }
 
 void LoadingWindow::clearLegend()
 {
@@ -373,6 +379,7 @@ void applyLabel(QLabel& widget, const LegendLabel& label, const std::string& fon
 
 void LoadingWindow::mirrorLegend()
 {
+    legend_.clearStaleReactions();
     if (legend_.revision() == mirroredRevision_) return;
     mirroredRevision_ = legend_.revision();
     const size_t rows = static_cast<size_t>(legend_.rowCount());

@@ -45,6 +45,10 @@ public:
     void updateLegendGroup(int featureRow);
     // Writes a support's reaction into its second value label (dark red, bold, visible).
     void showReactionCaption(int featureRow, const std::string& caption);
+    // For changes the sketch does not show (section properties, resolution): reaction
+    // captions that no longer describe the beam are cleared. Every erase and redraw of the
+    // sketch, a rebuilt legend and the window coming forward do the same on their own.
+    void modelChanged();
     // Removes every legend group (the reaction to a model reset).
     void clearLegend();
     // Rebuilds every legend group in feature order, blank groups for rows not live (after
