@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <memory>
 
 #include "ui/app_context.h"
@@ -249,7 +250,7 @@ TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)
     EXPECT_TRUE(w->findChild<QRadioButton*>("ft")->isChecked());
     auto* loc = w->findChild<QLineEdit*>("loc");
     loc->setText("1");
-    emit loc->returnPressed();
+    QTest::keyClick(loc, Qt::Key_Return);
     EXPECT_EQ(w->findChild<QLineEdit*>("mom")->text(), "10 lb.-in.");
     w->close();
 

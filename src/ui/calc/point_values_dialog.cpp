@@ -73,14 +73,12 @@ PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis
     find->setObjectName("Command2");
     auto* close = new QPushButton("Close", this);
     close->setObjectName("Command1");
-    // Enter in `loc` is handled by returnPressed alone, not also by a default button.
-    find->setAutoDefault(false);
-    close->setAutoDefault(false);
+    // Enter clicks the focused button, and Find Values from anywhere else in the window.
+    find->setDefault(true);
     grid->addWidget(find, r, 1);
     grid->addWidget(close, r, 3);
 
     connect(find, &QPushButton::clicked, this, &PointValuesDialog::findValues);
-    connect(loc_, &QLineEdit::returnPressed, this, &PointValuesDialog::findValues);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 

@@ -63,10 +63,10 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
     engframe_ = unitFrame(this, "engframe", {"Label2", "Label1", "Label3"}, {"in.^4", "psi", "in."});
     metframe_ = unitFrame(this, "metframe", {"Label4", "Label5", "Label6"}, {"mm^4", "GPa", "mm"});
 
-    auto* command1 = button(this, "Command1", "Continue");
-    auto* command2 = button(this, "Command2", "Cancel");
-    auto* command3 = button(this, "Command3", "Calculate");
-    auto* command4 = button(this, "Command4", "Choose");
+    command1_ = commandButton(this, "Command1", "Continue");
+    auto* command2 = commandButton(this, "Command2", "Cancel");
+    auto* command3 = commandButton(this, "Command3", "Calculate");
+    auto* command4 = commandButton(this, "Command4", "Choose");
 
     auto* grid = new QGridLayout;
     grid->addWidget(text1, 0, 0);
@@ -78,7 +78,7 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
     grid->addWidget(engframe_, 0, 2, 3, 1);
     grid->addWidget(metframe_, 0, 3, 3, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {command1, command2, command3, command4}) buttons->addWidget(b);
+    for (QPushButton* b : {command1_, command2, command3, command4}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
@@ -86,9 +86,7 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
     connect(momOfI_, &QLineEdit::textChanged, this, [this] { edits_.inertia = true; });
     connect(modE_, &QLineEdit::textChanged, this, [this] { edits_.modulus = true; });
     connect(cdist_, &QLineEdit::textChanged, this, [this] { edits_.fiber = true; });
-    for (QLineEdit* box : {momOfI_, modE_, cdist_})
-        connect(box, &QLineEdit::returnPressed, this, [this] { accept_continue(); });
-    connect(command1, &QPushButton::clicked, this, [this] { accept_continue(); });
+    connect(command1_, &QPushButton::clicked, this, [this] { accept_continue(); });
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
     connect(command3, &QPushButton::clicked, this,
             [this] { openSectionHelper(new InertiaCalculatorDialog(context_, this)); });
@@ -111,6 +109,8 @@ void BeamPropertiesDialog::load()
     move(workAreaPixels().center() - rect().center());
     // Filling the boxes is not an edit.
     edits_ = {};
+    // Enter clicks the focused button, and Continue from anywhere else.
+    openAtFirstField(momOfI_, command1_);
 }
 
 void BeamPropertiesDialog::openSectionHelper(SectionHelperDialog* helper)

@@ -35,6 +35,7 @@ private:
     QLineEdit* momOfI_;
     QLineEdit* modE_;
     QLineEdit* cdist_;
+    QPushButton* command1_;
     QFrame* engframe_;
     QFrame* metframe_;
 };

@@ -33,6 +33,16 @@ inline QRadioButton* option(QWidget* parent, const char* name, const QString& ca
     return o;
 }
 
+// Where a dialog opens: in its first entry field, the text selected so typing replaces it,
+// and Enter meaning `submit` there and wherever no other button has the focus (a button
+// focused when the dialog last closed would otherwise keep that role).
+inline void openAtFirstField(QLineEdit* first, QPushButton* submit)
+{
+    submit->setDefault(true);
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
+}
+
 // A frame holding one group of option buttons; the frame makes them exclusive.
 inline QFrame* frame(QWidget* parent, const char* name)
 {
@@ -56,6 +66,16 @@ inline QPushButton* button(QWidget* parent, const char* name, const QString& cap
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    return b;
+}
+
+// A button of a dialog that Enter submits (openAtFirstField): Enter presses the button
+// while it has the focus.
+inline QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(true);
     return b;
 }
 

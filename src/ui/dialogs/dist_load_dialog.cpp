@@ -48,6 +48,7 @@ DistLoadDialog::DistLoadDialog(AppContext& context, LoadingWindow& loading)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
+    firstField_ = loadmag0_;
 
     watchText(loadmag0_, &TouchedFields::magnitude);
     watchText(loadmag1_, &TouchedFields::endMagnitude);

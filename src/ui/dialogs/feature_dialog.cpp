@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "ui/app_context.h"
+#include "ui/dialogs/dialog_widgets.h"
 #include "ui/loading/loading_window.h"
 #include "ui/work_area.h"
 
@@ -37,15 +38,9 @@ FeatureDialog::FeatureDialog(FeatureKind kind, AppContext& context, LoadingWindo
 
 QHBoxLayout* FeatureDialog::makeButtons()
 {
-    command1_ = new QPushButton(addButtonCaption_, this);
-    command1_->setObjectName("Command1");
-    command2_ = new QPushButton("Cancel", this);
-    command2_->setObjectName("Command2");
-    // Enter is handled by the text boxes themselves; no button is a default button.
-    for (QPushButton* b : {command1_, command2_}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    command1_ = dialogs::commandButton(this, "Command1", addButtonCaption_);
+    command2_ = dialogs::commandButton(this, "Command2", "Cancel");
+    // Enter clicks the focused button, and Command1 from anywhere else in the dialog.
     connect(command1_, &QPushButton::clicked, this, [this] { command1Clicked(); });
     connect(command2_, &QPushButton::clicked, this, &FeatureDialog::reject);
     auto* row = new QHBoxLayout;
@@ -57,7 +52,6 @@ QHBoxLayout* FeatureDialog::makeButtons()
 void FeatureDialog::watchText(QLineEdit* box, bool TouchedFields::*flag)
 {
     connect(box, &QLineEdit::textChanged, this, [this, flag] { touched_.*flag = true; });
-    connect(box, &QLineEdit::returnPressed, this, [this] { command1Clicked(); });
 }
 
 void FeatureDialog::watchOption(QRadioButton* option, bool TouchedFields::*flag)
@@ -79,6 +73,7 @@ void FeatureDialog::openForAdd()
         if (edit_) leaveEditMode();
         load();
         show();
+        dialogs::openAtFirstField(firstField_, command1_);
     }
     // The unit system may have changed while the dialog stayed open.
     applyUnitSystem();
@@ -112,6 +107,7 @@ void FeatureDialog::edit_feature(int n, int mode)
     // Filling the fields is not an edit by the user.
     touched_ = {};
     show();
+    dialogs::openAtFirstField(firstField_, command1_);
     raise();
     activateWindow();
 }

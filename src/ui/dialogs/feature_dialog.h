@@ -18,7 +18,8 @@ struct AppContext;
 class LoadingWindow;
 
 // What the four feature dialogs share: Add and Submit through the core rules, the edit
-// mode with its captions and touched-field flags, Cancel, Enter as Command1, centring.
+// mode with its captions and touched-field flags, Cancel, Enter as Command1, centring, the
+// focus in the first field.
 // Modeless; closing hides the dialog, which keeps its controls for the next opening.
 class FeatureDialog : public QDialog {
     Q_OBJECT
@@ -58,6 +59,7 @@ protected:
     LoadingWindow& loading_;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
+    QLineEdit* firstField_ = nullptr;  // has the focus when the dialog opens
 
 private:
     void load();

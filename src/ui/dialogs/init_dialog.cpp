@@ -13,6 +13,7 @@
 #include "model/beam_setup.h"
 #include "model/number_format.h"
 #include "ui/app_context.h"
+#include "ui/dialogs/dialog_widgets.h"
 #include "ui/work_area.h"
 
 namespace spanrix {
@@ -53,12 +54,9 @@ InitDialog::InitDialog(AppContext& context, QWidget* parent)
     meter_ = new QLabel("meters", this);
     meter_->setObjectName("meter");
 
-    command1_ = new QPushButton("Continue", this);
-    command1_->setObjectName("Command1");
-    command1_->setAutoDefault(false);
-    command2_ = new QPushButton("Retrieve Load File", this);
-    command2_->setObjectName("Command2");
-    command2_->setAutoDefault(false);
+    // Enter clicks the focused button; open() makes Continue the one for anywhere else.
+    command1_ = dialogs::commandButton(this, "Command1", "Continue");
+    command2_ = dialogs::commandButton(this, "Command2", "Retrieve Load File");
 
     auto* lengthRow = new QHBoxLayout;
     lengthRow->addWidget(label1_);
@@ -86,7 +84,6 @@ InitDialog::InitDialog(AppContext& context, QWidget* parent)
     connect(inch_, &QRadioButton::clicked, this, [this] { lengthUnitEdited_ = true; });
     connect(feet_, &QRadioButton::clicked, this, [this] { lengthUnitEdited_ = true; });
     connect(length_, &QLineEdit::textChanged, this, [this] { lengthOrSystemEdited_ = true; });
-    connect(length_, &QLineEdit::returnPressed, this, [this] { accept_continue(); });
     connect(command1_, &QPushButton::clicked, this, [this] { accept_continue(); });
     connect(command2_, &QPushButton::clicked, this, [this] {
         accept_continue();
@@ -99,6 +96,7 @@ void InitDialog::open(bool offerRetrieve)
     command2_->setVisible(offerRetrieve);
     load();
     show();
+    dialogs::openAtFirstField(length_, command1_);
     raise();
     activateWindow();
 }

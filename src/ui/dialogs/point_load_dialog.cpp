@@ -38,6 +38,7 @@ PointLoadDialog::PointLoadDialog(AppContext& context, LoadingWindow& loading)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
+    firstField_ = loadmag_;
 
     watchText(loadmag_, &TouchedFields::magnitude);
     watchText(loadloc_, &TouchedFields::location);

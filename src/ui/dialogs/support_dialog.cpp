@@ -37,6 +37,7 @@ SupportDialog::SupportDialog(AppContext& context, LoadingWindow& loading)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
+    firstField_ = suploc_;
 
     watchText(suploc_, &TouchedFields::location);
     watchOption(feet_, &TouchedFields::lengthUnit);
