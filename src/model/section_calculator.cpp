@@ -18,6 +18,14 @@ std::optional<double> dimension(const std::string& text)
     return parseNumber(text);
 }
 
+// Whether a box the chosen section reads holds text other than a number.
+bool typo(const SectionDimensions& d)
+{
+    auto bad = [](const std::string& text) { return !text.empty() && !parseNumber(text); };
+    if (d.round) return bad(d.outerDiameter) || (d.tube && bad(d.innerDiameter));
+    return bad(d.width) || bad(d.height) || (d.tube && bad(d.wall));
+}
+
 double rectangle(double width, double height) { return width * std::pow(height, 3) / 12; }
 
 double disc(double diameter) { return std::pow(diameter / 2, 4) * kSectionPi / 4; }
@@ -46,6 +54,7 @@ std::optional<SectionProperties> sectionProperties(const SectionDimensions& dims
 
 SectionCalculation calculateSection(const SectionDimensions& dims, int sigFigs)
 {
+    if (typo(dims)) return {std::nullopt, std::string(kNotANumberMessage)};
     const auto p = sectionProperties(dims);
     // Dimensions so large that I overflows give nothing the beam properties could store.
     if (!p || !std::isfinite(p->inertia)) return {std::nullopt, std::string(kInvalidDimensions)};

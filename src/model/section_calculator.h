@@ -41,7 +41,8 @@ struct SectionProperties {
 // or a tube's walls leave no hollow. Zero and negative dimensions are used as typed.
 std::optional<SectionProperties> sectionProperties(const SectionDimensions& dims);
 
-// The result texts for the display setting sigFigs, or kInvalidDimensions as the refusal.
+// The result texts for the display setting sigFigs, or the refusal: kNotANumberMessage
+// for a box the section reads that holds other text, else kInvalidDimensions.
 struct SectionCalculation {
     std::optional<SectionResultTexts> results;
     std::string refusal;

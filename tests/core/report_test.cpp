@@ -229,7 +229,8 @@ TEST(Report, ValuesAtAPointRefuseWhatThePointWindowRefuses)
     const ReportData data{r.model, r.reactions, r.results, r.basis, 3};
     for (const char* bad : {"", "abc", "-1", "10.5"}) {
         c.location = bad;
-        EXPECT_EQ(reportRefusal(data, c), "Invalid location.") << bad;
+        EXPECT_EQ(reportRefusal(data, c), parseNumber(bad) ? "Invalid location." : kNotANumberMessage)
+            << bad;
     }
     c.location = "60";
     c.feetSelected = false;

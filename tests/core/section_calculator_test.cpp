@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/number_format.h"
 #include "model/section_calculator.h"
 
 namespace spanrix {
@@ -47,7 +48,9 @@ TEST(SectionCalculator, RefusesEmptyOrNonNumericBoxesAndTubesWithoutAHollow)
     EXPECT_FALSE(results(round(true, "4", "4")));
     EXPECT_FALSE(results(round(true, "4", "")));
     EXPECT_FALSE(results(rectangular(false, "2", "")));
-    EXPECT_FALSE(results(rectangular(false, "two", "6")));
+    // A box it reads holding other text gets the message every number box gives.
+    EXPECT_EQ(calculateSection(rectangular(false, "two", "6"), 3).refusal, kNotANumberMessage);
+    EXPECT_EQ(calculateSection(round(true, "4", "1,5"), 3).refusal, kNotANumberMessage);
     EXPECT_FALSE(results(round(false, "1e200")));  // I beyond the range of numbers
 }
 
