@@ -1,11 +1,15 @@
 #pragma once
 
-// The legend's look outside the label widgets: the font every label is shown in, and the
-// legend painted onto paper as the loading screen shows it.
+// The legend's look outside the label widgets: the font every label is shown in, where
+// every shown label goes, and the legend painted onto paper as the loading screen shows it.
 
 #include <QFont>
+#include <QSize>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "model/legend_layout.h"
 #include "ui/loading/legend.h"
 
 namespace spanrix {
@@ -14,8 +18,24 @@ class PainterSurface;
 
 QFont legendLabelFont(const LegendLabel& label, const std::string& fontName);
 
-// Every visible label with a caption, centred on its place as the widgets are (a
-// reaction label grows from its left edge), in the surface's font name.
+// A shown label (visible, with a caption) and the area it covers, in twips.
+struct PlacedLabel {
+    int row;   // feature row, from 1
+    int slot;  // LegendGroup::Slot
+    LabelRect rect;
+};
+
+// The size of a label's caption in device pixels.
+using CaptionSize = std::function<QSize(int row, int slot, const LegendLabel& label)>;
+
+// Every shown label as wide as its caption with a small margin at each side, centred where
+// the legend centres it, at its own top unless it would cover a label placed before it
+// (clearedTops). px and py are device pixels per twip; the sides fall on whole pixels.
+std::vector<PlacedLabel> placeLegend(const Legend& legend, double px, double py,
+                                     const CaptionSize& captionSize);
+
+// Every shown label where placeLegend puts it, opaque as on the screen, in the surface's
+// font name.
 void paintLegend(PainterSurface& surface, const Legend& legend);
 
 }  // namespace spanrix

@@ -14,7 +14,6 @@
 #include "files/file_picking.h"
 #include "model/geometry.h"
 #include "model/legend_captions.h"
-#include "model/legend_layout.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
@@ -351,8 +350,6 @@ QLabel* LoadingWindow::legendLabel(const QString& name) const
 
 namespace {
 
-constexpr int kLabelMargin = 2;  // pixels
-
 int toPixels(double twips, double pixelsPerTwip)
 {
     // Labels of a damaged model could lie far off; keep them within what a widget can take.
@@ -410,30 +407,16 @@ void LoadingWindow::placeLabels()
 {
     const double px = surface_->pixelsPerTwipX();
     const double py = surface_->pixelsPerTwipY();
-    // Laid out in twips, where stacked labels are exact multiples of their height apart;
-    // the sides are whole pixels already, and rounding both vertical edges alike keeps
-    // labels that are clear of each other clear on the screen too.
-    std::vector<QLabel*> shown;
-    std::vector<LabelRect> rects;
-    for (const auto& group : labels_) {
-        for (const MirroredLabel& m : group) {
-            if (m.widget->isHidden()) continue;
-            const LegendLabel& label = m.shown;
-            // As wide as the caption (never cut short) with a blank pixel or two at each
-            // side, so neighbours never run together; centred on the label's own centre.
-            const QSize text = m.widget->sizeHint() + QSize(2 * kLabelMargin, 0);
-            const int left = toPixels(label.left + label.width / 2, px) - text.width() / 2;
-            const double height = label.autoSize ? text.height() / py : label.height;
-            rects.push_back({left / px, label.top, text.width() / px, height});
-            shown.push_back(m.widget);
-        }
-    }
-    const std::vector<double> tops = clearedTops(rects);
-    for (size_t i = 0; i < shown.size(); ++i) {
-        const int top = toPixels(tops[i], py);
-        const int bottom = toPixels(tops[i] + rects[i].height, py);
-        shown[i]->setGeometry(toPixels(rects[i].left, px), top, toPixels(rects[i].width, px),
-                              std::max(1, bottom - top));
+    const auto captionSize = [this](int row, int slot, const LegendLabel&) {
+        return labels_[size_t(row - 1)][size_t(slot)].widget->sizeHint();
+    };
+    for (const PlacedLabel& placed : placeLegend(legend_, px, py, captionSize)) {
+        // Both vertical edges rounded alike: labels clear of each other stay clear.
+        const LabelRect& r = placed.rect;
+        const int top = toPixels(r.top, py);
+        const int bottom = toPixels(r.top + r.height, py);
+        labels_[size_t(placed.row - 1)][size_t(placed.slot)].widget->setGeometry(
+            toPixels(r.left, px), top, toPixels(r.width, px), std::max(1, bottom - top));
     }
 }
 
