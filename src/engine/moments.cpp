@@ -187,12 +187,16 @@ void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet
     results.pointCount = g.pointCount;
     results.peakMoment = 0;
     results.peakMomentLoc = 0;
+    results.peakShear = 0;
+    results.peakShearLoc = 0;
     if (g.pointCount == 0) return;
+    results.holdSlots(g.pointCount);
 
     const std::vector<MomentTerm> terms = momentTerms(model, r, g);
     double* moment = results.momentAt.data() + 1;  // moment[i] is point i, slot i + 1
-    double peakMagnitude = 0;
-    int peakPoint = -1;
+    double* shear = results.shearAt.data() + 1;
+    double peakMagnitude = 0, peakShearMagnitude = 0;
+    int peakPoint = -1, peakShearPoint = -1;
 
     // Between consecutive switch-on points the moment is one cubic; evaluate it about the
     // segment's own first point so no coefficient carries a large cancelling offset.
@@ -211,14 +215,20 @@ void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet
             for (int i = block; i < blockEnd; ++i) {
                 const double t = g.x(i) - origin;
                 moment[i] = c.c0 + t * (c.c1 + t * (c.c2 + t * c.c3));
+                shear[i] = c.c1 + t * (2 * c.c2 + t * 3 * c.c3);
             }
             trackPeak(moment, block, blockEnd, peakMagnitude, peakPoint);
+            trackPeak(shear, block, blockEnd, peakShearMagnitude, peakShearPoint);
         }
         begin = end;
     }
     if (peakPoint >= 0) {
         results.peakMoment = moment[peakPoint];
         results.peakMomentLoc = g.x(peakPoint);
+    }
+    if (peakShearPoint >= 0) {
+        results.peakShear = shear[peakShearPoint];
+        results.peakShearLoc = g.x(peakShearPoint);
     }
 }
 

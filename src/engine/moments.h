@@ -25,9 +25,17 @@ int slotOnGrid(const CalculationGrid& g, double slot);
 // number from 1 to kMaxResolution.
 CalculationGrid calculationGrid(const BeamModel& model);
 
-// Bending moment at every point (slots 1..N+1) and its peak (signed; the leftmost of
-// equal magnitudes). The moment is evaluated as a piecewise cubic between the sorted
-// positions of loads and supports, each piece expanded about its own left end.
+// Bending moment and shear force at every point (slots 1..N+1), each with its peak
+// (signed; the leftmost of equal magnitudes). The moment is evaluated as a piecewise cubic
+// between the sorted positions of loads and supports, each piece expanded about its own
+// left end; the shear is the derivative of the same piece.
+//
+// Shear convention: V(x) is the sum of the vertical forces left of the section, upward
+// positive (support forces up, loads down), so that V = dM/dx with the moment's own sign
+// (sagging positive). At a calculation point that coincides with a point load, a load's
+// end or a support, V takes a term exactly when the moment does: loads and supports only
+// strictly beyond their position, so V is the value just left of the jump there (0 at a
+// support on the left end). Applied moments never enter V.
 void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet& results);
 
 // Bending stress c*M/I at every point and its peak magnitude.

@@ -12,26 +12,57 @@ namespace {
 
 std::string shown(double v, int sigFigs, const char* suffix) { return displayText(v, sigFigs) + suffix; }
 
-// Moments above 1000 lb-in read better in lb-ft; the switch is made on `size`.
-std::string momentWithSwitch(double v, double size, bool metric, int sigFigs)
+std::string shown(double v, const ShownUnit& unit, int sigFigs)
 {
-    if (metric) return shown(v, sigFigs, " N-m");
-    if (size >= 1000) return shown(v / kFeetToInches, sigFigs, " lb.-ft.");
-    return shown(v, sigFigs, " lb.-in.");
-}
-
-std::string stressWithSwitch(double v, double size, bool metric, int sigFigs)
-{
-    if (metric) {
-        if (size >= 1000000) return shown(v / 1000000, sigFigs, " MPa");
-        if (size >= 1000) return shown(v / 1000, sigFigs, " kPa");
-        return shown(v, sigFigs, " Pa");
-    }
-    if (size >= 10000) return shown(v / 1000, sigFigs, " ksi");
-    return shown(v, sigFigs, " psi");
+    return shown(v / unit.divisor, sigFigs, unit.suffix);
 }
 
 }  // namespace
+
+ShownUnit momentUnit(double size, bool metric)
+{
+    if (metric) return {1, " N-m"};
+    // Moments above 1000 lb-in read better in lb-ft.
+    if (size >= 1000) return {kFeetToInches, " lb.-ft."};
+    return {1, " lb.-in."};
+}
+
+ShownUnit shearUnit(double size, bool metric)
+{
+    if (size >= 1000) return {1000, metric ? " kN" : " kips"};
+    return {1, metric ? " N" : " lb."};
+}
+
+ShownUnit stressUnit(double size, bool metric)
+{
+    if (metric) {
+        if (size >= 1000000) return {1000000, " MPa"};
+        if (size >= 1000) return {1000, " kPa"};
+        return {1, " Pa"};
+    }
+    if (size >= 10000) return {1000, " ksi"};
+    return {1, " psi"};
+}
+
+ShownUnit locationUnit(const ResultBasis& basis)
+{
+    if (basis.metricUnits) return {1, " m"};
+    if (basis.useInches) return {1, " in."};
+    return {kFeetToInches, " ft."};
+}
+
+const char* deflectionSuffix(const ResultBasis& basis) { return basis.metricUnits ? " mm" : " in."; }
+
+double shownDeflection(double v, const ResultBasis& basis)
+{
+    const double d = -v / basis.flexuralRigidity();
+    return basis.metricUnits ? 1000 * d : d;
+}
+
+double shownSlope(double v, const ResultBasis& basis, double pi)
+{
+    return v / basis.flexuralRigidity() * 180 / pi;
+}
 
 ResultBasis resultBasis(const BeamModel& model)
 {
@@ -49,31 +80,32 @@ ResultBasis resultBasis(const BeamModel& model)
 
 std::string momentText(double v, bool metric, int sigFigs)
 {
-    return momentWithSwitch(v, std::abs(v), metric, sigFigs);
+    return shown(v, momentUnit(std::abs(v), metric), sigFigs);
+}
+
+std::string shearText(double v, bool metric, int sigFigs)
+{
+    return shown(v, shearUnit(std::abs(v), metric), sigFigs);
 }
 
 std::string stressText(double v, bool metric, int sigFigs)
 {
-    return stressWithSwitch(v, std::abs(v), metric, sigFigs);
+    return shown(v, stressUnit(std::abs(v), metric), sigFigs);
 }
 
 std::string deflectionText(double v, const ResultBasis& basis, int sigFigs)
 {
-    const double ei = basis.flexuralRigidity();
-    if (basis.metricUnits) return shown(1000 * (-v / ei), sigFigs, " mm");
-    return shown(-v / ei, sigFigs, " in.");
+    return shown(shownDeflection(v, basis), sigFigs, deflectionSuffix(basis));
 }
 
 std::string slopeText(double v, const ResultBasis& basis, double pi, int sigFigs)
 {
-    return shown(v / basis.flexuralRigidity() * 180 / pi, sigFigs, " degrees");
+    return shown(shownSlope(v, basis, pi), sigFigs, kSlopeSuffix);
 }
 
 std::string locationText(double x, const ResultBasis& basis, int sigFigs)
 {
-    if (basis.metricUnits) return shown(x, sigFigs, " m");
-    if (basis.useInches) return shown(x, sigFigs, " in.");
-    return shown(x / kFeetToInches, sigFigs, " ft.");
+    return shown(x, locationUnit(basis), sigFigs);
 }
 
 MaxValueTexts maxValueTexts(const ResultSet& r, const ResultBasis& basis, int sigFigs)
@@ -120,19 +152,23 @@ PointLookup findPointValues(std::string_view locText, bool feetSelected, const R
 
 std::string momentLabelText(double v, double peak, bool metric, int sigFigs)
 {
-    return momentWithSwitch(v, peak, metric, sigFigs);
+    return shown(v, momentUnit(peak, metric), sigFigs);
+}
+
+std::string shearLabelText(double v, double peak, bool metric, int sigFigs)
+{
+    return shown(v, shearUnit(peak, metric), sigFigs);
 }
 
 std::string stressLabelText(double v, double peak, bool metric, int sigFigs)
 {
-    return stressWithSwitch(v, peak, metric, sigFigs);
+    return shown(v, stressUnit(peak, metric), sigFigs);
 }
 
 std::string deflectionLabelText(double v, const ResultBasis& basis, int sigFigs)
 {
     const double i = basis.momentOfInertia, e = basis.modulusE;
-    if (basis.metricUnits) return shown(1000 * v / i / e, sigFigs, " mm");
-    return shown(v / i / e, sigFigs, " in.");
+    return shown(basis.metricUnits ? 1000 * v / i / e : v / i / e, sigFigs, deflectionSuffix(basis));
 }
 
 }  // namespace spanrix

@@ -37,9 +37,32 @@ struct ResultBasis {
 
 ResultBasis resultBasis(const BeamModel& model);
 
+// A unit a quantity is shown in: the shown number is the value divided by `divisor`,
+// followed by `suffix` (with its leading blank).
+struct ShownUnit {
+    double divisor;
+    const char* suffix;
+};
+
+// The unit of each quantity, switched on `size`: |v| for one value, the peak magnitude
+// for a diagram's labels. Shear is shown in lb. or kips, N or kN.
+ShownUnit momentUnit(double size, bool metric);
+ShownUnit shearUnit(double size, bool metric);
+ShownUnit stressUnit(double size, bool metric);
+// Positions: metres, inches, or feet.
+ShownUnit locationUnit(const ResultBasis& basis);
+
+// Deflection and slope as the value windows show them: v is E*I times the value; the
+// deflection is turned upward positive, in millimetres or inches, the slope in degrees.
+double shownDeflection(double v, const ResultBasis& basis);
+double shownSlope(double v, const ResultBasis& basis, double pi);
+const char* deflectionSuffix(const ResultBasis& basis);
+inline constexpr const char* kSlopeSuffix = " degrees";
+
 // Display rules of the value windows; v is the value as the results hold it. Each unit
 // switch is made on |v|.
 std::string momentText(double v, bool metric, int sigFigs);
+std::string shearText(double v, bool metric, int sigFigs);
 std::string stressText(double v, bool metric, int sigFigs);
 // v is E*I times the deflection, positive downward; shown upward positive.
 std::string deflectionText(double v, const ResultBasis& basis, int sigFigs);
@@ -73,6 +96,7 @@ PointLookup findPointValues(std::string_view locText, bool feetSelected, const R
 // Labels of the result diagrams. The unit switches of the value labels are made on the
 // diagram's peak magnitude, not on the label's own value.
 std::string momentLabelText(double v, double peak, bool metric, int sigFigs);
+std::string shearLabelText(double v, double peak, bool metric, int sigFigs);
 std::string stressLabelText(double v, double peak, bool metric, int sigFigs);
 std::string deflectionLabelText(double v, const ResultBasis& basis, int sigFigs);
 

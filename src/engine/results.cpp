@@ -1,11 +1,18 @@
 #include "engine/results.h"
 
+#include <algorithm>
+
 namespace spanrix {
 
-ResultSet::ResultSet()
-    : momentAt(kResultSlots + 1, 0.0), stressAt(kResultSlots + 1, 0.0),
-      slopeAt(kResultSlots + 1, 0.0), deflectionAt(kResultSlots + 1, 0.0)
+ResultSet::ResultSet() : ResultSet(kResultSlots) {}
+
+ResultSet::ResultSet(int slots) { holdSlots(slots); }
+
+void ResultSet::holdSlots(int slots)
 {
+    const auto size = static_cast<size_t>(std::max(slots, 0)) + 1;  // slot 0 is unused
+    for (std::vector<double>* values : {&momentAt, &shearAt, &stressAt, &slopeAt, &deflectionAt})
+        if (values->size() < size) values->resize(size, 0.0);
 }
 
 }  // namespace spanrix

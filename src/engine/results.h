@@ -8,16 +8,23 @@ inline constexpr int kMaxResolution = 200000;
 // Slot i + 1 holds point i: slots 1..200001.
 inline constexpr int kResultSlots = kMaxResolution + 1;
 
-// Moment, stress, slope and deflection along the beam. Slope and deflection are held
-// multiplied by E*I, deflection positive downward. Allocated once for the largest
-// resolution and reused by every run; slots beyond pointCount keep older values.
+// Moment, shear, stress, slope and deflection along the beam. Slope and deflection are
+// held multiplied by E*I, deflection positive downward. The program allocates them once
+// for the largest resolution and reuses them for every run; slots beyond pointCount keep
+// older values.
 struct ResultSet {
     ResultSet();
+    // Room for slots 1..slots only, for a caller that runs one known grid.
+    explicit ResultSet(int slots);
 
-    std::vector<double> momentAt, stressAt, slopeAt, deflectionAt;  // index = slot (1-based)
+    // Grows every array to hold slots 1..slots; never shrinks.
+    void holdSlots(int slots);
+
+    std::vector<double> momentAt, shearAt, stressAt, slopeAt, deflectionAt;  // index = slot (1-based)
     int pointCount = 0;  // N + 1 of the last run
 
     double peakMoment = 0, peakMomentLoc = 0;          // signed
+    double peakShear = 0, peakShearLoc = 0;            // signed
     double peakStress = 0, peakStressLoc = 0;          // magnitude
     double peakSlope = 0, peakSlopeLoc = 0;            // signed, times E*I
     double peakDeflection = 0, peakDeflectionLoc = 0;  // signed, times E*I

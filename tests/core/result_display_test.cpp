@@ -54,6 +54,16 @@ TEST(ResultDisplay, StressUnitsByMagnitude)
     EXPECT_EQ(stressLabelText(5000, 10000, false, 3), "5 ksi");
 }
 
+TEST(ResultDisplay, ShearSwitchesToKipsOrKilonewtonsAtThousand)
+{
+    EXPECT_EQ(shearText(999, false, 3), "999 lb.");
+    EXPECT_EQ(shearText(-1000, false, 3), "-1 kips");
+    EXPECT_EQ(shearText(999, true, 3), "999 N");
+    EXPECT_EQ(shearText(2224.111, true, 3), "2.22 kN");
+    EXPECT_EQ(shearLabelText(0, 1000, false, 3), "0 kips");
+    EXPECT_EQ(shearLabelText(-333, 999, true, 3), "-333 N");
+}
+
 TEST(ResultDisplay, DeflectionAndSlopeRemoveStiffness)
 {
     const ResultBasis eng = englishBasis();
