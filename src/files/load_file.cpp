@@ -4,11 +4,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <sstream>
 #include <system_error>
 
 #include "files/list_notation.h"
+#include "files/safe_write.h"
 #include "files/text_file.h"
 #include "model/number_format.h"
 
@@ -147,32 +146,6 @@ OpenOutcome readLoadFile(const std::string& path, FileLayout layout, BeamModel& 
     return readLoadText(std::move(*text), layout, current);
 }
 
-// A fresh name in the target's directory (a rename only replaces atomically within one
-// file system), short so that any name that can be saved can also have a temporary.
-fs::path temporaryBeside(const fs::path& target)
-{
-    std::random_device seed;
-    std::mt19937 generator(seed());
-    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-    fs::path candidate;
-    std::error_code ec;
-    do {
-        std::ostringstream name;
-        name << ".spanrix-save-" << std::hex << digits(generator) << ".tmp";
-        candidate = target.parent_path() / name.str();
-    } while (fs::exists(candidate, ec));
-    return candidate;
-}
-
-}  // namespace
-
-std::string saveFailureMessage(std::string_view path)
-{
-    return "Could not save " + std::string(path) + ".";
-}
-
-namespace {
-
 void writeModel(ListWriter& out, const BeamModel& m)
 {
     out.integer(m.numPointLoads);
@@ -249,33 +222,7 @@ std::optional<std::string> writeLoadFile(const std::string& path, const BeamMode
     writeModel(out, model);
     // A file that could not be opened again would lose the beam as surely as no file.
     if (!out.readsBack()) return saveFailureMessage(path);
-    const std::string& text = out.result();
-    const fs::path target(path);
-    if (target.filename().empty()) return saveFailureMessage(path);
-    const fs::path temporary = temporaryBeside(target);
-
-    bool written = false;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (file) {
-            file.write(text.data(), static_cast<std::streamsize>(text.size()));
-            file.flush();
-            written = file.good();
-            file.close();
-            written = written && !file.fail();
-        }
-    }
-    std::error_code ec;
-    // Keep the permissions an existing file had.
-    if (written && fs::exists(target, ec)) {
-        fs::permissions(temporary, fs::status(target, ec).permissions(), ec);
-    }
-    if (written) {
-        fs::rename(temporary, target, ec);
-        if (!ec) return std::nullopt;
-    }
-    fs::remove(temporary, ec);
-    return saveFailureMessage(path);
+    return writeFileSafely(path, out.result());
 }
 
 OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current)

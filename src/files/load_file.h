@@ -7,14 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "files/safe_write.h"
 #include "model/beam_model.h"
 
 namespace spanrix {
 
 inline constexpr std::string_view kFileAccessError = "File access error";
-
-// "Could not save " + path + "."
-std::string saveFailureMessage(std::string_view path);
 
 // The whole file text of a model in the current layout, CR LF line ends.
 std::string loadFileText(const BeamModel& model);
