@@ -1,5 +1,6 @@
 // spanrix-cli: analyses a saved beam without the windows, for scripts and checks.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <iostream>
@@ -14,6 +15,7 @@
 #include "cli/report_command.h"
 #include "engine/analysis.h"
 #include "files/load_file.h"
+#include "files/results_csv.h"
 #include "model/beam_model.h"
 #include "model/number_format.h"
 
@@ -24,13 +26,17 @@ using namespace spanrix::cli;
 using Json = nlohmann::ordered_json;  // keeps the keys in the order --help shows
 
 const std::string kUsage =
-    "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]...\n"
+    "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]... [--csv OUT.csv]\n"
+    "       spanrix-cli analyze FILE FILE... [--v1] [--resolution N] [--at X]...\n"
     "       " + std::string(cli::kReportSynopsis) + "\n"
     "       spanrix-cli --help\n";
 
 constexpr std::string_view kHelp =
     "Analyses the beam of a load configuration file (.lod) and prints the results as one\n"
-    "JSON object on standard output.\n"
+    "JSON object on standard output. Given several files, it analyses each in turn and\n"
+    "prints one JSON object per line (JSON Lines) in the order given, each starting with\n"
+    "\"file\":FILE; a file that fails gives {\"file\":FILE,\"error\":message} and the\n"
+    "others still run.\n"
     "\n"
     "Options:\n"
     "  --v1            read FILE as a version-1 load file\n"
@@ -38,33 +44,40 @@ constexpr std::string_view kHelp =
     "                  instead of the resolution saved in the file\n"
     "  --at X          also report the values at the calculation point nearest X, a\n"
     "                  location from 0 to the beam length; may be given more than once\n"
+    "  --csv OUT.csv   also write the values at every calculation point to OUT.csv: a\n"
+    "                  header row, then x,moment,shear,stress,slope,deflection per point;\n"
+    "                  \"-\" writes them to standard output instead of the JSON (one FILE)\n"
     "  --help          show this text\n"
     "\n"
     "All values are in the internal units of the file's unit system: inches, lb, lb-in\n"
     "and psi (english) or metres, N, N-m and Pa (metric). Support forces are positive\n"
     "upward; a cantilever's fixing moment is the moment it applies to the beam,\n"
-    "counterclockwise positive; slope is in radians; deflection is positive downward.\n"
+    "counterclockwise positive; the shear force is the sum of the forces left of the\n"
+    "point, upward positive; slope is in radians; deflection is positive downward.\n"
     "\n"
     "Output:\n"
     "  {\"units\":\"english\"|\"metric\",\"beamLength\":L,\"resolution\":N,\n"
     "   \"reactions\":[{\"feature\":row,\"support\":k,\"type\":\"simp\"|\"cant\",\"location\":s,\n"
     "                 \"force\":R,\"moment\":M or null}, ...],\n"
     "   \"peaks\":{\"moment\":{\"value\":v,\"x\":x},\"stress\":{...},\"slope\":{...},\n"
-    "            \"deflection\":{...}},\n"
-    "   \"at\":[{\"x\":x,\"moment\":m,\"stress\":s,\"slope\":t,\"deflection\":d}, ...]}\n"
+    "            \"deflection\":{...},\"shear\":{...}},\n"
+    "   \"at\":[{\"x\":x,\"moment\":m,\"stress\":s,\"slope\":t,\"deflection\":d,\n"
+    "          \"shear\":v}, ...]}\n"
     "\n"
     "The deflection of a beam on simple supports is found by repeated passes; after\n"
     "1000 passes without meeting the tolerance the last pass is reported, with a\n"
     "warning on standard error.\n"
     "\n"
-    "Exit status: 0 success, 2 usage error, 3 file access error, 4 beam refused by the\n"
-    "analysis (its message on standard error).\n";
+    "Exit status: 0 success, 2 usage error, 3 file access error (FILE unreadable or\n"
+    "OUT.csv not written), 4 beam refused by the analysis (its message on standard\n"
+    "error); with several files, the highest of theirs.\n";
 
 struct AnalyzeRequest {
-    std::string file;
+    std::vector<std::string> files;
     bool version1 = false;
     std::optional<float> resolution;
     std::vector<double> at;
+    std::optional<std::string> csv;  // "-": standard output
 };
 
 struct ParsedArguments {
@@ -98,7 +111,6 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
     if (args[0] != "analyze") return refuse("unknown command '" + args[0] + "'");
 
     AnalyzeRequest& request = parsed.request;
-    bool haveFile = false;
     bool optionsEnded = false;  // after "--" even "-name" is a FILE
     for (size_t i = 1; i < args.size(); ++i) {
         std::string arg = args[i];
@@ -107,9 +119,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             continue;
         }
         if (optionsEnded) {
-            if (haveFile) return refuse("more than one FILE given");
-            request.file = arg;
-            haveFile = true;
+            request.files.push_back(arg);
             continue;
         }
         std::optional<std::string> attached;  // --option=value
@@ -137,16 +147,17 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             const auto x = parseNumber(*text);
             if (!x) return refuse("--at must be a number, not '" + *text + "'");
             request.at.push_back(*x);
+        } else if (arg == "--csv") {
+            request.csv = value();
+            if (!request.csv || request.csv->empty()) return refuse("--csv needs a file name");
         } else if (arg.size() > 1 && arg[0] == '-') {
             return refuse("unknown option '" + args[i] + "'");
-        } else if (haveFile) {
-            return refuse("more than one FILE given");
         } else {
-            request.file = arg;
-            haveFile = true;
+            request.files.push_back(arg);
         }
     }
-    if (!haveFile) return refuse("no FILE given");
+    if (request.files.empty()) return refuse("no FILE given");
+    if (request.csv && request.files.size() > 1) return refuse("--csv takes a single FILE");
     return parsed;
 }
 
@@ -208,6 +219,7 @@ Json peaksJson(const ResultSet& res, double ei)
     out["stress"] = peak(res.peakStress, res.peakStressLoc);
     out["slope"] = peak(res.peakSlope / ei, res.peakSlopeLoc);
     out["deflection"] = peak(res.peakDeflection / ei, res.peakDeflectionLoc);
+    out["shear"] = peak(res.peakShear, res.peakShearLoc);
     return out;
 }
 
@@ -225,24 +237,38 @@ Json valuesAt(const BeamModel& m, const ResultSet& res, double x, double ei)
     entry["stress"] = res.stressAt[s];
     entry["slope"] = res.slopeAt[s] / ei;
     entry["deflection"] = res.deflectionAt[s] / ei;
+    entry["shear"] = res.shearAt[s];
     return entry;
 }
 
-int analyze(const AnalyzeRequest& request)
+// What analysing one file came to: the results object, or a failure with its message.
+struct FileOutcome {
+    int status = kExitSuccess;
+    Json result;
+    std::string error;
+    bool usage = false;  // the failure is a usage error: the usage text goes with it
+};
+
+FileOutcome failed(int status, std::string message, bool usage = false)
+{
+    return {status, Json(), std::move(message), usage};
+}
+
+// The warning of a run that did not converge names the file when there are several.
+FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
+                        const std::string& warningPrefix)
 {
     BeamModel model;
-    const OpenOutcome opened = request.version1 ? importVersion1File(request.file, model)
-                                                : openLoadFile(request.file, model);
-    if (!opened.ok()) {
-        std::cerr << *opened.error << "\n";
-        return kExitFileAccess;
-    }
+    const OpenOutcome opened = request.version1 ? importVersion1File(file, model)
+                                                : openLoadFile(file, model);
+    if (!opened.ok()) return failed(kExitFileAccess, *opened.error);
     if (request.resolution) model.resolution = *request.resolution;
     const double length = model.beamLength;
     for (double x : request.at) {
         if (!(x >= 0 && x <= length))
-            return usageError("--at " + numberText(x) + " lies outside the beam (0 to " +
-                              numberText(length) + ")");
+            return failed(kExitUsage, "--at " + numberText(x) + " lies outside the beam (0 to " +
+                                          numberText(length) + ")",
+                          true);
     }
 
     int questionsAsked = 0;
@@ -250,17 +276,28 @@ int analyze(const AnalyzeRequest& request)
         return ++questionsAsked <= kQuestionsAnsweredYes;
     };
     ReactionSolution reactions;
-    ResultSet results;
-    if (const auto refusal = runCalculations(model, reactions, results, keepGoing)) {
-        std::cerr << *refusal << "\n";
-        return kExitRefused;
-    }
+    // Only the points of this run: a small beam costs little.
+    ResultSet results(calculationGrid(model).pointCount);
+    if (const auto refusal = runCalculations(model, reactions, results, keepGoing))
+        return failed(kExitRefused, *refusal);
     if (questionsAsked > kQuestionsAnsweredYes)
-        std::cerr << "spanrix-cli: warning: the deflection did not converge within 1000 passes;"
+        std::cerr << "spanrix-cli: warning: " << warningPrefix
+                  << "the deflection did not converge within 1000 passes;"
                      " slope and deflection are those of the last pass\n";
 
+    if (request.csv) {
+        const ResultBasis basis = resultBasis(model);
+        if (*request.csv == "-") {
+            std::cout << resultsCsvText(results, basis, ResultUnits::Internal);
+        } else if (const auto failure =
+                       writeResultsCsv(*request.csv, results, basis, ResultUnits::Internal)) {
+            return failed(kExitFileAccess, *failure);
+        }
+    }
+
     const double ei = flexuralRigidity(model);
-    Json out;
+    FileOutcome outcome;
+    Json& out = outcome.result;
     out["units"] = model.metricUnits ? "metric" : "english";
     out["beamLength"] = length;
     out["resolution"] = resolutionValue(model.resolution);
@@ -268,9 +305,49 @@ int analyze(const AnalyzeRequest& request)
     out["peaks"] = peaksJson(results, ei);
     out["at"] = Json::array();
     for (double x : request.at) out["at"].push_back(valuesAt(model, results, x, ei));
-    std::cout << out.dump() << "\n";
+    return outcome;
+}
+
+int finish()
+{
     std::cout.flush();
     return std::cout ? kExitSuccess : kExitFailure;
+}
+
+// One file: the results object alone, or the failure on standard error.
+int analyzeOne(const AnalyzeRequest& request)
+{
+    const FileOutcome outcome = analyzeFile(request, request.files.front(), "");
+    if (outcome.usage) return usageError(outcome.error);
+    if (outcome.status != kExitSuccess) {
+        std::cerr << outcome.error << "\n";
+        return outcome.status;
+    }
+    if (request.csv != "-") std::cout << outcome.result.dump() << "\n";
+    return finish();
+}
+
+// Several files: one line each, in order; the exit status is the worst of theirs.
+int analyzeEach(const AnalyzeRequest& request)
+{
+    int worst = kExitSuccess;
+    for (const std::string& file : request.files) {
+        const FileOutcome outcome = analyzeFile(request, file, file + ": ");
+        Json line;
+        line["file"] = file;
+        if (outcome.status == kExitSuccess)
+            line.update(outcome.result);
+        else
+            line["error"] = outcome.error;
+        std::cout << line.dump() << "\n";
+        worst = std::max(worst, outcome.status);
+    }
+    return std::max(worst, finish());
+}
+
+int analyze(const AnalyzeRequest& request)
+{
+    return request.files.size() == 1 ? analyzeOne(request) : analyzeEach(request);
 }
 
 }  // namespace

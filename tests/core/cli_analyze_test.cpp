@@ -16,7 +16,9 @@
 #include "files/load_file.h"
 #include "model/beam_model.h"
 #include "model/beam_setup.h"
+#include "model/number_format.h"
 #include "model/units.h"
+#include "strict_csv.h"
 
 namespace spanrix {
 namespace {
@@ -283,6 +285,32 @@ TEST(CliExamples, MetricBeamWithLoadsInKilograms)
     expectReaction(r["reactions"][1], 2, P * 2 / L + w * L / 2);
 }
 
+TEST(CliExamples, CsvHasEveryPointAndAgreesWithTheProbes)
+{
+    const fs::path csv = scratchPath(".csv");
+    const std::vector<double> probes = {0, 0.0144, 50, 72, 143.9856, 144};
+    std::string options = "--csv " + quoted(csv.string());
+    for (double x : probes) options += " --at " + numberText(x);
+    const json r = analyzed("propped_cantilever.lod", options);
+    const auto table = testing::parseCsvStrictly(slurp(csv));
+    fs::remove(csv);
+    ASSERT_TRUE(table.has_value());
+    ASSERT_EQ(table->size(), 1u + 10001u);
+    EXPECT_EQ((*table)[0], (std::vector<std::string>{"x (in)", "moment (lb-in)", "shear (lb)", "stress (psi)",
+                                                     "slope (rad)", "deflection (in)"}));
+    for (size_t k = 0; k < probes.size(); ++k) {
+        const json& at = r["at"][k];
+        const auto& row = (*table)[1 + static_cast<size_t>(std::lround(probes[k] / 144 * 10000))];
+        EXPECT_EQ(row[1], numberText(at["moment"].get<double>())) << probes[k];
+        EXPECT_EQ(row[2], numberText(at["shear"].get<double>())) << probes[k];
+    }
+    // Upward forces left of the section: 5wL/8 just right of the fixed end, -3wL/8 at the prop.
+    const double w = 50, L = 144;
+    EXPECT_NEAR(r["peaks"]["shear"]["value"].get<double>(), 5 * w * L / 8 - w * L / 10000, 1e-9);
+    EXPECT_EQ(r["peaks"]["shear"]["x"], L / 10000);
+    EXPECT_NEAR(r["at"][5]["shear"].get<double>(), -3 * w * L / 8, 1e-9);
+}
+
 // ---- Options and exit status ---------------------------------------------------------
 
 class CliBeamFile : public ::testing::Test {
@@ -316,13 +344,60 @@ TEST_F(CliBeamFile, ResolutionOverrideAndNearestPointHalvesToEven)
     EXPECT_EQ(r["at"][1]["moment"], -500.0 * 24);
 }
 
+TEST_F(CliBeamFile, CsvToStandardOutputReplacesTheJson)
+{
+    const CliResult result = runCli("analyze " + file() + " --resolution 10 --csv -");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto table = testing::parseCsvStrictly(result.out);
+    ASSERT_TRUE(table.has_value()) << result.out;
+    ASSERT_EQ(table->size(), 12u);
+    // Midspan of the upward load: the load itself not yet acting, the slope level.
+    const std::vector<std::string> middle((*table)[6].begin(), (*table)[6].begin() + 5);
+    EXPECT_EQ(middle, (std::vector<std::string>{"60", "-30000", "-500", "-1500", "0"}));
+
+    const fs::path unwritable = fs::path(scratchPath("")) / "missing" / "out.csv";
+    const CliResult failed = runCli("analyze " + file() + " --csv " + quoted(unwritable.string()));
+    EXPECT_EQ(failed.exitCode, 3);
+    EXPECT_EQ(failed.err, "Could not save " + unwritable.string() + ".\n");
+    EXPECT_EQ(failed.out, "");
+}
+
+TEST_F(CliBeamFile, SeveralFilesGiveOneLineEachAndTheWorstStatus)
+{
+    const std::string missing = scratchPath(".lod").string();
+    const CliResult result = runCli("analyze " + file() + " " + quoted(missing) + " " + file() + " --at 60");
+    EXPECT_EQ(result.exitCode, 3);
+    std::vector<json> lines;
+    for (size_t start = 0, end; (end = result.out.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = result.out.substr(start, end - start);
+        EXPECT_EQ(line.rfind("{\"file\":", 0), 0u) << line;  // the name first
+        lines.push_back(json::parse(line));
+    }
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], (json{{"file", missing}, {"error", "File access error"}}));
+    for (const json& line : {lines[0], lines[2]}) {
+        EXPECT_EQ(line["file"], path_.string());
+        EXPECT_EQ(line["at"][0]["moment"], -30000.0);
+    }
+
+    std::string text = slurp(path_);
+    text.replace(text.find("120,\"simp\""), 10, "-1,\"simp\"");  // unstable
+    const fs::path refused = scratchPath(".lod");
+    std::ofstream(refused, std::ios::binary) << text;
+    const CliResult worst = runCli("analyze " + quoted(refused.string()) + " " + quoted(missing) + " " + file());
+    fs::remove(refused);
+    EXPECT_EQ(worst.exitCode, 4);
+    EXPECT_NE(worst.out.find("\"error\":\"Beam is unstable.  Add more support.\"}"), std::string::npos);
+}
+
 TEST_F(CliBeamFile, UsageErrorsExitWithTwo)
 {
     const std::vector<std::string> cases = {
         "",
         "analyse " + file(),
         "analyze",
-        "analyze " + file() + " " + file(),
+        "analyze " + file() + " " + file() + " --csv out.csv",
+        "analyze " + file() + " --csv",
         "analyze " + file() + " --frobnicate",
         "analyze " + file() + " --resolution",
         "analyze " + file() + " --resolution 9",
