@@ -1,10 +1,14 @@
 #include "ui/calc/result_curve.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
+#include "ui/painter_surface.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix {
@@ -35,49 +39,47 @@ namespace {
 // Qt's aliased one-pixel line rasteriser works in 26.6 fixed point, truncating.
 int fixed26Dot6(double v) { return static_cast<int>(v * 64.); }
 
-}  // namespace
+// The pixels of the reference as runs of rows, one per device pixel column: rows top..bottom
+// (none when top > bottom), and a dot on dotRow where a line shrank to one pixel.
+struct CurveColumns {
+    std::vector<int> top, bottom;
+    std::vector<char> dot;
+    int dotRow = 0;
+};
 
-// Reproduces what QPainter does with each vertical line of the reference, which the
-// pixel-for-pixel test holds it to:
+// Reproduces what QPainter does with each vertical line of the reference on a device of
+// w x h pixels, which the pixel-for-pixel test holds it to:
 // - a line whose ends compare equal (QPointF's fuzzy compare) is one pixel at the rounded
 //   start point;
 // - otherwise, with ends a <= b truncated to 26.6, nothing when they are equal, else the
 //   rows a>>6 .. b>>6 of column x>>6.
 // All lines of a curve share the axis end, so the lines falling into one column cover one
-// run of rows from the highest to the lowest end among them.
-void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve)
+// run of rows from the highest to the lowest end among them. nullopt when the curve is
+// better drawn line by line.
+std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, double ppy, int w, int h)
 {
-    QImage& image = surface.backingImage();
-    const int w = image.width(), h = image.height();
-    if (curve.pointCount <= 0) return;
-    if (image.format() != QImage::Format_RGB32 || w <= 0 || h <= 0) {
-        drawCurveByLines(surface, curve);
-        return;
-    }
-
-    const double ppx = surface.pixelsPerTwipX(), ppy = surface.pixelsPerTwipY();
-    std::vector<int> top(static_cast<size_t>(w), INT_MAX), bottom(static_cast<size_t>(w), INT_MIN);
-    std::vector<char> dot(static_cast<size_t>(w), 0);
-
+    if (curve.pointCount <= 0 || w <= 0 || h <= 0) return std::nullopt;
     const double axisPx = curve.axisY * ppy;
     const double xEnd = std::max(std::abs(curve.x(0)), std::abs(curve.x(curve.pointCount - 1))) * ppx;
-    if (!(axisPx >= 0 && axisPx < h) || !(xEnd < w + 2.0)) {
-        // Only an axis and columns on the image keep the clipping simple.
-        drawCurveByLines(surface, curve);
-        return;
-    }
+    // Only an axis and columns on the device keep the clipping simple.
+    if (!(axisPx >= 0 && axisPx < h) || !(xEnd < w + 2.0)) return std::nullopt;
+
+    CurveColumns out;
+    out.top.assign(static_cast<size_t>(w), INT_MAX);
+    out.bottom.assign(static_cast<size_t>(w), INT_MIN);
+    out.dot.assign(static_cast<size_t>(w), 0);
     const int axis26 = fixed26Dot6(axisPx);
-    const int dotRow = qRound(axisPx);
+    out.dotRow = qRound(axisPx);
 
     for (int i = 0; i < curve.pointCount; ++i) {
         const double px = curve.x(i) * ppx;
         double py = curve.y(i) * ppy;
         if (!std::isfinite(py)) continue;
-        // Ends far outside the image are clipped; rows within it stay as they were.
+        // Ends far outside the device are clipped; rows within it stay as they were.
         py = std::clamp(py, -2.0, h + 2.0);
         if (QPointF(px, axisPx) == QPointF(px, py)) {
             const int c = qRound(px);
-            if (c >= 0 && c < w) dot[static_cast<size_t>(c)] = 1;
+            if (c >= 0 && c < w) out.dot[static_cast<size_t>(c)] = 1;
             continue;
         }
         const int end26 = fixed26Dot6(py);
@@ -85,35 +87,84 @@ void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve)
         const int c = fixed26Dot6(px) >> 6;
         if (c < 0 || c >= w) continue;
         const auto k = static_cast<size_t>(c);
-        top[k] = std::min(top[k], std::min(axis26, end26) >> 6);
-        bottom[k] = std::max(bottom[k], std::max(axis26, end26) >> 6);
+        out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
+        out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
     }
+    return out;
+}
 
+// Calls fill(column, firstRow, lastRow) for every run of rows within h rows.
+template <typename Fill>
+void forEachRun(const CurveColumns& columns, int h, Fill fill)
+{
+    const bool dotRowInside = columns.dotRow >= 0 && columns.dotRow < h;
+    for (size_t k = 0; k < columns.top.size(); ++k) {
+        const int c = static_cast<int>(k);
+        if (columns.top[k] <= columns.bottom[k])
+            fill(c, std::max(columns.top[k], 0), std::min(columns.bottom[k], h - 1));
+        if (columns.dot[k] && dotRowInside) fill(c, columns.dotRow, columns.dotRow);
+    }
+}
+
+// The reference leaves the current position at the end of the last line.
+void endAtLastPoint(Surface& surface, const CurveSpec& curve)
+{
+    const int last = curve.pointCount - 1;
+    surface.setCurrentPosition(curve.x(last), curve.y(last));
+}
+
+}  // namespace
+
+void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve)
+{
+    QImage& image = surface.backingImage();
+    if (curve.pointCount <= 0) return;
+    const auto columns = image.format() == QImage::Format_RGB32
+        ? curveColumns(curve, surface.pixelsPerTwipX(), surface.pixelsPerTwipY(), image.width(), image.height())
+        : std::nullopt;
+    if (!columns) {
+        drawCurveByLines(surface, curve);
+        return;
+    }
     const QRgb pixel = surface.qColor(surface.foreColor()).rgb();
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    auto at = [&](int row, int column) -> QRgb& {
-        return reinterpret_cast<QRgb*>(bits + row * stride)[column];
-    };
-    const bool dotRowInside = dotRow >= 0 && dotRow < h;
-    for (int c = 0; c < w; ++c) {
-        const auto k = static_cast<size_t>(c);
-        if (top[k] <= bottom[k]) {
-            const int from = std::max(top[k], 0), to = std::min(bottom[k], h - 1);
-            for (int r = from; r <= to; ++r) at(r, c) = pixel;
-        }
-        if (dot[k] && dotRowInside) at(dotRow, c) = pixel;
-    }
-    // The reference leaves the current position at the end of the last line.
-    const int last = curve.pointCount - 1;
-    surface.setCurrentPosition(curve.x(last), curve.y(last));
+    forEachRun(*columns, image.height(), [&](int column, int from, int to) {
+        for (int r = from; r <= to; ++r) reinterpret_cast<QRgb*>(bits + r * stride)[column] = pixel;
+    });
+    endAtLastPoint(surface, curve);
     surface.update();
+}
+
+void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve)
+{
+    if (curve.pointCount <= 0) return;
+    const double ppx = surface.pixelsPerTwipX(), ppy = surface.pixelsPerTwipY();
+    const QSize device(static_cast<int>(std::ceil(surface.width() * ppx)),
+                       static_cast<int>(std::ceil(surface.height() * ppy)));
+    const auto columns = curveColumns(curve, ppx, ppy, device.width(), device.height());
+    if (!columns) {
+        drawCurveByLines(surface, curve);
+        return;
+    }
+    // One path for the whole curve, so a vector file holds one element, not one per column.
+    QPainterPath runs;
+    runs.setFillRule(Qt::WindingFill);  // a dot inside a run stays filled
+    forEachRun(*columns, device.height(), [&](int column, int from, int to) {
+        runs.addRect(QRect(column, from, 1, to - from + 1));
+    });
+    surface.painter().fillPath(runs, SurfacePainter::colour(surface.foreColor()));
+    endAtLastPoint(surface, curve);
 }
 
 void drawCurve(Surface& surface, const CurveSpec& curve)
 {
     if (auto* qt = dynamic_cast<QtSurface*>(&surface)) {
         drawCurveBySpans(*qt, curve);
+        return;
+    }
+    if (auto* painted = dynamic_cast<PainterSurface*>(&surface)) {
+        drawCurveByColumns(*painted, curve);
         return;
     }
     drawCurveByLines(surface, curve);

@@ -4,6 +4,7 @@
 
 namespace spanrix {
 
+class PainterSurface;
 class QtSurface;
 class Surface;
 
@@ -25,8 +26,9 @@ struct CurveSpec {
     double y(int point) const;
 };
 
-// Draws the curve in the surface's fore colour: on a QtSurface straight into its image,
-// otherwise one line per point.
+// Draws the curve in the surface's fore colour: on a QtSurface straight into its image, on
+// a PainterSurface (paper, a vector file) as one filled path of the same runs per pixel
+// column, otherwise one line per point.
 void drawCurve(Surface& surface, const CurveSpec& curve);
 
 // One line per point through the surface's own line operation: the reference.
@@ -35,5 +37,9 @@ void drawCurveByLines(Surface& surface, const CurveSpec& curve);
 // The same pixels as drawCurveByLines on a QtSurface, written as one vertical span per
 // device pixel column, so the time no longer grows with the points beyond one pass.
 void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve);
+
+// The same runs as one path of one-pixel-wide rectangles in the painter's pixels, so a
+// page or a vector file holds one element per curve rather than one line per point.
+void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve);
 
 }  // namespace spanrix
