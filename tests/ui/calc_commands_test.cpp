@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +19,7 @@
 #include "ui/calc/calculations_window.h"
 #include "ui/calc/max_values_dialog.h"
 #include "ui/calc/point_values_dialog.h"
+#include "ui/calc/shear_window.h"
 #include "ui/loading/loading_window.h"
 #include "ui/qt_surface.h"
 #include "loading_fixtures.h"
@@ -259,6 +264,92 @@ TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)
     EXPECT_TRUE(w->findChild<QGroupBox*>("engframe")->isHidden());
     EXPECT_FALSE(w->findChild<QLabel*>("met")->isHidden());
     w->close();
+}
+
+// A simple span of 100 ft with 1000 lb at midspan, run at N = 100.
+class ResultExtrasTest : public CalcCommandsTest {
+protected:
+    void SetUp() override
+    {
+        addSupport(model(), 0);
+        addSupport(model(), 1200);
+        addPointLoad(model(), 1000, 600);
+        run();
+        commands->setSaveNameChooser([this](const SaveNameRequest& r) {
+            asked.push_back(r.caption.toStdString());
+            std::optional<std::string> name = names.front();
+            names.pop_front();
+            return name;
+        });
+    }
+    std::string inDir(const char* name) const { return dir.filePath(name).toStdString(); }
+    QByteArray bytesOf(const std::string& path) const
+    {
+        QFile f(QString::fromStdString(path));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    std::deque<std::optional<std::string>> names;
+    std::vector<std::string> asked;
+};
+
+TEST_F(ResultExtrasTest, ShearWindowIsModelessFollowsTheScreenAndClosesWithIt)
+{
+    screenItem("sheardiagram")->trigger();
+    ShearWindow* w = commands->shearWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), "sheardisplay");
+    EXPECT_EQ(w->windowTitle(), "Spanrix: Shear Force Diagram");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowModality(), Qt::NonModal);
+    EXPECT_EQ(w->findChild<QLineEdit*>("maxshear")->text(), "500 lb.");
+    EXPECT_EQ(w->findChild<QLineEdit*>("locmaxshear")->text(), "1 ft.");
+    const QImage& image = w->surface().image();
+    int black = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) black += image.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_GT(black, 1000);  // the curve and the title
+
+    screenItem("metricunits")->trigger();
+    EXPECT_EQ(w->findChild<QLineEdit*>("maxshear")->text(), "2.22 kN");
+
+    screenItem("showloading")->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(commands->shearWindow(), nullptr);
+}
+
+TEST_F(ResultExtrasTest, ExportsWriteWhatTheScreenShowsOrSayWhyNot)
+{
+    names = {inDir("beam.csv"), inDir("diagrams.png"), inDir("diagrams.SVG"), std::nullopt,
+             inDir("missing/beam.csv")};
+    screenItem("exportcsv")->trigger();
+    const QList<QByteArray> rows = bytesOf(inDir("beam.csv")).split('\n');
+    ASSERT_EQ(rows.size(), 1 + 101 + 1);  // header, N + 1 points, nothing after the last CR LF
+    EXPECT_EQ(rows[0].toStdString(),
+              "x (ft.),moment (lb.-ft.),shear (lb.),stress (ksi),slope (degrees),deflection (in.)\r");
+    EXPECT_EQ(rows[51].left(18).toStdString(), "50,25000,500,15,0,");
+
+    screenItem("saveimages")->trigger();
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(bytesOf(inDir("diagrams.png")), "PNG"));
+    EXPECT_EQ(png.size(), commands->screen()->surface().image().size());
+
+    screenItem("saveimages")->trigger();
+    const QByteArray svg = bytesOf(inDir("diagrams.SVG"));
+    QXmlStreamReader xml(svg);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QString("svg"));
+    while (!xml.atEnd()) xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    for (const char* title : {"MOMENT", "BENDING STRESS", "DEFLECTION"}) EXPECT_TRUE(svg.contains(title)) << title;
+
+    screenItem("exportcsv")->trigger();  // cancelled
+    EXPECT_TRUE(prompts.messages().empty());
+    screenItem("exportcsv")->trigger();
+    EXPECT_EQ(prompts.messages(), std::vector<std::string>{"Could not save " + inDir("missing/beam.csv") + "."});
+    EXPECT_EQ(asked, (std::vector<std::string>{"Export Results", "Save Diagrams as Image", "Save Diagrams as Image",
+                                               "Export Results", "Export Results"}));
 }
 
 }  // namespace

@@ -133,6 +133,11 @@ TEST(ResultDiagrams, ValueLabelUnitsFollowThePeak)
     EXPECT_EQ(l[0], "83.3 lb.-ft.");
     EXPECT_EQ(l[6], "0 lb.-ft.");
 
+    f.results.peakShear = -1500;
+    l = labelsOf(f, drawShearDiagram);
+    EXPECT_EQ(l[0], "1.5 kips");
+    EXPECT_EQ(l[14], "SHEAR FORCE");
+
     f.basis.metricUnits = true;
     for (auto [peak, top, axis] : {std::tuple{999.0, "999 Pa", "0 Pa"}, std::tuple{1000.0, "1 kPa", "0 kPa"},
                                    std::tuple{1e6, "1 MPa", "0 MPa"}}) {

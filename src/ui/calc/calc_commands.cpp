@@ -12,6 +12,8 @@
 #include "ui/calc/diagrams.h"
 #include "ui/calc/max_values_dialog.h"
 #include "ui/calc/point_values_dialog.h"
+#include "ui/calc/result_export.h"
+#include "ui/calc/shear_window.h"
 #include "ui/loading/loading_window.h"
 #include "ui/qt_surface.h"
 
@@ -60,8 +62,9 @@ void CalcCommands::showingResults(bool shown)
     // blank and those results no longer describe the beam.
     diagramsShown_ = shown;
     if (!screen_) return;
-    screen_->action("max")->setEnabled(shown);
-    screen_->action("point")->setEnabled(shown);
+    for (const char* item : {"max", "point", "sheardiagram", "exportcsv", "saveimages"})
+        screen_->action(item)->setEnabled(shown);
+    if (!shown && shear_) shear_->close();
 }
 
 void CalcCommands::runCalculations()
@@ -112,6 +115,9 @@ CalculationsWindow& CalcCommands::openScreen()
         });
         connect(w->action("max"), &QAction::triggered, this, [this] { showMaxValues(); });
         connect(w->action("point"), &QAction::triggered, this, [this] { showPointValues(); });
+        connect(w->action("sheardiagram"), &QAction::triggered, this, [this] { showShearDiagram(); });
+        connect(w->action("exportcsv"), &QAction::triggered, this, [this] { exportResults(); });
+        connect(w->action("saveimages"), &QAction::triggered, this, [this] { saveDiagrams(); });
         connect(w->action("redrawscreen"), &QAction::triggered, this, [this] { loading_.drawSketch(13); });
         connect(w->action("changesignificantfigures"), &QAction::triggered, this,
                 [this] { changeSignificantFigures(); });
@@ -145,7 +151,33 @@ void CalcCommands::drawDiagrams()
     surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
     diagramSigFigs_ = context_.state.sigFigs;
     drawResultDiagrams(surface, {g, basis_, context_.results, diagramSigFigs_});
+    if (shear_) shear_->showResults(context_.results, basis_, diagramSigFigs_);
     showingResults(true);
+}
+
+ShearWindow* CalcCommands::showShearDiagram()
+{
+    if (!shear_) shear_ = new ShearWindow(context_.state.geometry, screen_);
+    shear_->showResults(context_.results, basis_, diagramSigFigs_);
+    shear_->show();
+    shear_->raise();
+    shear_->activateWindow();
+    return shear_;
+}
+
+ShearWindow* CalcCommands::shearWindow() const { return shear_; }
+
+void CalcCommands::exportResults()
+{
+    exportResultsCsv({screen_, chooseSaveName_, context_.prompts, context_.state.currentDir},
+                     context_.results, basis_);
+}
+
+void CalcCommands::saveDiagrams()
+{
+    if (const auto shown = shownDiagrams())
+        saveDiagramImage({screen_, chooseSaveName_, context_.prompts, context_.state.currentDir},
+                         screen_->surface(), *shown);
 }
 
 void CalcCommands::changeSignificantFigures()

@@ -8,6 +8,7 @@
 
 #include "engine/result_display.h"
 #include "ui/calc/diagrams.h"
+#include "ui/save_name.h"
 
 namespace spanrix {
 
@@ -16,6 +17,7 @@ class CalculationsWindow;
 class LoadingWindow;
 class MaxValuesDialog;
 class PointValuesDialog;
+class ShearWindow;
 
 // The Run Calculations and Change Resolution commands of the loading screen, and the
 // calculations screen they open: its diagrams, its menu and the two value windows.
@@ -39,6 +41,13 @@ public:
     // itself when closed.
     MaxValuesDialog* showMaxValues();
     PointValuesDialog* showPointValues();
+    // "Shear Force Diagram": the modeless shear window, redrawn with every redraw of the
+    // screen and closed with it.
+    ShearWindow* showShearDiagram();
+    ShearWindow* shearWindow() const;
+
+    // The save dialog of the export commands; tests put a scripted one in its place.
+    void setSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
 
     // The calculations screen, or nullptr while it is not open.
     CalculationsWindow* screen() const;
@@ -55,6 +64,8 @@ private:
     CalculationsWindow& openScreen();
     void clearScreen(CalculationsWindow& screen);
     void drawDiagrams();
+    void exportResults();
+    void saveDiagrams();
     void showingResults(bool shown);
     void changeSignificantFigures();
     void convertUnits(std::string_view direction);
@@ -62,6 +73,8 @@ private:
     LoadingWindow& loading_;
     AppContext& context_;
     QPointer<CalculationsWindow> screen_;
+    QPointer<ShearWindow> shear_;
+    SaveNameChooser chooseSaveName_ = platformSaveDialog();
     ResultBasis basis_;
     bool diagramsShown_ = false;
     int diagramSigFigs_ = 0;

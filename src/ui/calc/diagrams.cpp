@@ -13,7 +13,7 @@ namespace {
 
 inline constexpr Rgb kGridBlue{0, 0, 200};
 
-enum class Kind { Moment, Stress, Deflection };
+enum class Kind { Moment, Stress, Deflection, Shear };
 
 struct DiagramRow {
     double axisFraction;  // of the work-area height, in sixths
@@ -29,6 +29,8 @@ DiagramRow rowOf(Kind kind, const ResultSet& r)
     switch (kind) {
     case Kind::Moment: return {1.0, "MOMENT", 28, &r.momentAt, -1, r.peakMoment};
     case Kind::Stress: return {2.75, "BENDING STRESS", 18, &r.stressAt, -1, r.peakStress};
+    // In a window of its own, placed like the moment diagram.
+    case Kind::Shear: return {1.0, "SHEAR FORCE", 21, &r.shearAt, -1, r.peakShear};
     case Kind::Deflection: break;
     }
     return {4.5, "DEFLECTION", 22, &r.deflectionAt, 1, r.peakDeflection};
@@ -39,6 +41,7 @@ std::string valueLabel(Kind kind, double v, double peak, const DiagramInput& in)
     switch (kind) {
     case Kind::Moment: return momentLabelText(v, peak, in.basis.metricUnits, in.sigFigs);
     case Kind::Stress: return stressLabelText(v, peak, in.basis.metricUnits, in.sigFigs);
+    case Kind::Shear: return shearLabelText(v, peak, in.basis.metricUnits, in.sigFigs);
     case Kind::Deflection: break;
     }
     return deflectionLabelText(v, in.basis, in.sigFigs);
@@ -104,6 +107,8 @@ void drawDeflectionDiagram(Surface& surface, const DiagramInput& in)
 {
     drawDiagram(surface, Kind::Deflection, in);
 }
+
+void drawShearDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Kind::Shear, in); }
 
 void drawResultDiagrams(Surface& surface, const DiagramInput& in)
 {

@@ -23,7 +23,10 @@ void drawMomentDiagram(Surface& surface, const DiagramInput& in);
 void drawStressDiagram(Surface& surface, const DiagramInput& in);
 void drawDeflectionDiagram(Surface& surface, const DiagramInput& in);
 
-// The three in order.
+// The shear force, upward positive above the axis, with its axis where the moment's is.
+void drawShearDiagram(Surface& surface, const DiagramInput& in);
+
+// The three of the calculations screen in order.
 void drawResultDiagrams(Surface& surface, const DiagramInput& in);
 
 // Recalculation starts on a clean screen: a filled box of the background colour over the

@@ -82,6 +82,13 @@ constexpr MenuHelp kCalculationsScreenHelp[] = {
     {"printcalc",
      "Open the print dialog to print pictures of both screens and a text report of the beam "
      "and its results."},
+    {"exportcsv",
+     "Write the position, bending moment, shear force, bending stress, slope and deflection "
+     "at every calculation point to a CSV file for a spreadsheet, in the units the screen "
+     "shows."},
+    {"saveimages",
+     "Save the three diagrams as a picture: a PNG image, or an SVG drawing when the name "
+     "ends in \".svg\"."},
     {"calc", "Calculate"},
     {"max", "Show the largest bending moment, bending stress, deflection and slope with their locations."},
     {"point", "Show the bending moment, bending stress, deflection and slope at a location you type."},
@@ -90,6 +97,9 @@ constexpr MenuHelp kCalculationsScreenHelp[] = {
      "Redraw the beam sketch on the loading screen. The diagrams of this screen are not "
      "drawn again."},
     {"changesignificantfigures", kSigFigsHelp},
+    {"sheardiagram",
+     "Open a window with the shear force diagram (upward forces left of the section "
+     "positive) and the largest shear force with its location."},
     {"unitmenu", "Units"},
     {"metricunits", "Convert all values to metric units and draw the diagrams again in them."},
     {"englishunits", "Convert all values to English units and draw the diagrams again in them."},
