@@ -255,8 +255,9 @@ FileOutcome failed(int status, std::string message, bool usage = false)
 }
 
 // The warning of a run that did not converge names the file when there are several.
+// results holds the points of the runs so far and grows to this run's when it needs to.
 FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
-                        const std::string& warningPrefix)
+                        const std::string& warningPrefix, ResultSet& results)
 {
     BeamModel model;
     const OpenOutcome opened = request.version1 ? importVersion1File(file, model)
@@ -276,8 +277,6 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
         return ++questionsAsked <= kQuestionsAnsweredYes;
     };
     ReactionSolution reactions;
-    // Only the points of this run: a small beam costs little.
-    ResultSet results(calculationGrid(model).pointCount);
     if (const auto refusal = runCalculations(model, reactions, results, keepGoing))
         return failed(kExitRefused, *refusal);
     if (questionsAsked > kQuestionsAnsweredYes)
@@ -315,9 +314,9 @@ int finish()
 }
 
 // One file: the results object alone, or the failure on standard error.
-int analyzeOne(const AnalyzeRequest& request)
+int analyzeOne(const AnalyzeRequest& request, ResultSet& results)
 {
-    const FileOutcome outcome = analyzeFile(request, request.files.front(), "");
+    const FileOutcome outcome = analyzeFile(request, request.files.front(), "", results);
     if (outcome.usage) return usageError(outcome.error);
     if (outcome.status != kExitSuccess) {
         std::cerr << outcome.error << "\n";
@@ -328,11 +327,11 @@ int analyzeOne(const AnalyzeRequest& request)
 }
 
 // Several files: one line each, in order; the exit status is the worst of theirs.
-int analyzeEach(const AnalyzeRequest& request)
+int analyzeEach(const AnalyzeRequest& request, ResultSet& results)
 {
     int worst = kExitSuccess;
     for (const std::string& file : request.files) {
-        const FileOutcome outcome = analyzeFile(request, file, file + ": ");
+        const FileOutcome outcome = analyzeFile(request, file, file + ": ", results);
         Json line;
         line["file"] = file;
         if (outcome.status == kExitSuccess)
@@ -347,7 +346,10 @@ int analyzeEach(const AnalyzeRequest& request)
 
 int analyze(const AnalyzeRequest& request)
 {
-    return request.files.size() == 1 ? analyzeOne(request) : analyzeEach(request);
+    // Only as many points as the runs use (the program's screens keep room for the largest
+    // resolution), so a small beam costs little; one set serves every file in turn.
+    ResultSet results(0);
+    return request.files.size() == 1 ? analyzeOne(request, results) : analyzeEach(request, results);
 }
 
 }  // namespace

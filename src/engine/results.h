@@ -14,10 +14,11 @@ inline constexpr int kResultSlots = kMaxResolution + 1;
 // older values.
 struct ResultSet {
     ResultSet();
-    // Room for slots 1..slots only, for a caller that runs one known grid.
+    // Room for slots 1..slots only, for a caller that keeps no more than its runs need.
     explicit ResultSet(int slots);
 
-    // Grows every array to hold slots 1..slots; never shrinks.
+    // Grows every array to hold slots 1..slots; never shrinks. Every run calls it for its
+    // own points before it writes any.
     void holdSlots(int slots);
 
     std::vector<double> momentAt, shearAt, stressAt, slopeAt, deflectionAt;  // index = slot (1-based)
