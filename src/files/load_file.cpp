@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "files/list_notation.h"
-#include "files/safe_write.h"
 #include "files/text_file.h"
 #include "model/number_format.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/safe_write.h"
+#include "files/text_file.h"
 #include "model/beam_model.h"
 
 namespace spanrix {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <numbers>
 
-#include "files/safe_write.h"
+#include "files/text_file.h"
 #include "model/number_format.h"
 
 namespace spanrix {

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+
+// Whole files read and written in one go.
 
 namespace spanrix {
 
@@ -10,5 +13,14 @@ namespace spanrix {
 // not a regular file, larger, or unreadable. A directory or a device is never opened, so
 // reading can neither fail late nor block.
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes);
+
+// "Could not save " + path + "."
+std::string saveFailureMessage(std::string_view path);
+
+// Writes bytes to path so that a failure never damages what was there: they go to a
+// temporary file beside the target that replaces it only once fully written; a replaced
+// file keeps its permissions. Returns nullopt on success, otherwise
+// saveFailureMessage(path).
+std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace spanrix

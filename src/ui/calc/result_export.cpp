@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "files/results_csv.h"
-#include "files/safe_write.h"
+#include "files/text_file.h"
 #include "model/geometry.h"
 #include "ui/painter_surface.h"
 #include "ui/prompts.h"
