@@ -1,13 +1,9 @@
 #include "ui/calc/shear_window.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
-#include <cmath>
 
+#include "ui/dialogs/dialog_widgets.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix {
@@ -24,18 +20,10 @@ ScreenGeometry diagramGeometry(const ScreenGeometry& screen)
 // The diagram with its title and position labels fills the top third of that area.
 constexpr double kDiagramHeightShare = 1.0 / 3.0;
 
-QLineEdit* valueBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    return box;
-}
-
 }  // namespace
 
-ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* screen)
-    : QWidget(screen, Qt::Window), geometry_(diagramGeometry(geometry))
+ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* calculationsScreen)
+    : QWidget(calculationsScreen, Qt::Window), geometry_(diagramGeometry(geometry))
 {
     setObjectName("sheardisplay");
     setWindowTitle("Spanrix: Shear Force Diagram");
@@ -47,10 +35,11 @@ ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* screen)
     surface_->ensureTwipsSize(widthTwips, heightTwips);
     surface_->setMinimumSize(surface_->image().size());
 
-    maxShear_ = valueBox("maxshear", this);
-    maxShearLocation_ = valueBox("locmaxshear", this);
-    auto* close = new QPushButton("Close", this);
-    close->setObjectName("Command1");
+    maxShear_ = dialogs::textBox(this, "maxshear", {});
+    maxShearLocation_ = dialogs::textBox(this, "locmaxshear", {});
+    maxShear_->setReadOnly(true);
+    maxShearLocation_->setReadOnly(true);
+    QPushButton* close = dialogs::button(this, "Command1", "Close");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* maximum = new QHBoxLayout;
@@ -69,12 +58,14 @@ ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* screen)
 
 void ShearWindow::placeAtTheBottom()
 {
-    // Over the lower diagrams rather than the screen's menu bar.
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
+    // Over the lower diagrams rather than the calculations screen's menu bar, with room
+    // below for the window's frame.
+    constexpr int kFrameRoom = 40;
+    const QScreen* display = parentWidget() ? parentWidget()->screen() : screen();
+    if (!display) return;
+    const QRect area = display->availableGeometry();
     const QSize size = sizeHint();
-    move(area.left() + (area.width() - size.width()) / 2, area.bottom() - size.height() - 40);
+    move(area.left() + (area.width() - size.width()) / 2, area.bottom() - size.height() - kFrameRoom);
 }
 
 void ShearWindow::showResults(const ResultSet& results, const ResultBasis& basis, int sigFigs)

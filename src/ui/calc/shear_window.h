@@ -18,7 +18,7 @@ class ShearWindow : public QWidget {
 
 public:
     // geometry is the calculations screen's; the window draws on two thirds of its width.
-    ShearWindow(const ScreenGeometry& geometry, QWidget* screen);
+    ShearWindow(const ScreenGeometry& geometry, QWidget* calculationsScreen);
 
     // Draws the diagram afresh and fills the maximum.
     void showResults(const ResultSet& results, const ResultBasis& basis, int sigFigs);
