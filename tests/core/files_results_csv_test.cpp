@@ -60,15 +60,5 @@ TEST(ResultsCsv, ShownUnitsFollowTheScreen)
     EXPECT_EQ(table[2][5], "-250");
 }
 
-TEST(ResultsCsv, InternalUnitsAreTheRunsOwn)
-{
-    Table t;
-    const auto table = t.parsed(ResultUnits::Internal);
-    ASSERT_EQ(table.size(), 4u);
-    EXPECT_EQ(table[0], (std::vector<std::string>{"x (in)", "moment (lb-in)", "shear (lb)", "stress (psi)",
-                                                  "slope (rad)", "deflection (in)"}));
-    EXPECT_EQ(table[2], (std::vector<std::string>{"60", "4000", "999", "20000", "0.01", "0.25"}));
-}
-
 }  // namespace
 }  // namespace spanrix
