@@ -28,7 +28,4 @@ struct AppContext {
     std::vector<std::string> catalogueLocations;
 };
 
-// Said by commands whose windows are not part of the program yet.
-inline constexpr const char* kNotAvailableYet = "This command is not available yet.";
-
 }  // namespace spanrix

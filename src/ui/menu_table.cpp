@@ -3,39 +3,72 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <stdexcept>
 
 namespace spanrix {
 
-QHash<QString, QAction*> buildMenuBar(QMenuBar& bar, std::span<const MenuEntry> entries)
+MenuCommands::MenuCommands(QMenuBar& bar, std::span<const MenuEntry> entries) : entries_(entries)
 {
-    QHash<QString, QAction*> actions;
     QMenu* top = nullptr;
     QMenu* sub = nullptr;
     for (const MenuEntry& e : entries) {
         if (e.depth == 0) {
             top = bar.addMenu(e.caption);
             top->setObjectName(e.name);
-            actions.insert(e.name, top->menuAction());
+            actions_.insert(e.name, top->menuAction());
             continue;
         }
         QMenu* parent = e.depth == 1 ? top : sub;
         if (e.isMenu) {
             sub = parent->addMenu(e.caption);
             sub->setObjectName(e.name);
-            actions.insert(e.name, sub->menuAction());
+            actions_.insert(e.name, sub->menuAction());
             continue;
         }
         QAction* a = parent->addAction(e.caption);
         a->setObjectName(e.name);
-        actions.insert(e.name, a);
+        actions_.insert(e.name, a);
     }
-    return actions;
 }
 
-void syncUnitItems(const QHash<QString, QAction*>& actions, bool metricUnits)
+const MenuEntry& MenuCommands::entry(const QString& name) const
 {
-    actions.value("metricunits")->setEnabled(!metricUnits);
-    actions.value("englishunits")->setEnabled(metricUnits);
+    const auto it = std::find_if(entries_.begin(), entries_.end(),
+                                 [&name](const MenuEntry& e) { return name == e.name; });
+    if (it == entries_.end())
+        throw std::invalid_argument("the menu has no item named " + name.toStdString());
+    return *it;
+}
+
+QAction* MenuCommands::action(const QString& name) const
+{
+    entry(name);
+    return actions_.value(name);
+}
+
+void MenuCommands::wire(const QString& name, QObject* receiver, std::function<void()> handler)
+{
+    if (entry(name).isMenu)
+        throw std::invalid_argument(name.toStdString() + " is a menu, not a command");
+    if (const auto old = wired_.constFind(name); old != wired_.constEnd())
+        QObject::disconnect(*old);
+    wired_.insert(name, QObject::connect(actions_.value(name), &QAction::triggered, receiver,
+                                         [handler = std::move(handler)] { handler(); }));
+}
+
+QStringList MenuCommands::unwiredCommands() const
+{
+    QStringList unwired;
+    for (const MenuEntry& e : entries_)
+        if (!e.isMenu && !wired_.contains(e.name)) unwired.append(e.name);
+    return unwired;
+}
+
+void MenuCommands::syncUnitItems(bool metricUnits) const
+{
+    action("metricunits")->setEnabled(!metricUnits);
+    action("englishunits")->setEnabled(metricUnits);
 }
 
 }  // namespace spanrix

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QHash>
+#include <QMetaObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <span>
 
 class QAction;
 class QMenuBar;
+class QObject;
 
 namespace spanrix {
 
@@ -18,11 +22,33 @@ struct MenuEntry {
     bool isMenu;
 };
 
-// Builds the menu bar from its table, in order, naming every menu and item by its
-// objectName; returns the actions by name (a menu by its menuAction).
-QHash<QString, QAction*> buildMenuBar(QMenuBar& bar, std::span<const MenuEntry> entries);
+// A window's menu bar, built from its table, with every menu and item named by its
+// objectName. Commands are wired to items by name; a name the table does not hold is a
+// programming error and throws std::invalid_argument, so a mistyped name fails the moment
+// it is wired instead of leaving an item that does nothing.
+class MenuCommands {
+public:
+    MenuCommands() = default;
+    MenuCommands(QMenuBar& bar, std::span<const MenuEntry> entries);
 
-// The two unit items mirror the unit system: only the conversion away from it is enabled.
-void syncUnitItems(const QHash<QString, QAction*>& actions, bool metricUnits);
+    // The item (a menu by its menuAction) of that name.
+    QAction* action(const QString& name) const;
+    // Runs handler, in receiver's context, whenever the item is chosen; replaces an
+    // earlier handler of the item.
+    void wire(const QString& name, QObject* receiver, std::function<void()> handler);
+    // The command items (not menus) that nothing has been wired to, in menu order.
+    QStringList unwiredCommands() const;
+
+    // The two unit items mirror the unit system: only the conversion away from it is
+    // enabled.
+    void syncUnitItems(bool metricUnits) const;
+
+private:
+    const MenuEntry& entry(const QString& name) const;
+
+    std::span<const MenuEntry> entries_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMetaObject::Connection> wired_;
+};
 
 }  // namespace spanrix

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app_driver.h"
+#include "ui/calc/calculations_window.h"
 
 namespace spanrix {
 namespace {
@@ -50,6 +51,12 @@ TEST_F(AppFlow, FromStartUpToResultsAndBack)
     EXPECT_FALSE(calcItem("metricunits")->isEnabled());
     EXPECT_TRUE(calcItem("englishunits")->isEnabled());
     EXPECT_EQ(legendText("sloadlab21"), "2220 N");  // the run was repeated in the new units
+
+    // The assembled program answers every item of both menus.
+    EXPECT_EQ(loadingScreen.unwiredCommands(), QStringList());
+    auto* calculations = qobject_cast<CalculationsWindow*>(screen());
+    ASSERT_NE(calculations, nullptr);
+    EXPECT_EQ(calculations->unwiredCommands(), QStringList());
 
     calcItem("showloading")->trigger();
     QApplication::processEvents();

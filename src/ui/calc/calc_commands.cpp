@@ -110,30 +110,25 @@ CalculationsWindow& CalcCommands::openScreen()
     if (!screen_) {
         screen_ = new CalculationsWindow;
         CalculationsWindow* w = screen_;
-        connect(w->action("printcalc"), &QAction::triggered, this, [this] {
+        w->wire("printcalc", this, [this] {
             if (printCommand_) printCommand_();
         });
-        connect(w->action("max"), &QAction::triggered, this, [this] { showMaxValues(); });
-        connect(w->action("point"), &QAction::triggered, this, [this] { showPointValues(); });
-        connect(w->action("sheardiagram"), &QAction::triggered, this, [this] { showShearDiagram(); });
-        connect(w->action("exportcsv"), &QAction::triggered, this, [this] { exportResults(); });
-        connect(w->action("saveimages"), &QAction::triggered, this, [this] { saveDiagrams(); });
-        connect(w->action("redrawscreen"), &QAction::triggered, this, [this] { loading_.drawSketch(13); });
-        connect(w->action("changesignificantfigures"), &QAction::triggered, this,
-                [this] { changeSignificantFigures(); });
+        w->wire("max", this, [this] { showMaxValues(); });
+        w->wire("point", this, [this] { showPointValues(); });
+        w->wire("sheardiagram", this, [this] { showShearDiagram(); });
+        w->wire("exportcsv", this, [this] { exportResults(); });
+        w->wire("saveimages", this, [this] { saveDiagrams(); });
+        w->wire("redrawscreen", this, [this] { loading_.drawSketch(13); });
+        w->wire("changesignificantfigures", this, [this] { changeSignificantFigures(); });
         // The loading screen may have converted the model while this screen was open.
         connect(w->action("unitmenu")->menu(), &QMenu::aboutToShow, this,
                 [this] { screen_->syncUnitItems(context_.state.model.metricUnits); });
-        connect(w->action("metricunits"), &QAction::triggered, this,
-                [this] { convertUnits(kEnglishToMetric); });
-        connect(w->action("englishunits"), &QAction::triggered, this,
-                [this] { convertUnits(kMetricToEnglish); });
+        w->wire("metricunits", this, [this] { convertUnits(kEnglishToMetric); });
+        w->wire("englishunits", this, [this] { convertUnits(kMetricToEnglish); });
         // The help window and the about box are the loading screen's own commands.
         for (const auto& [item, loadingItem] : {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}}) {
             const QString target = loadingItem;
-            connect(w->action(item), &QAction::triggered, this, [this, target] {
-                if (QAction* a = loading_.action(target)) a->trigger();
-            });
+            w->wire(item, this, [this, target] { loading_.action(target)->trigger(); });
         }
     }
     screen_->syncUnitItems(context_.state.model.metricUnits);

@@ -44,17 +44,24 @@ CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
     surface_ = new QtSurface(this);
     setCentralWidget(surface_);
     buildMenu();
-    connect(action("showloading"), &QAction::triggered, this, &QWidget::close);
+    wire("showloading", this, [this] { close(); });
     maximizeOverWorkArea(*this);
 }
 
-void CalculationsWindow::buildMenu() { actions_ = buildMenuBar(*menuBar(), kMenu); }
+void CalculationsWindow::buildMenu() { menu_ = MenuCommands(*menuBar(), kMenu); }
 
-QAction* CalculationsWindow::action(const QString& objectName) const { return actions_.value(objectName); }
+QAction* CalculationsWindow::action(const QString& objectName) const { return menu_.action(objectName); }
+
+void CalculationsWindow::wire(const QString& objectName, QObject* receiver, std::function<void()> handler)
+{
+    menu_.wire(objectName, receiver, std::move(handler));
+}
+
+QStringList CalculationsWindow::unwiredCommands() const { return menu_.unwiredCommands(); }
 
 void CalculationsWindow::syncUnitItems(bool metricUnits)
 {
-    spanrix::syncUnitItems(actions_, metricUnits);
+    menu_.syncUnitItems(metricUnits);
 }
 
 }  // namespace spanrix

@@ -17,7 +17,7 @@ std::span<const MenuEntry> calculationsScreenMenu();
 // The calculations screen `momdisplay`: a maximised window whose whole client area is a
 // drawing surface for the result diagrams, with its own menu. Return to Loading closes it
 // (and it is deleted: the next run creates a fresh one); every other item is wired by the
-// calculation commands through action().
+// calculation commands through wire().
 class CalculationsWindow : public QMainWindow {
     Q_OBJECT
 
@@ -25,7 +25,11 @@ public:
     explicit CalculationsWindow(QWidget* parent = nullptr);
 
     QtSurface& surface() { return *surface_; }
+    // The menu item of that objectName; an unknown name throws std::invalid_argument.
     QAction* action(const QString& objectName) const;
+    void wire(const QString& objectName, QObject* receiver, std::function<void()> handler);
+    // The menu items no command has been wired to (none, once the screen is assembled).
+    QStringList unwiredCommands() const;
 
     // The conversion into the system already in force is disabled.
     void syncUnitItems(bool metricUnits);
@@ -34,7 +38,7 @@ private:
     void buildMenu();
 
     QtSurface* surface_;
-    QHash<QString, QAction*> actions_;
+    MenuCommands menu_;
 };
 
 }  // namespace spanrix

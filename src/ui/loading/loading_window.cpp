@@ -90,40 +90,20 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
 
 LoadingWindow::~LoadingWindow() = default;
 
-void LoadingWindow::buildMenu()
-{
-    actions_ = buildMenuBar(*menuBar(), kMenu);
-    for (const MenuEntry& e : kMenu) {
-        if (e.isMenu) continue;
-        const QString name = e.name;
-        connect(actions_.value(name), &QAction::triggered, this, [this, name] { runCommand(name); });
-    }
-}
+void LoadingWindow::buildMenu() { menu_ = MenuCommands(*menuBar(), kMenu); }
 
-QAction* LoadingWindow::action(const QString& objectName) const { return actions_.value(objectName); }
+QAction* LoadingWindow::action(const QString& objectName) const { return menu_.action(objectName); }
 
 void LoadingWindow::setCommand(const QString& objectName, std::function<void()> handler)
 {
-    commands_.insert(objectName, std::move(handler));
+    menu_.wire(objectName, this, std::move(handler));
 }
+
+QStringList LoadingWindow::unwiredCommands() const { return menu_.unwiredCommands(); }
 
 void LoadingWindow::setEditFeatureHandler(std::function<void(FeatureKind, int)> handler)
 {
     editFeature_ = std::move(handler);
-}
-
-void LoadingWindow::runCommand(const QString& objectName)
-{
-    if (objectName == "quitspanrix") {
-        close();
-        return;
-    }
-    const auto it = commands_.constFind(objectName);
-    if (it != commands_.constEnd() && *it) {
-        (*it)();
-        return;
-    }
-    context_.prompts.message(kNotAvailableYet);
 }
 
 void LoadingWindow::changeEvent(QEvent* event)
@@ -147,6 +127,7 @@ void LoadingWindow::closeEvent(QCloseEvent* event)
 
 void LoadingWindow::installOwnCommands()
 {
+    setCommand("quitspanrix", [this] { close(); });
     setCommand("editfeature", [this] { editFeatureCommand(); });
     setCommand("removefeature", [this] { removeFeatureCommand(); });
     setCommand("reinitialize", [this] { reinitializeCommand(); });
@@ -169,11 +150,8 @@ void LoadingWindow::editFeatureCommand()
         context_.prompts.message(std::string(kInvalidFeatureNumber));
         return;
     }
-    if (!editFeature_) {
-        // Without a dialog to finish the edit the flag must not stay raised.
-        context_.prompts.message(kNotAvailableYet);
-        return;
-    }
+    // Without a dialog to finish the edit the flag must not stay raised.
+    if (!editFeature_) return;
     model.editingFeature = true;
     editFeature_(kind, r.row);
 }
@@ -309,7 +287,7 @@ void LoadingWindow::dropEvent(QDropEvent* event)
 
 void LoadingWindow::syncUnitMenu()
 {
-    syncUnitItems(actions_, context_.state.model.metricUnits);
+    menu_.syncUnitItems(context_.state.model.metricUnits);
     emit unitSystemChanged();
 }
 

@@ -26,7 +26,7 @@ std::span<const MenuEntry> loadingScreenMenu();
 
 // The loading screen `beam`: the main window with the menu, the beam sketch and the
 // feature legend. Commands whose windows live in other folders are installed into it by
-// their owners through setCommand; until then they say they are not available yet.
+// their owners through setCommand.
 // A ".lod" file dropped onto it is handed on through loadFileDropped.
 class LoadingWindow : public QMainWindow {
     Q_OBJECT
@@ -80,7 +80,10 @@ public:
     // The label widget mirroring the legend record of that name, or nullptr.
     QLabel* legendLabel(const QString& name) const;
 
+    // Wires a menu item by its objectName; an unknown name throws std::invalid_argument.
     void setCommand(const QString& objectName, std::function<void()> handler);
+    // The menu items no command has been wired to (none, once the program is assembled).
+    QStringList unwiredCommands() const;
     // Edit Feature hands a valid feature row to the dialog of its kind.
     void setEditFeatureHandler(std::function<void(FeatureKind, int)> handler);
 
@@ -104,7 +107,6 @@ protected:
 private:
     void buildMenu();
     void installOwnCommands();
-    void runCommand(const QString& objectName);
     // Makes the label widgets match the legend records, then places them.
     void mirrorLegend();
     // Each shown label covers its caption, centred and topped where the legend puts it,
@@ -119,8 +121,7 @@ private:
     QtSurface* surface_;
     Legend legend_;
     std::unique_ptr<Sketch> sketch_;
-    QHash<QString, QAction*> actions_;
-    QHash<QString, std::function<void()>> commands_;
+    MenuCommands menu_;
     std::function<void(FeatureKind, int)> editFeature_;
 
     struct MirroredLabel {
