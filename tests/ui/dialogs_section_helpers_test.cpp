@@ -96,6 +96,7 @@ TEST_F(SectionHelpersTest, CalculatorResultsAreStoredByContinue)
     EXPECT_FALSE(shown(calc, "round_frame") || shown(calc, "sq_met_frame") || shown(calc, "mm"));
     EXPECT_EQ(text(calc, "inch"), "in.^4");
     EXPECT_FALSE(enabled(calc, "Accept"));  // nothing to use yet
+    EXPECT_EQ(calc->focusWidget(), calc->findChild<QWidget*>("Wth"));
 
     type(calc, "Wth", "4");
     type(calc, "Ht", "6");
@@ -114,7 +115,10 @@ TEST_F(SectionHelpersTest, CalculatorResultsAreStoredByContinue)
     pressEnter(calc, "OD");  // Enter calculates
     EXPECT_EQ(text(calc, "dispmoi"), "0.785398");
     EXPECT_EQ(text(calc, "cbox"), "1");
-    click(calc, "Accept");
+    // Enter presses the focused button, not the default Calculate.
+    QWidget* use = calc->findChild<QWidget*>("Accept");
+    use->setFocus();
+    QTest::keyClick(use, Qt::Key_Return);
     EXPECT_FALSE(calc->isVisible());
     EXPECT_EQ(text(props, "MomOfI"), "0.785398");
     EXPECT_EQ(text(props, "cdist"), "1");

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,12 +62,36 @@ inline QFrame* plainFrame(QWidget* parent, const char* name)
     return f;
 }
 
-// A button that Enter in a text box does not press.
+// Presses its button on Enter while the button has the focus. A button that is no
+// dialog's default ignores Enter otherwise, and the dialog would then press its default
+// button instead of the one the user is on.
+class EnterPressesButton : public QObject {
+public:
+    explicit EnterPressesButton(QPushButton* b) : QObject(b), button_(b) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == button_ && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                button_->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* button_;
+};
+
+// A button that Enter in a text box does not press; Enter on the button itself does.
 inline QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    b->installEventFilter(new EnterPressesButton(b));
     return b;
 }
 

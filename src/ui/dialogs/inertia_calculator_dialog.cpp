@@ -195,6 +195,10 @@ void InertiaCalculatorDialog::showSectionInputs()
     squareFrame_->setVisible(!round);
     recnote_->setVisible(!round);
     for (QWidget* w : tubeOnly_) w->setEnabled(tubecs_->isChecked());
+    // Typing goes to the first dimension of the section shown.
+    QLineEdit* first = round ? od_ : wth_;
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
 }
 
 void InertiaCalculatorDialog::calculate()

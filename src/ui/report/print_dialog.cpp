@@ -125,6 +125,7 @@ PrintDialog::PrintDialog(PrintSource source, PrintMaterial material, Prompts& pr
     connect(ptVal_, &QCheckBox::toggled, this, &PrintDialog::pointValuesClicked);
     connect(print, &QPushButton::clicked, this, &PrintDialog::print);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    title_->setFocus(Qt::OtherFocusReason);  // opens ready for the report's title
 }
 
 void PrintDialog::loadTextClicked()
