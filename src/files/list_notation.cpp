@@ -156,18 +156,23 @@ void ListWriter::integer(int value)
     out_ += std::to_string(value);
 }
 
+// A number reads back when the reader takes its text: not so for values that are not
+// finite, nor for finite ones whose rounded text lies beyond the range (the largest double
+// is written 1.79769313486232E+308).
 void ListWriter::number(double value)
 {
-    readsBack_ = readsBack_ && std::isfinite(value);
+    const std::string text = numberText(value);
+    readsBack_ = readsBack_ && itemDouble(ListItem{text}).has_value();
     separate();
-    out_ += numberText(value);
+    out_ += text;
 }
 
 void ListWriter::number(float value)
 {
-    readsBack_ = readsBack_ && std::isfinite(value);
+    const std::string text = numberText(value);
+    readsBack_ = readsBack_ && itemFloat(ListItem{text}).has_value();
     separate();
-    out_ += numberText(value);
+    out_ += text;
 }
 
 void ListWriter::number(MaybeNumber value)

@@ -92,8 +92,9 @@ public:
     void endLine();
 
     const std::string& result() const { return out_; }
-    // False once an item was written that no reader takes back: a number that is not
-    // finite, or text holding a quote or a line end.
+    // False once an item was written that no reader takes back: a number whose text the
+    // reader refuses (not finite, or rounded past the range), or text holding a quote or a
+    // line end.
     bool readsBack() const { return readsBack_; }
 
 private:

@@ -108,7 +108,9 @@ void readFeatures(FieldReader& in, BeamModel& m, FileLayout layout)
     }
 }
 
-// A key must name a slot inside its kind's array; a key of an unknown kind is kept (it
+// A key must name a slot its kind's count on line 1 covers: a slot beyond it was never
+// read, and would turn into a live feature at x = 0 (removed features keep their slot, so
+// files this program writes never hold such keys). A key of an unknown kind is kept (it
 // gets a blank legend row) as long as the rest of it is a number.
 bool keyIsValid(const BeamModel& m, int n)
 {
@@ -118,7 +120,7 @@ bool keyIsValid(const BeamModel& m, int n)
         return key.size() > 2 && parseNumber(std::string_view(key).substr(2)).has_value();
     }
     const int k = featureIndex(m, n);
-    return k >= 1 && k <= featureCapacity(kind);
+    return k >= 1 && k <= featureCount(m, kind);
 }
 
 std::vector<LegendRow> legendRowsOf(const BeamModel& m)
@@ -215,13 +217,20 @@ std::string loadFileText(const BeamModel& model)
     return out.result();
 }
 
-std::optional<std::string> writeLoadFile(const std::string& path, const BeamModel& model)
+std::optional<std::string> savableLoadFileText(const BeamModel& model)
 {
     ListWriter out;
     writeModel(out, model);
+    if (!out.readsBack()) return std::nullopt;
+    return out.result();
+}
+
+std::optional<std::string> writeLoadFile(const std::string& path, const BeamModel& model)
+{
     // A file that could not be opened again would lose the beam as surely as no file.
-    if (!out.readsBack()) return saveFailureMessage(path);
-    return writeFileSafely(path, out.result());
+    const std::optional<std::string> text = savableLoadFileText(model);
+    if (!text) return saveFailureMessage(path);
+    return writeFileSafely(path, *text);
 }
 
 OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current)

@@ -16,9 +16,12 @@ inline constexpr std::string_view kFileAccessError = "File access error";
 
 // The whole file text of a model in the current layout, CR LF line ends.
 std::string loadFileText(const BeamModel& model);
+// The same, or nullopt when the text holds an item the reader would refuse: such a model
+// is never saved, since its file would not open again.
+std::optional<std::string> savableLoadFileText(const BeamModel& model);
 
-// Writes the model to path. The text goes to a temporary file beside the target that
-// replaces it only once fully written, so a failure never damages an existing file.
+// Writes the model to path with writeFileSafely, so a failure never damages an existing
+// file; a model whose text would not read back is not saved.
 // Returns nullopt on success, otherwise saveFailureMessage(path).
 std::optional<std::string> writeLoadFile(const std::string& path, const BeamModel& model);
 

@@ -26,6 +26,34 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
 
 namespace {
 
+// The file a save lands in. A symbolic link is followed to the file it names (which need
+// not exist yet), so that the save replaces that file and the link stays a link.
+std::optional<fs::path> followLinks(fs::path path)
+{
+    constexpr int kMaxLinks = 40;  // as the system's own limit: a longer chain is a loop
+    std::error_code ec;
+    for (int links = 0; fs::is_symlink(fs::symlink_status(path, ec)); ++links) {
+        if (links == kMaxLinks) return std::nullopt;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) return std::nullopt;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+// Whether a save may replace what is at target: nothing, or a regular file this user can
+// write. A rename would put a file in place of a device or a FIFO, or over a file the user
+// was not allowed to change.
+bool replaceable(const fs::path& target)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (!fs::exists(status)) return status.type() == fs::file_type::not_found;
+    if (!fs::is_regular_file(status)) return false;
+    // Opening to append writes nothing, and tells whether writing is allowed.
+    return std::ofstream(target, std::ios::binary | std::ios::app).is_open();
+}
+
 // A fresh name in the target's directory (a rename only replaces atomically within one
 // file system), short so that any name that can be saved can also have a temporary.
 fs::path temporaryBeside(const fs::path& target)
@@ -52,9 +80,10 @@ std::string saveFailureMessage(std::string_view path)
 
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes)
 {
-    const fs::path target(path);
-    if (target.filename().empty()) return saveFailureMessage(path);
-    const fs::path temporary = temporaryBeside(target);
+    if (fs::path(path).filename().empty()) return saveFailureMessage(path);
+    const std::optional<fs::path> target = followLinks(path);
+    if (!target || !replaceable(*target)) return saveFailureMessage(path);
+    const fs::path temporary = temporaryBeside(*target);
 
     bool written = false;
     {
@@ -69,11 +98,13 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     }
     std::error_code ec;
     // Keep the permissions an existing file had.
-    if (written && fs::exists(target, ec)) {
-        fs::permissions(temporary, fs::status(target, ec).permissions(), ec);
+    if (written && fs::exists(*target, ec)) {
+        const fs::perms kept = fs::status(*target, ec).permissions();
+        if (!ec) fs::permissions(temporary, kept, ec);
+        written = !ec;
     }
     if (written) {
-        fs::rename(temporary, target, ec);
+        fs::rename(temporary, *target, ec);
         if (!ec) return std::nullopt;
     }
     fs::remove(temporary, ec);

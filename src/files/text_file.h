@@ -19,8 +19,9 @@ std::string saveFailureMessage(std::string_view path);
 
 // Writes bytes to path so that a failure never damages what was there: they go to a
 // temporary file beside the target that replaces it only once fully written; a replaced
-// file keeps its permissions. Returns nullopt on success, otherwise
-// saveFailureMessage(path).
+// file keeps its permissions. A symbolic link is followed and stays a link; a target that
+// is not a regular file, or that the user may not write, is refused. Returns nullopt on
+// success, otherwise saveFailureMessage(path).
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace spanrix

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -199,6 +200,8 @@ TEST(LoadFile, EveryFailureLeavesTheCurrentModelUntouched)
         {"an end inside the last line", good.substr(0, good.size() - 8)},
         {"an index beyond its array", replaced("\"su2\"", "\"su21\"")},
         {"a point-load index beyond its array", replaced("\"pt1\"", "\"pt51\"")},
+        // A slot the counts did not cover would become a live support at x = 0.
+        {"an index beyond its kind's count", replaced("\"su2\"", "\"su3\"")},
         {"an index of 0", replaced("\"pt1\"", "\"pt0\"")},
         {"a key remainder that is not a number", replaced("\"pt1\"", "\"ptx\"")},
         {"a key without remainder", replaced("\"pt1\"", "\"pt\"")},
@@ -313,11 +316,15 @@ TEST(SaveFile, FailureLeavesNoTraceAndSaysSo)
         EXPECT_EQ(writeLoadFile(path, exampleBeam()),
                   std::optional<std::string>("Could not save " + path + "."));
     }
-    // A value no reader takes back is not saved over a good file.
-    BeamModel overflowed = exampleBeam();
-    overflowed.beamLength = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(writeLoadFile(plainFile, overflowed),
-              std::optional<std::string>("Could not save " + plainFile + "."));
+    // A value no reader takes back is not saved over a good file: one that is not finite,
+    // or the largest double, whose 15-digit text 1.79769313486232E+308 overflows.
+    for (double unreadable : {std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::max()}) {
+        BeamModel overflowed = exampleBeam();
+        overflowed.pointLoadLoc[1] = unreadable;
+        EXPECT_EQ(writeLoadFile(plainFile, overflowed),
+                  std::optional<std::string>("Could not save " + plainFile + "."));
+    }
     EXPECT_EQ(contentsOf(plainFile), "keep");
     EXPECT_EQ(dir.names(), std::set<std::string>{"plain.txt"});
 
@@ -327,6 +334,47 @@ TEST(SaveFile, FailureLeavesNoTraceAndSaysSo)
     EXPECT_TRUE(writeLoadFile(dir.file("taken.lod"), exampleBeam()).has_value());
     EXPECT_EQ(contentsOf(dir.file("taken.lod") + "/inside"), "x");
     EXPECT_EQ(dir.names(), (std::set<std::string>{"plain.txt", "taken.lod"}));
+}
+
+TEST(SaveFile, FollowsLinksKeepsPermissionsAndReplacesOnlyRegularFiles)
+{
+    TempDir dir;
+    const std::string real = dir.file("real.lod");
+    writeText(real, "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.lod", dir.file("link.lod"));
+    fs::create_symlink("new.lod", dir.file("dangling.lod"));
+
+    ASSERT_FALSE(writeLoadFile(dir.file("link.lod"), exampleBeam()));
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.lod")));
+    EXPECT_EQ(contentsOf(real), kExampleText);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_FALSE(writeLoadFile(dir.file("dangling.lod"), exampleBeam()));
+    EXPECT_TRUE(fs::is_symlink(dir.file("dangling.lod")));
+    EXPECT_EQ(contentsOf(dir.file("new.lod")), kExampleText);
+
+    // A FIFO (opening it would block) and a directory stay what they are, also behind a link.
+    ASSERT_EQ(::mkfifo(dir.file("fifo.lod").c_str(), 0600), 0);
+    fs::create_directory(dir.file("folder.lod"));
+    fs::create_symlink("fifo.lod", dir.file("to-fifo.lod"));
+    for (const char* name : {"fifo.lod", "folder.lod", "to-fifo.lod"}) {
+        const std::string path = dir.file(name);
+        EXPECT_EQ(writeLoadFile(path, exampleBeam()),
+                  std::optional<std::string>("Could not save " + path + "."));
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.file("fifo.lod")));
+    EXPECT_TRUE(fs::is_directory(dir.file("folder.lod")));
+
+    // A file its owner made read-only is not replaced behind their back (root may write
+    // any file, so only other users can see the refusal).
+    if (::geteuid() != 0) {
+        fs::permissions(real, fs::perms::owner_read);
+        EXPECT_TRUE(writeLoadFile(real, BeamModel{}).has_value());
+        EXPECT_EQ(contentsOf(real), kExampleText);
+    }
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"real.lod", "link.lod", "dangling.lod", "new.lod",
+                                                  "fifo.lod", "folder.lod", "to-fifo.lod"}));
 }
 
 // A write that fails halfway (a full disk, here a file-size limit that even root obeys)
