@@ -1,5 +1,6 @@
 #include "model/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -58,6 +59,29 @@ double roundDecimals(double v, int n)
 {
     const double scale = std::pow(10.0, n);
     return roundHalfEven(v * scale) / scale;
+}
+
+// The decimal exponent of the first significant digit of a validated unsigned number
+// ("0.05" gives -2, "120e3" gives 5); all zeros count as below any range. Saturates far
+// beyond the range of doubles, so every digit count and exponent fits.
+long long decimalExponent(std::string_view text)
+{
+    constexpr long long kFarBeyond = 1'000'000'000;
+    const size_t ePos = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, ePos);
+    long long exponent = 0;
+    if (ePos != std::string_view::npos) {
+        size_t i = ePos + 1;
+        const bool negative = text[i] == '-';
+        if (text[i] == '-' || text[i] == '+') ++i;
+        for (; i < text.size() && exponent < kFarBeyond; ++i) exponent = exponent * 10 + (text[i] - '0');
+        if (negative) exponent = -exponent;
+    }
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return -kFarBeyond;
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const auto digitsBefore = static_cast<long long>(point) - static_cast<long long>(first);
+    return exponent + (first < point ? digitsBefore - 1 : digitsBefore);
 }
 
 double textValue(std::string_view text)
@@ -142,15 +166,7 @@ std::optional<double> parseNumber(std::string_view text)
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is refused.
-        bool allZeroMantissa = true;
-        for (char c : text) {
-            if (c == 'e' || c == 'E') break;
-            if (c >= '1' && c <= '9') allZeroMantissa = false;
-        }
-        const size_t ePos = text.find_first_of("eE");
-        const bool tinyExponent = ePos != std::string_view::npos && text.size() > ePos + 1 &&
-                                  text[ePos + 1] == '-';
-        if (allZeroMantissa || tinyExponent) return negative ? -0.0 : 0.0;
+        if (decimalExponent(text) < 0) return negative ? -0.0 : 0.0;
         return std::nullopt;
     }
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <string>
 
 namespace spanrix {
 namespace {
@@ -118,6 +119,7 @@ TEST(ParseNumber, AcceptsDecimalAndExponentForms)
     EXPECT_EQ(parseNumber("1e-5"), 1e-5);
     EXPECT_EQ(parseNumber("\t3\r\n"), 3.0);
     EXPECT_EQ(parseNumber("1e-400"), 0.0);
+    EXPECT_EQ(parseNumber("0.001e-330"), 0.0);
 }
 
 TEST(ParseNumber, RefusesEverythingElse)
@@ -126,6 +128,8 @@ TEST(ParseNumber, RefusesEverythingElse)
                             "inf", "nan", "1 2", "12abc", "1e999", "&H10", "1d5"}) {
         EXPECT_FALSE(parseNumber(bad).has_value()) << bad;
     }
+    // Beyond the range also when written with a negative exponent.
+    EXPECT_FALSE(parseNumber("1" + std::string(400, '0') + "e-1").has_value());
 }
 
 TEST(ToInt16, RoundsHalvesToEvenAndRefusesOutOfRange)
