@@ -14,6 +14,7 @@
 #include "cli/exit_status.h"
 #include "cli/report_command.h"
 #include "engine/analysis.h"
+#include "engine/result_display.h"
 #include "files/load_file.h"
 #include "files/results_csv.h"
 #include "model/beam_model.h"
@@ -43,7 +44,8 @@ constexpr std::string_view kHelp =
     "  --resolution N  use N calculation intervals (a whole number from 10 to 200000)\n"
     "                  instead of the resolution saved in the file\n"
     "  --at X          also report the values at the calculation point nearest X, a\n"
-    "                  location from 0 to the beam length; may be given more than once\n"
+    "                  location from 0 to the beam length (or up to half an interval\n"
+    "                  past its end); may be given more than once\n"
     "  --csv OUT.csv   also write the values at every calculation point to OUT.csv: a\n"
     "                  header row, then x,moment,shear,stress,slope,deflection per point;\n"
     "                  \"-\" writes them to standard output instead of the JSON (one FILE)\n"
@@ -89,8 +91,7 @@ struct ParsedArguments {
 std::optional<float> resolutionArgument(std::string_view text)
 {
     const auto value = parseNumber(text);
-    if (!value || *value != roundHalfEven(*value)) return std::nullopt;
-    if (*value < kMinResolution || *value > kMaxResolution) return std::nullopt;
+    if (!value || !isUsableResolution(*value)) return std::nullopt;
     return static_cast<float>(*value);
 }
 
@@ -167,12 +168,6 @@ int usageError(const std::string& message)
     return kExitUsage;
 }
 
-// Slope and deflection are held multiplied by E*I; the product is taken in double precision.
-double flexuralRigidity(const BeamModel& m)
-{
-    return static_cast<double>(m.momentOfInertia) * static_cast<double>(m.modulusE);
-}
-
 Json resolutionValue(float resolution)
 {
     const double n = resolution;
@@ -223,14 +218,10 @@ Json peaksJson(const ResultSet& res, double ei)
     return out;
 }
 
-// The values at the calculation point nearest x: point round(N x / L), halves to even.
-Json valuesAt(const BeamModel& m, const ResultSet& res, double x, double ei)
+// The values at the calculation point nearest x, as "Values at a Point" finds it.
+Json valuesAt(const ResultBasis& basis, const ResultSet& res, double x, double ei)
 {
-    const double length = m.beamLength;
-    double slot = roundHalfEven(static_cast<double>(m.resolution) * x / length) + 1;
-    if (slot < 1) slot = 1;
-    if (slot > res.pointCount) slot = res.pointCount;
-    const auto s = static_cast<size_t>(slot);
+    const auto s = static_cast<size_t>(nearestPoint(x, basis)) + 1;
     Json entry;
     entry["x"] = x;
     entry["moment"] = res.momentAt[s];
@@ -265,8 +256,9 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     if (!opened.ok()) return failed(kExitFileAccess, *opened.error);
     if (request.resolution) model.resolution = *request.resolution;
     const double length = model.beamLength;
+    const ResultBasis basis = resultBasis(model);
     for (double x : request.at) {
-        if (!(x >= 0 && x <= length))
+        if (!isOnBeam(x, basis))
             return failed(kExitUsage, "--at " + numberText(x) + " lies outside the beam (0 to " +
                                           numberText(length) + ")",
                           true);
@@ -285,7 +277,6 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
                      " slope and deflection are those of the last pass\n";
 
     if (request.csv) {
-        const ResultBasis basis = resultBasis(model);
         if (*request.csv == "-") {
             std::cout << resultsCsvText(results, basis, ResultUnits::Internal);
         } else if (const auto failure =
@@ -294,7 +285,7 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
         }
     }
 
-    const double ei = flexuralRigidity(model);
+    const double ei = basis.flexuralRigidity();  // slope and deflection are held times E*I
     FileOutcome outcome;
     Json& out = outcome.result;
     out["units"] = model.metricUnits ? "metric" : "english";
@@ -303,7 +294,7 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     out["reactions"] = reactionsJson(model, reactions);
     out["peaks"] = peaksJson(results, ei);
     out["at"] = Json::array();
-    for (double x : request.at) out["at"].push_back(valuesAt(model, results, x, ei));
+    for (double x : request.at) out["at"].push_back(valuesAt(basis, results, x, ei));
     return outcome;
 }
 

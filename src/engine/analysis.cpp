@@ -1,6 +1,8 @@
 #include "engine/analysis.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace spanrix {
 
@@ -33,6 +35,35 @@ std::optional<std::string> propertiesRefusal(const BeamModel& model)
     return std::nullopt;
 }
 
+bool allFinite(const double* first, const double* last)
+{
+    return std::all_of(first, last, [](double v) { return std::isfinite(v); });
+}
+
+bool reactionSystemIsFinite(const ReactionSolution& r)
+{
+    const auto n = static_cast<size_t>(r.unknownCount());
+    for (size_t row = 1; row <= n; ++row)
+        if (!allFinite(&r.reactionMatrix[row][1], &r.reactionMatrix[row][1] + n)) return false;
+    return allFinite(&r.reactionVector[1], &r.reactionVector[1] + n);
+}
+
+// Every value of the run, and slope and deflection as the windows show them: divided by
+// E*I, in millimetres or degrees.
+bool resultsAreFinite(const BeamModel& model, const ResultSet& results)
+{
+    const auto slots = static_cast<size_t>(results.pointCount);
+    for (const std::vector<double>* values : {&results.momentAt, &results.shearAt,
+                                              &results.stressAt, &results.slopeAt,
+                                              &results.deflectionAt})
+        if (!allFinite(values->data() + 1, values->data() + 1 + slots)) return false;
+    constexpr double kLargestDisplayFactor = 1000;  // metres to millimetres; above 180 / pi
+    const double ei =
+        static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
+    return std::isfinite(results.peakSlope / ei * kLargestDisplayFactor) &&
+           std::isfinite(results.peakDeflection / ei * kLargestDisplayFactor);
+}
+
 }  // namespace
 
 std::optional<std::string> checkBeam(const BeamModel& model)
@@ -59,12 +90,15 @@ std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& rea
     collectSupports(model, reactions);
     if (auto refusal = supportRefusal(model, reactions)) return refusal;
     assembleReactionSystem(model, reactions);
+    // Load sums or support positions beyond the range of numbers: the system is not singular,
+    // its values are too large.
+    if (!reactionSystemIsFinite(reactions)) return std::string(kValuesTooLargeMessage);
     // A singular system abandons the run: nothing after it may use unfinished factors.
     if (!LU_decomp(reactions)) return std::string(kSingularMatrixMessage);
     luBackSubstitute(reactions);
-    for (int k = 1; k <= reactions.unknownCount(); ++k)
-        if (!std::isfinite(reactions.reactionVector[static_cast<size_t>(k)]))
-            return std::string(kSingularMatrixMessage);
+    const auto unknowns = static_cast<size_t>(reactions.unknownCount());
+    if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
+        return std::string(kValuesTooLargeMessage);
 
     computeMoments(model, reactions, results);
     computeStresses(model, results);
@@ -73,6 +107,7 @@ std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& rea
                                  askContinue);
     else
         integrateFromFixedEnd(model, reactions.reactionPos[1], results);
+    if (!resultsAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
     return std::nullopt;
 }
 

@@ -19,6 +19,8 @@ inline constexpr std::string_view kNoSupportMessage =
 inline constexpr std::string_view kUnstableMessage = "Beam is unstable.  Add more support.";
 inline constexpr std::string_view kLeftCantileverMessage =
     "First cantilever support must be placed at left end of beam.";
+inline constexpr std::string_view kValuesTooLargeMessage =
+    "The beam's values are too large to analyse.";
 
 // The checks of a run, in order: section properties (I, E and c each positive), any live
 // support, stability, the first cantilever at the left end. Returns the refusal, or
@@ -27,8 +29,9 @@ std::optional<std::string> checkBeam(const BeamModel& model);
 
 // The analysis steps in order, without the checks (recalculate uses it): reactions,
 // moments, stresses, slope and deflection. Returns the failure message (missing section
-// properties, a singular system, or a beam the solver cannot take) or nullopt when the
-// results are complete.
+// properties, a resolution no grid can have, a singular system, a beam the solver cannot
+// take, or reactions or results beyond the range of numbers) or nullopt when the results
+// are complete.
 // On failure the results must not be shown.
 std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& reactions,
                                    ResultSet& results, const ContinueQuestion& askContinue);

@@ -70,6 +70,16 @@ public:
         }
     }
 
+    // The point the integration starts from takes part in the peaks like every other.
+    void noteStartingPoint(int slot)
+    {
+        noteSlope(slope_[slot], slot);
+        noteDeflection(deflection_[slot], slot);
+    }
+
+    // The largest magnitude of the deflection noted since the peaks were reset.
+    double largestDeflection() const { return peakDeflectionMagnitude_; }
+
     void storePeaks() const
     {
         results_.peakSlope = peakSlope_;
@@ -110,7 +120,6 @@ private:
     int peakSlopeSlot_ = 0, peakDeflectionSlot_ = 0;
 };
 
-constexpr double kShootingTolerance = 1.0;  // in E*I x deflection units
 constexpr int kPassesPerQuestion = 100;
 
 }  // namespace
@@ -124,6 +133,7 @@ void integrateFromFixedEnd(const BeamModel& model, double s, ResultSet& results)
         const int kC = slotOnGrid(g, roundHalfEven(s / g.length * g.intervals + 1));
         results.slopeAt[kC] = 0;
         results.deflectionAt[kC] = 0;
+        steps.noteStartingPoint(kC);
         steps.backward(kC - 1, 1);
         steps.forward(kC, g.pointCount - 1);
     }
@@ -131,7 +141,8 @@ void integrateFromFixedEnd(const BeamModel& model, double s, ResultSet& results)
 }
 
 bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, ResultSet& results,
-                              const ContinueQuestion& askContinue)
+                              const ContinueQuestion& askContinue,
+                              const ShootingTolerance& tolerance)
 {
     const CalculationGrid g = calculationGrid(model);
     Integrator steps(g, results);
@@ -154,13 +165,15 @@ bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, Resu
     const double span = (kHi - kLo) * g.dx;
     bool keptGoing = true;
     for (int pass = 1, total = 1;; ++pass, ++total) {
+        steps.noteStartingPoint(kLo);
         steps.forward(kLo, kHi - 1);
         const double miss = results.deflectionAt[kHi];
         // The first miss is always corrected: on a small beam (values of a few units, in
         // E*I units) a miss below the tolerance can still be the whole deflection.
         const bool corrected = total == 1
             ? miss != 0 && std::isfinite(miss)
-            : miss >= kShootingTolerance || miss <= -kShootingTolerance;
+            : std::abs(miss) >= tolerance.absolute &&
+                  std::abs(miss) > tolerance.share * steps.largestDeflection();
         if (!corrected) break;
         // Asked before correcting, so that No keeps this pass whole, its peaks included.
         if (pass == kPassesPerQuestion) {

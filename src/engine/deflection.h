@@ -18,11 +18,20 @@ std::string notConvergingText();
 // Slope and deflection (times E*I) outward from a fixed end at s, where both are zero.
 void integrateFromFixedEnd(const BeamModel& model, double s, ResultSet& results);
 
+// When a shooting pass ends: the deflection at the second support (E*I units) is within
+// `absolute`, or within `share` of the largest deflection between the two supports (the
+// rounding of the trapezoid sums, which a long beam or large loads put far above 1.0).
+struct ShootingTolerance {
+    double absolute = 1.0;
+    double share = 1e-10;
+};
+
 // Slope and deflection of a beam on simple supports: the starting slope at the first
-// support is corrected until the deflection at the second is within 1.0 (E*I units),
-// then the overhangs are integrated outward. Returns false when the question was
-// answered No (the overhangs are still integrated from the last pass).
+// support is corrected until the deflection at the second meets the tolerance, then the
+// overhangs are integrated outward. Returns false when the question was answered No (the
+// overhangs are still integrated from the last pass).
 bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, ResultSet& results,
-                              const ContinueQuestion& askContinue);
+                              const ContinueQuestion& askContinue,
+                              const ShootingTolerance& tolerance = {});
 
 }  // namespace spanrix

@@ -28,10 +28,10 @@ CalculationGrid calculationGrid(const BeamModel& model)
     g.length = model.beamLength;
     g.intervals = static_cast<double>(model.resolution);
     if (!std::isfinite(g.length) || g.length <= 0) return g;
-    if (!(g.intervals >= 1 && g.intervals <= kMaxResolution)) return g;
+    // A file can hold any resolution; the prompt allows only these.
+    if (!isUsableResolution(g.intervals)) return g;
     g.dx = g.length / g.intervals;
-    // The point counter runs while i <= N, so a fractional N stops at its whole part.
-    g.pointCount = static_cast<int>(std::floor(g.intervals)) + 1;
+    g.pointCount = static_cast<int>(g.intervals) + 1;
     return g;
 }
 

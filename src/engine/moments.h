@@ -22,7 +22,7 @@ struct CalculationGrid {
 int slotOnGrid(const CalculationGrid& g, double slot);
 
 // The grid of the model's resolution. pointCount is 0 when the resolution is not a
-// number from 1 to kMaxResolution.
+// whole number from kMinResolution to kMaxResolution.
 CalculationGrid calculationGrid(const BeamModel& model);
 
 // Bending moment and shear force at every point (slots 1..N+1), each with its peak

@@ -8,7 +8,6 @@ namespace spanrix {
 
 inline constexpr std::string_view kResolutionTitle = "Change Resolution";
 inline constexpr std::string_view kResolutionRangeMessage = "Choose value between 10 and 200,000.";
-inline constexpr float kMinResolution = 10.0f;
 
 // The prompt text (carriage returns included) and its default reply.
 std::string resolutionPromptText(float currentResolution);

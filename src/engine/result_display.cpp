@@ -122,10 +122,16 @@ MaxValueTexts maxValueTexts(const ResultSet& r, const ResultBasis& basis, int si
     return t;
 }
 
+bool isOnBeam(double x, const ResultBasis& basis)
+{
+    const double halfInterval = basis.pointCount > 0 ? basis.beamLength / basis.intervals / 2 : 0;
+    return x >= 0 && x <= basis.beamLength + halfInterval;
+}
+
 int nearestPoint(double x, const ResultBasis& basis)
 {
     const double i = roundHalfEven(basis.intervals * x / basis.beamLength);
-    // A fractional resolution can round past the last point the run filled.
+    // Half an interval past the end rounds past the last point the run filled.
     const double last = basis.pointCount - 1;
     if (!(i >= 0)) return 0;
     return static_cast<int>(i > last ? last : i);
@@ -139,7 +145,7 @@ PointLookup findPointValues(std::string_view locText, bool feetSelected, const R
     if (basis.pointCount < 1) return {std::nullopt, std::string(kInvalidLocationMessage)};
     double x = *typed;
     if (!basis.metricUnits && feetSelected) x *= kFeetToInches;
-    if (x < 0 || x > basis.beamLength) return {std::nullopt, std::string(kInvalidLocationMessage)};
+    if (!isOnBeam(x, basis)) return {std::nullopt, std::string(kInvalidLocationMessage)};
 
     const size_t slot = static_cast<size_t>(nearestPoint(x, basis)) + 1;
     PointValueTexts t;

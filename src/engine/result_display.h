@@ -77,6 +77,11 @@ struct MaxValueTexts {
 };
 MaxValueTexts maxValueTexts(const ResultSet& results, const ResultBasis& basis, int sigFigs);
 
+// Whether x (internal units) is a location on the beam: from 0 to the beam length, or past
+// the end by at most half a calculation interval (it then takes the last point). A length
+// converted between unit systems can hold a little less than what the user types for it.
+bool isOnBeam(double x, const ResultBasis& basis);
+
 // The calculation point nearest to x (internal units), halves to even, kept within the
 // points the last run filled.
 int nearestPoint(double x, const ResultBasis& basis);

@@ -1,6 +1,7 @@
 #include "engine/results.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace spanrix {
 
@@ -13,6 +14,11 @@ void ResultSet::holdSlots(int slots)
     const auto size = static_cast<size_t>(std::max(slots, 0)) + 1;  // slot 0 is unused
     for (std::vector<double>* values : {&momentAt, &shearAt, &stressAt, &slopeAt, &deflectionAt})
         if (values->size() < size) values->resize(size, 0.0);
+}
+
+bool isUsableResolution(double n)
+{
+    return n >= kMinResolution && n <= kMaxResolution && n == std::floor(n);
 }
 
 }  // namespace spanrix

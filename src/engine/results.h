@@ -4,7 +4,12 @@
 
 namespace spanrix {
 
+inline constexpr int kMinResolution = 10;
 inline constexpr int kMaxResolution = 200000;
+
+// Whether a run can use n calculation intervals: a whole number from 10 to 200,000. Only
+// such a grid ends on the right end of the beam and has points enough for its peaks.
+bool isUsableResolution(double n);
 // Slot i + 1 holds point i: slots 1..200001.
 inline constexpr int kResultSlots = kMaxResolution + 1;
 

@@ -87,21 +87,49 @@ TEST(Run, FailuresAbandonTheRunAndLeaveResultsAlone)
     addPointLoad(twin, 100, 20);
     EXPECT_EQ(runCalculations(twin, r, *results, {}), "Singular matrix in routine LU_decomp.");
 
+    // A file can hold any resolution: below 10 every peak is lost, and a fraction leaves
+    // the right end off the grid. Change Resolution then sets one the run takes.
     BeamModel ok = emptyBeam(100);
     addSupport(ok, 0);
     addSupport(ok, 100);
+    addPointLoad(ok, 100, 50);
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (float resolution : {0.0f, -10.0f, 0.5f, 200001.0f, nan}) {
+    for (float resolution : {0.0f, -10.0f, 0.5f, 1.0f, 9.0f, 10.5f, 200001.0f, nan}) {
         ok.resolution = resolution;
-        EXPECT_EQ(runCalculations(ok, r, *results, {}), "Choose value between 10 and 200,000.");
+        EXPECT_EQ(runCalculations(ok, r, *results, {}), "Choose value between 10 and 200,000.")
+            << resolution;
     }
     EXPECT_EQ(results->momentAt[1], 42);
-
-    // A fractional resolution stops at its whole part.
-    ok.resolution = 10.5f;
-    addPointLoad(ok, 100, 50);
+    ok.resolution = 10.0f;
     ASSERT_FALSE(runCalculations(ok, r, *results, {}));
     EXPECT_EQ(results->pointCount, 11);
+}
+
+TEST(Run, ValuesBeyondTheRangeOfNumbersAreRefused)
+{
+    auto results = std::make_unique<ResultSet>();
+    ReactionSolution r;
+    BeamModel sums = emptyBeam(120);  // each load a number, their sum not
+    addSupport(sums, 0);
+    addSupport(sums, 120);
+    addPointLoad(sums, 1e308, 30);
+    addPointLoad(sums, 1e308, 90);
+    EXPECT_EQ(runCalculations(sums, r, *results, {}), "The beam's values are too large to analyse.");
+
+    BeamModel slopes = emptyBeam(120);  // reactions and moments numbers, slopes not
+    addSupport(slopes, 0);
+    addSupport(slopes, 120);
+    addPointLoad(slopes, 1e306, 60);
+    EXPECT_EQ(runCalculations(slopes, r, *results, {}), "The beam's values are too large to analyse.");
+
+    // Finite results whose deflection divided by E*I is not.
+    BeamModel soft = emptyBeam(120);
+    soft.modulusE = 1e-30f;
+    soft.momentOfInertia = 1e-30f;
+    addSupport(soft, 0);
+    addSupport(soft, 120);
+    addPointLoad(soft, 1e250, 60);
+    EXPECT_EQ(runCalculations(soft, r, *results, {}), "The beam's values are too large to analyse.");
 }
 
 TEST(Run, PeaksStartAtZeroEveryRunAndLeftmostWins)
@@ -132,35 +160,38 @@ TEST(Run, PeaksStartAtZeroEveryRunAndLeftmostWins)
     EXPECT_EQ(results->peakMomentLoc, 0);
     EXPECT_EQ(results->peakStressLoc, 0);
     EXPECT_EQ(results->peakDeflectionLoc, 120);
+
+    // The slope at the first support, where the shooting starts, is a point like any
+    // other: with the load nearer the left end the largest slope is there.
+    loaded.pointLoadMag[1] = 1000;
+    loaded.pointLoadLoc[1] = 30;
+    ASSERT_FALSE(runCalculations(loaded, r, *results, {}));
+    EXPECT_EQ(results->peakSlopeLoc, 0);
+    EXPECT_EQ(results->peakSlope, results->slopeAt[1]);
 }
 
-// Two supports 0.4 point spacings apart round to neighbouring points, and every
-// correction overshoots: the shooting never meets the tolerance.
-// Loads so large that the rounding left after an exact correction stays far above the
-// absolute tolerance: the shooting never ends on its own.
-BeamModel divergingBeam()
-{
-    BeamModel m = emptyBeam(100);
-    m.resolution = 100;
-    addSupport(m, 0.3);
-    addSupport(m, 60.7);
-    addDistLoad(m, 0, 100, 1e30, 1e30);
-    return m;
-}
+// Corrections are exact to rounding, so no real beam keeps missing; a tolerance no pass
+// meets stands in for one that does.
+constexpr ShootingTolerance kNeverMet{-1, -1};
 
 TEST(Shooting, QuestionAfterEveryHundredPasses)
 {
     EXPECT_EQ(notConvergingText(),
               "Solution does not appear to be converging. 100 iterations complete.  Continue for "
               "another 100 iterations?");
-    const BeamModel m = divergingBeam();
+    BeamModel m = emptyBeam(100);
+    m.resolution = 100;
+    addSupport(m, 20.3);
+    addSupport(m, 60.7);
+    addDistLoad(m, 0, 100, 10, 10);
     auto results = std::make_unique<ResultSet>();
+    ReactionSolution r;
+    ASSERT_FALSE(runCalculations(m, r, *results, {}));  // the moments to integrate
     for (size_t j = 1; j <= 101; ++j)
         results->slopeAt[j] = results->deflectionAt[j] = std::numeric_limits<double>::quiet_NaN();
-    ReactionSolution r;
     int asked = 0;
-    const auto failure = runCalculations(m, r, *results, [&] { return ++asked < 2; });
-    EXPECT_FALSE(failure);
+    EXPECT_FALSE(integrateBetweenSupports(m, 20.3, 60.7, *results, [&] { return ++asked < 2; },
+                                          kNeverMet));
     EXPECT_EQ(asked, 2);  // Yes once, then No
     // No stops the shooting but both overhangs are still integrated from the last pass.
     for (size_t j = 1; j <= 101; ++j) {
@@ -172,7 +203,29 @@ TEST(Shooting, QuestionAfterEveryHundredPasses)
     EXPECT_NE(results->peakDeflection, 0);
 
     // No question asker counts as No.
-    EXPECT_FALSE(integrateBetweenSupports(m, 0.3, 60.7, *results, {}));
+    EXPECT_FALSE(integrateBetweenSupports(m, 20.3, 60.7, *results, {}, kNeverMet));
+}
+
+// The rounding of the trapezoid sums of a long beam or large loads lies far above 1.0 in
+// E*I units, but is a tiny share of the deflections: no question for it.
+TEST(Shooting, LongBeamsAndLargeLoadsEndWithinRounding)
+{
+    auto results = std::make_unique<ResultSet>();
+    ReactionSolution r;
+    BeamModel longSpan = emptyBeam(120000);  // 10,000 ft
+    addSupport(longSpan, 0);
+    addSupport(longSpan, 120000);
+    addDistLoad(longSpan, 0, 120000, 10, 10);
+    BeamModel heavy = emptyBeam(1000, true);  // 1000 m
+    addSupport(heavy, 0);
+    addSupport(heavy, 1000);
+    addPointLoad(heavy, 1e12, 400);
+    for (const BeamModel* m : {&longSpan, &heavy}) {
+        int asked = 0;
+        ASSERT_FALSE(runCalculations(*m, r, *results, [&] { return ++asked < 10; }));
+        EXPECT_EQ(asked, 0);
+        EXPECT_LT(std::abs(results->deflectionAt[10001]), 1e-10 * std::abs(results->peakDeflection));
+    }
 }
 
 TEST(Shooting, SmallBeamsAndSupportsHalfwayBetweenPoints)

@@ -141,14 +141,28 @@ TEST_F(PointLookupTest, LocationsOffTheBeamOrNotNumbersAreRefused)
 {
     const ResultBasis b = englishBasis(120, 10);
     expectRefused("-0.001", false, b);
-    expectRefused("120.001", false, b);
-    expectRefused("10.1", true, b);  // 121.2 in.
+    expectRefused("126.001", false, b);  // more than half an interval past the end
+    expectRefused("10.6", true, b);      // 127.2 in.
     expectRefused("abc", false, b);
     expectRefused("", false, b);
     expectRefused("12ft", false, b);
     expectRefused("1e400", false, b);
     // Metric locations are metres whatever the English option says.
     EXPECT_EQ(findPointValues("10", true, results, metricBasis(), 3).values->mom, "1000 N-m");
+}
+
+// A 1 ft beam converted to metric is 0.30479999999999996 m long; typing its length
+// 0.3048 m, or anything up to half an interval past the end, reads the last point.
+TEST_F(PointLookupTest, TheEndOfTheBeamWithinHalfAnInterval)
+{
+    ResultBasis b = metricBasis();
+    b.beamLength = 12 * 0.0254;
+    ASSERT_LT(b.beamLength, 0.3048);
+    EXPECT_EQ(momentAt("0.3048", false, b), "1000 N-m");  // point 10
+    EXPECT_TRUE(isOnBeam(b.beamLength * 1.0499, b));
+    EXPECT_FALSE(isOnBeam(b.beamLength * 1.0501, b));
+    EXPECT_EQ(nearestPoint(b.beamLength * 1.0499, b), 10);
+    expectRefused("0.33", false, b);
 }
 
 TEST_F(PointLookupTest, FractionalResolutionNeverReadsPastTheRun)

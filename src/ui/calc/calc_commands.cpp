@@ -43,10 +43,14 @@ bool CalcCommands::analyseAndLabel(bool withChecks)
         return prompts.askYesNo(notConvergingText(), std::string(kNotConvergingTitle));
     };
     const BeamModel& model = context_.state.model;
-    const auto failure = withChecks
-        ? spanrix::runCalculations(model, context_.reactions, context_.results, askContinue)
-        : analyse(model, context_.reactions, context_.results, askContinue);
-    if (failure) {
+    if (const auto refusal = withChecks ? checkBeam(model) : std::nullopt) {
+        prompts.message(*refusal);
+        return false;
+    }
+    if (const auto failure = analyse(model, context_.reactions, context_.results, askContinue)) {
+        // The analysis may have got as far as the results: the value windows no longer
+        // describe what the screen shows.
+        showingResults(false);
         prompts.message(*failure);
         return false;
     }
@@ -85,10 +89,7 @@ void CalcCommands::recalculate()
 {
     CalculationsWindow& screen = openScreen();
     clearScreen(screen);
-    if (!analyseAndLabel(false)) {
-        showingResults(false);
-        return;
-    }
+    if (!analyseAndLabel(false)) return;
     drawDiagrams();
 }
 
