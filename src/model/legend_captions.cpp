@@ -26,7 +26,7 @@ LegendCaptions pointLoadCaptions(const BeamModel& m, int k, int f, int sigFigs)
     c.title = "Point Load";
     const double mag = m.pointLoadMag[k];
     if (m.metricUnits && m.featureForceUnit[f] == "kg")
-        c.value = text(mag * kNewtonToKgShort, sigFigs) + " kg";
+        c.value = text(mag * kNewtonToKg, sigFigs) + " kg";
     else
         c.value = text(mag, sigFigs) + (m.metricUnits ? " N" : " lb.");
     // Point loads show inches unless typed in feet.
@@ -40,7 +40,7 @@ std::string distLine(const BeamModel& m, const std::string& force, const std::st
                      const char* lead, double intensity, double loc, int sigFigs)
 {
     std::string s = lead;
-    if (force == "kg") return s + text(intensity * kNewtonToKgShort, sigFigs) + " kg/m, " + text(loc, sigFigs) + " m";
+    if (force == "kg") return s + text(intensity * kNewtonToKg, sigFigs) + " kg/m, " + text(loc, sigFigs) + " m";
     if (force == "N" || (m.metricUnits && force != "pi" && force != "pf"))
         return s + text(intensity, sigFigs) + " N/m, " + text(loc, sigFigs) + " m";
     if (force == "pf")
@@ -69,7 +69,7 @@ LegendCaptions momentCaptions(const BeamModel& m, int k, int f, int sigFigs)
     const double mag = m.momentMag[k];
     const std::string& force = m.featureForceUnit[f];
     if (force == "kg")
-        c.value = text(mag * kNewtonToKgShort, sigFigs) + " kg-m";
+        c.value = text(mag * kNewtonToKg, sigFigs) + " kg-m";
     else if (force == "N")
         c.value = text(mag, sigFigs) + " N-m";
     else if (force == "pi")

@@ -8,10 +8,10 @@ namespace spanrix {
 
 // Standard gravity: typed kilograms are stored as newtons multiplied by this.
 inline constexpr double kKgToNewton = 9.80665;
-// Its display inverse as the dialogs use it (a stored constant, not a division).
+// Its display inverse (a stored constant, not a division), for every kilogram the program
+// shows: dialogs, legend captions and the report. Its 15-digit form would turn a typed
+// 0.5 kg into 0.500000000000001 kg.
 inline constexpr double kNewtonToKg = 0.10197162129779283;
-// The 15-digit form of the same inverse used by legend captions and the report.
-inline constexpr double kNewtonToKgShort = 0.101971621297793;
 
 inline constexpr double kFeetToInches = 12.0;
 

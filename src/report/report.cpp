@@ -136,7 +136,7 @@ std::string ReportWriter::pointLoadLine(int k) const
     else if (forceUnit(row) == "N")
         force = shown(p, " N, x=");
     else
-        force = shown(p * kNewtonToKgShort, " kg, x=");
+        force = shown(p * kNewtonToKg, " kg, x=");
     return kEntryIndent + force + place(m_.pointLoadLoc[k], lengthUnit(row));
 }
 
@@ -149,7 +149,7 @@ std::string ReportWriter::distLoadLine(int k) const
     if (m_.metricUnits && f == "N") {
         unit = " N/m, x=";
     } else if (m_.metricUnits) {
-        factor = kNewtonToKgShort;
+        factor = kNewtonToKg;
         unit = " kg/m, x=";
     } else if (f != "pi") {
         factor = kFeetToInches;
@@ -170,7 +170,7 @@ std::string ReportWriter::momentLine(int k) const
     if (m_.metricUnits && f == "N")
         moment = shown(mag, " N-m, x=");
     else if (m_.metricUnits)
-        moment = shown(mag * kNewtonToKgShort, " kg-m, x=");
+        moment = shown(mag * kNewtonToKg, " kg-m, x=");
     else if (f == "pi")
         moment = shown(mag, " lb.-in., x=");
     else

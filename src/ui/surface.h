@@ -42,8 +42,9 @@ public:
 
     FillStyle fillStyle() const { return fillStyle_; }
     void setFillStyle(FillStyle s) { fillStyle_ = s; }
-    // Interior colour of boxes and circles; the program never changes it.
+    // Interior colour of boxes and circles: black, except while the sketch erases.
     Rgb fillColor() const { return fillColor_; }
+    void setFillColor(Rgb c) { fillColor_ = c; }
 
     const std::string& fontName() const { return fontName_; }
     void setFontName(const std::string& name) { fontName_ = name; }

@@ -51,6 +51,9 @@ TEST(LegendCaptions, PointLoadsShowTheirTypedUnits)
     const int newton = addPointLoad(metric, -9.80665, 2.5, "N", "m");
     EXPECT_EQ(legendCaptions(metric, kg, 3).value, "1 kg");
     EXPECT_EQ(legendCaptions(metric, newton, 3).value, "9.81 N");  // absolute value
+    // A typed 0.5 kg reads back as typed, even at 15 figures.
+    const int half = addPointLoad(metric, storedValue(FeatureKind::PointLoad, "kg", 0.5), 1, "kg", "m");
+    EXPECT_EQ(legendCaptions(metric, half, 15).value, "0.5 kg");
     EXPECT_EQ(legendCaptions(metric, newton, 3).second, "x=2.5 m");
 
     BeamModel english;

@@ -41,7 +41,7 @@ TEST_F(AppFlow, FromStartUpToResultsAndBack)
     ASSERT_NE(screen(), nullptr);
     EXPECT_EQ(screen()->windowTitle(), "Spanrix: Calculations Screen");
     // Each support's legend group shows its reaction.
-    EXPECT_EQ(legendText("sloadlab21"), "500 lb.");
+    EXPECT_EQ(legendText("sloadlab2_1"), "500 lb.");
     // PL/4 = 300,000 lb-in, shown in lb-ft.
     EXPECT_EQ(maxValue("maxmo"), "25000 lb.-ft.");
     EXPECT_EQ(maxValue("locmaxmo"), "50 ft.");
@@ -50,7 +50,7 @@ TEST_F(AppFlow, FromStartUpToResultsAndBack)
     EXPECT_TRUE(model().metricUnits);
     EXPECT_FALSE(calcItem("metricunits")->isEnabled());
     EXPECT_TRUE(calcItem("englishunits")->isEnabled());
-    EXPECT_EQ(legendText("sloadlab21"), "2220 N");  // the run was repeated in the new units
+    EXPECT_EQ(legendText("sloadlab2_1"), "2220 N");  // the run was repeated in the new units
 
     // The assembled program answers every item of both menus.
     EXPECT_EQ(loadingScreen.unwiredCommands(), QStringList());

@@ -165,7 +165,7 @@ TEST_F(PointLoadDialogTest, ChangingOnlyTheLengthOptionReinterpretsTheLocation)
     EXPECT_EQ(double(model().pointLoadLoc[1]), 10.0);
     EXPECT_EQ(double(model().pointLoadMag[1]), -500.0);
     EXPECT_EQ(model().featureLengthUnit[1], "in");
-    EXPECT_EQ(loading->legendLabel("loadlab21")->text(), "x=10 in.");
+    EXPECT_EQ(loading->legendLabel("loadlab2_1")->text(), "x=10 in.");
 }
 
 TEST_F(PointLoadDialogTest, EditingTheMaximumDownLowersTheTracker)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <string>
 
 #include "loading_fixtures.h"
 #include "ui/loading/legend.h"
@@ -49,7 +51,7 @@ TEST_F(LegendTest, LoneUpwardLoadStacksBelowTheBeam)
     EXPECT_EQ(g[LegendGroup::Number].name, "featlabel1");
     EXPECT_EQ(g[LegendGroup::Title].name, "loadtitle1");
     EXPECT_EQ(g[LegendGroup::Value].name, "loadlab1");
-    EXPECT_EQ(g[LegendGroup::Second].name, "loadlab21");
+    EXPECT_EQ(g[LegendGroup::Second].name, "loadlab2_1");
     EXPECT_TRUE(g[LegendGroup::Number].bold);
     EXPECT_TRUE(g[LegendGroup::Number].underlined);
     EXPECT_FALSE(g[LegendGroup::Title].underlined);
@@ -78,6 +80,21 @@ TEST_F(LegendTest, ANewMaximumMovesOnlyTheOlderGroups)
     EXPECT_EQ(tops(3), (std::vector<double>{2440, 2640, 2840, 3040}));
 }
 
+// "loadlab2" + "1" and "loadlab" + "21" would both be loadlab21.
+TEST_F(LegendTest, LabelNamesStayUniqueFromTheTwentyFirstOfAKind)
+{
+    for (int i = 0; i < 21; ++i) {
+        testing::addPointLoad(model, 1, 50.0 * i);
+        build();
+    }
+    std::set<std::string> names;
+    for (int row = 1; row <= legend.rowCount(); ++row)
+        for (const LegendLabel& l : legend.group(row)->labels) names.insert(l.name);
+    EXPECT_EQ(names.size(), 4u * 21);
+    EXPECT_EQ(legend.find("loadlab21")->caption, "1 lb.");
+    EXPECT_EQ(legend.find("loadlab2_1")->caption, "x=0 in.");
+}
+
 TEST_F(LegendTest, SupportGroupNamesAndShapes)
 {
     for (int i = 0; i < 9; ++i) {
@@ -94,7 +111,7 @@ TEST_F(LegendTest, SupportGroupNamesAndShapes)
     EXPECT_EQ(g[LegendGroup::Number].caption, "Feature 12");
     EXPECT_EQ(g[LegendGroup::Title].name, "sloadtitle3");
     EXPECT_EQ(g[LegendGroup::Value].name, "sloadlab3");
-    EXPECT_EQ(g[LegendGroup::Second].name, "sloadlab23");
+    EXPECT_EQ(g[LegendGroup::Second].name, "sloadlab2_3");
     EXPECT_EQ(g[LegendGroup::Title].caption, "Simple Support");
     EXPECT_EQ(g[LegendGroup::Value].caption, "x=50 ft.");
     EXPECT_EQ(g[LegendGroup::Second].caption, "");

@@ -109,7 +109,7 @@ TEST_F(LoadingWindowTest, LegendRecordsAreMirroredAsLabels)
     EXPECT_GT(number->width(), number->sizeHint().width());
     EXPECT_EQ(number->y(), qRound(8125 * py));
     EXPECT_TRUE(number->autoFillBackground());
-    EXPECT_EQ(labelText("loadlab21"), "x=600 in.");
+    EXPECT_EQ(labelText("loadlab2_1"), "x=600 in.");
 
     window->showReactionCaption(1, "ignored for a load");
     window->clearLegend();
@@ -201,15 +201,15 @@ TEST_F(LoadingWindowTest, RemovingTheLargestLoadRescalesAndBlanksItsGroup)
     EXPECT_EQ(labelText("featlabel4"), "Feature 4");
 }
 
-TEST_F(LoadingWindowTest, RemovedLoadLeavesNoTraceOnTheSurface)
+TEST_F(LoadingWindowTest, RemovedFeaturesLeaveNoTraceOnTheSurface)
 {
     window->drawSketch(13);
     const QImage bare = window->surface().image().copy();
     add([](BeamModel& m) { return testing::addPointLoad(m, 10, 600); });
     add([](BeamModel& m) { return testing::addSupport(m, 300); });
+    add([](BeamModel& m) { return testing::addMoment(m, 500, 900); });  // its dot too
     EXPECT_NE(window->surface().image(), bare);
-    EXPECT_TRUE(window->removeFeature(1));
-    EXPECT_TRUE(window->removeFeature(2));
+    for (int row : {1, 2, 3}) EXPECT_TRUE(window->removeFeature(row));
     EXPECT_EQ(window->surface().image(), bare);
 }
 
@@ -246,7 +246,7 @@ TEST_F(LoadingWindowTest, SignificantFiguresEraseBeforeTheChange)
     add([](BeamModel& m) { return testing::addPointLoad(m, 1234.5678, 600); });
     add([](BeamModel& m) { return testing::addSupport(m, 0); });
     window->showReactionCaption(2, "617 lb.");
-    EXPECT_EQ(labelText("sloadlab21"), "617 lb.");
+    EXPECT_EQ(labelText("sloadlab2_1"), "617 lb.");
 
     prompts.replies.push_back(std::string("5"));
     trigger("significantfigs");
@@ -255,7 +255,7 @@ TEST_F(LoadingWindowTest, SignificantFiguresEraseBeforeTheChange)
     EXPECT_EQ(prompts.shown[0].title, kSigFigsTitle);
     EXPECT_EQ(context.state.sigFigs, 5);
     EXPECT_EQ(labelText("loadlab1"), "1234.6 lb.");
-    EXPECT_EQ(labelText("sloadlab21"), "");
+    EXPECT_EQ(labelText("sloadlab2_1"), "");
 
     // The surface shows exactly what a fresh drawing with 5 figures shows.
     ScriptedPrompts otherPrompts;
@@ -292,13 +292,13 @@ TEST_F(LoadingWindowTest, UnitCommandsConvertAndFlipTheMenu)
     EXPECT_FALSE(window->action("metricunits")->isEnabled());
     EXPECT_TRUE(window->action("englishunits")->isEnabled());
     EXPECT_EQ(labelText("loadlab1"), "445 N");
-    EXPECT_EQ(labelText("loadlab21"), "x=15.2 m");
+    EXPECT_EQ(labelText("loadlab2_1"), "x=15.2 m");
 
     trigger("englishunits");
     EXPECT_FALSE(model().metricUnits);
     EXPECT_TRUE(window->action("metricunits")->isEnabled());
     EXPECT_FALSE(window->action("englishunits")->isEnabled());
-    EXPECT_EQ(labelText("loadlab21"), "x=600 in.");
+    EXPECT_EQ(labelText("loadlab2_1"), "x=600 in.");
 
     model().metricUnits = true;
     window->syncUnitMenu();

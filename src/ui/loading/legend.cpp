@@ -20,13 +20,15 @@ struct LabelNames {
     const char* second;
 };
 
+// The second value label's prefix ends in "_": "loadlab2" + "1" would be the value label
+// of the 21st point load, "loadlab" + "21".
 LabelNames namesOf(FeatureKind kind)
 {
     switch (kind) {
-    case FeatureKind::PointLoad: return {"loadtitle", "loadlab", "loadlab2"};
-    case FeatureKind::DistLoad: return {"dloadtitle", "dloadlab", "dloadlab2"};
-    case FeatureKind::Moment: return {"mloadtitle", "mloadlab", "mloadlab2"};
-    case FeatureKind::Support: return {"sloadtitle", "sloadlab", "sloadlab2"};
+    case FeatureKind::PointLoad: return {"loadtitle", "loadlab", "loadlab2_"};
+    case FeatureKind::DistLoad: return {"dloadtitle", "dloadlab", "dloadlab2_"};
+    case FeatureKind::Moment: return {"mloadtitle", "mloadlab", "mloadlab2_"};
+    case FeatureKind::Support: return {"sloadtitle", "sloadlab", "sloadlab2_"};
     case FeatureKind::None: break;
     }
     return {"", "", ""};

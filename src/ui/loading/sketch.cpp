@@ -56,8 +56,11 @@ void Sketch::drawSketch(int mode)
     s.refresh();
     // The beam is drawn black in both modes, so erasing leaves it standing.
     s.box(g.beamLeft, g.beamTop, g.beamRight, g.beamBottom);
+    // Erasing fills a moment's dot in the background too, or the dot would stay for good.
+    const Rgb savedFill = s.fillColor();
     if (mode == kEraseMode) {
         s.setForeColor(s.backColor());
+        s.setFillColor(s.backColor());
         supportColor_ = s.backColor();
     }
 
@@ -82,6 +85,7 @@ void Sketch::drawSketch(int mode)
     drawSupports();
     legend_.addSupportLegend(m.numSupports, m.shownSupports, m.numFeatures);
 
+    s.setFillColor(savedFill);
     supportColor_ = kRed;
 }
 
