@@ -1,0 +1,70 @@
+// Whatever a load file can hold, analysed at a small resolution: the run refuses it or
+// gives results that are all numbers, and every window's texts and the results table can
+// be built from them, also after converting the beam to the other unit system.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/analysis.h"
+#include "engine/result_display.h"
+#include "files/load_file.h"
+#include "files/results_csv.h"
+#include "fuzz_check.h"
+#include "model/legend_captions.h"
+#include "model/units.h"
+
+using namespace spanrix;
+
+namespace {
+
+constexpr float kLargestResolution = 100;  // above that, the run uses 50
+
+void analyseAndShow(const BeamModel& model, ResultSet& results)
+{
+    ReactionSolution reactions;
+    int questions = 0;
+    const auto refusal =
+        runCalculations(model, reactions, results, [&questions] { return ++questions < 3; });
+    FUZZ_CHECK(questions <= 3);
+    if (refusal) return;
+
+    FUZZ_CHECK(results.pointCount == static_cast<int>(model.resolution) + 1);
+    for (int slot = 1; slot <= results.pointCount; ++slot) {
+        const auto s = static_cast<size_t>(slot);
+        FUZZ_CHECK(std::isfinite(results.momentAt[s]) && std::isfinite(results.shearAt[s]));
+        FUZZ_CHECK(std::isfinite(results.stressAt[s]));
+        FUZZ_CHECK(std::isfinite(results.slopeAt[s]) && std::isfinite(results.deflectionAt[s]));
+    }
+    const ResultBasis basis = resultBasis(model);
+    (void)maxValueTexts(results, basis, 3);
+    (void)resultsCsvText(results, basis, ResultUnits::Shown);
+    for (double share : {0.0, 0.37, 1.0}) {
+        const std::string at = std::to_string(share * basis.beamLength);
+        (void)findPointValues(at, true, results, basis, 15);
+    }
+    (void)reactionCaptions(model, reactions, 3);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    BeamModel model;
+    if (!readLoadText(std::string(reinterpret_cast<const char*>(data), size), FileLayout::Current,
+                      model)
+             .ok())
+        return 0;
+    if (!(model.resolution <= kLargestResolution)) model.resolution = 50;
+
+    static auto results = std::make_unique<ResultSet>();
+    for (int n = 1; n <= model.numFeatures; ++n) (void)legendCaptions(model, n, 15);
+    (void)sketchLengthText(model, 3);
+    analyseAndShow(model, *results);
+    convertUnitSystem(model, model.metricUnits ? kMetricToEnglish : kEnglishToMetric);
+    for (int n = 1; n <= model.numFeatures; ++n) (void)legendCaptions(model, n, 3);
+    analyseAndShow(model, *results);
+    return 0;
+}
