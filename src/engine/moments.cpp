@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/load_access.h"
+#include "engine/moment_terms.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -37,58 +38,6 @@ CalculationGrid calculationGrid(const BeamModel& model)
 
 namespace {
 
-// One load's or support's share of the moment, a polynomial in x from its first point on.
-enum class TermKind { PointLoad, DistLoadStart, DistLoadEnd, Couple, Support };
-
-struct MomentTerm {
-    int firstPoint;  // first calculation point where the term acts
-    TermKind kind;
-    double pos;      // where it starts acting
-    double p, q, r;  // kind-dependent: P; w0, k; a, w0, k; M; R
-};
-
-struct Cubic {
-    double c0 = 0, c1 = 0, c2 = 0, c3 = 0;
-};
-
-// Adds the term's Taylor coefficients about x = origin (the term is active there).
-void addTerm(Cubic& c, const MomentTerm& t, double origin)
-{
-    switch (t.kind) {
-    case TermKind::PointLoad: {  // P (a - x)
-        const double d = origin - t.pos, P = t.p;
-        c.c0 -= P * d;
-        c.c1 -= P;
-        break;
-    }
-    case TermKind::DistLoadStart: {  // -w0 u^2/2 - k u^3/6, u = x - a
-        const double d = origin - t.pos, w0 = t.p, k = t.q;
-        c.c0 -= w0 * d * d / 2 + k * d * d * d / 6;
-        c.c1 -= w0 * d + k * d * d / 2;
-        c.c2 -= w0 / 2 + k * d / 2;
-        c.c3 -= k / 6;
-        break;
-    }
-    case TermKind::DistLoadEnd: {  // w0 v^2/2 + k (u v^2/2 - v^3/3), v = x - b, u = x - a
-        const double e = origin - t.pos, d = origin - t.p, w0 = t.q, k = t.r;
-        c.c0 += w0 * e * e / 2 + k * (d * e * e / 2 - e * e * e / 3);
-        c.c1 += w0 * e + k * (d * e - e * e / 2);
-        c.c2 += w0 / 2 + k * d / 2;
-        c.c3 += k / 6;
-        break;
-    }
-    case TermKind::Couple:  // -M from its own position on
-        c.c0 -= t.p;
-        break;
-    case TermKind::Support: {  // R (x - s)
-        const double d = origin - t.pos, R = t.p;
-        c.c0 += R * d;
-        c.c1 += R;
-        break;
-    }
-    }
-}
-
 // The first point i (0..pointCount) with pos < x(i), or pos <= x(i) when inclusive;
 // pointCount when there is none. x(i) = i * dx exactly as every pass computes it, so the
 // piecewise evaluation switches a term on at the same point as the direct sum does.
@@ -104,33 +53,19 @@ int firstActivePoint(const CalculationGrid& g, double pos, bool inclusive)
     return i;
 }
 
-std::vector<MomentTerm> momentTerms(const BeamModel& model, const ReactionSolution& r,
-                                    const CalculationGrid& g)
+// A term with the first calculation point where it acts.
+struct GridTerm {
+    int firstPoint;
+    MomentTerm term;
+};
+
+std::vector<GridTerm> gridTerms(const BeamModel& model, const ReactionSolution& r,
+                                const CalculationGrid& g)
 {
-    std::vector<MomentTerm> terms;
-    terms.reserve(kMaxFeatures + kMaxDistLoads + 1);
-    auto add = [&](TermKind kind, double pos, bool inclusive, double p, double q = 0,
-                   double s = 0) {
-        terms.push_back({firstActivePoint(g, pos, inclusive), kind, pos, p, q, s});
-    };
-    for (int i = 1; i <= pointLoadCount(model); ++i)
-        if (model.pointLoadMag[i] != 0.0)
-            add(TermKind::PointLoad, model.pointLoadLoc[i], false, model.pointLoadMag[i]);
-    for (int j = 1; j <= distLoadCount(model); ++j) {
-        if (!distLoadCarries(model, j)) continue;
-        const DistLoad d = distLoad(model, j);
-        add(TermKind::DistLoadStart, d.a, false, d.w0, d.k);
-        add(TermKind::DistLoadEnd, d.b, false, d.a, d.w0, d.k);
-    }
-    for (int i = 1; i <= momentCount(model); ++i)
-        if (model.momentMag[i] != 0.0)
-            add(TermKind::Couple, model.momentLoc[i], true, model.momentMag[i]);
-    for (int k = 1; k <= r.activeSupportCount; ++k)
-        add(TermKind::Support, r.reactionPos[k], false, r.supportForce(k));
-    // The left cantilever's fixing moment acts at every point, x = 0 included.
-    if (r.cantileverCount > 0)
-        terms.push_back({0, TermKind::Couple, 0.0, r.reactionVector[1], 0, 0});
-    std::stable_sort(terms.begin(), terms.end(), [](const MomentTerm& a, const MomentTerm& b) {
+    std::vector<GridTerm> terms;
+    for (const MomentTerm& t : momentTerms(model, r))
+        terms.push_back({firstActivePoint(g, t.pos, t.actsAtOwnPosition()), t});
+    std::stable_sort(terms.begin(), terms.end(), [](const GridTerm& a, const GridTerm& b) {
         return a.firstPoint < b.firstPoint;
     });
     return terms;
@@ -192,7 +127,7 @@ void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet
     if (g.pointCount == 0) return;
     results.holdSlots(g.pointCount);
 
-    const std::vector<MomentTerm> terms = momentTerms(model, r, g);
+    const std::vector<GridTerm> terms = gridTerms(model, r, g);
     double* moment = results.momentAt.data() + 1;  // moment[i] is point i, slot i + 1
     double* shear = results.shearAt.data() + 1;
     double peakMagnitude = 0, peakShearMagnitude = 0;
@@ -209,7 +144,7 @@ void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet
             : g.pointCount;
         const double origin = g.x(begin);
         Cubic c;
-        for (size_t t = 0; t < activeTerms; ++t) addTerm(c, terms[t], origin);
+        for (size_t t = 0; t < activeTerms; ++t) addTerm(c, terms[t].term, origin);
         for (int block = begin; block < end; block += kBlock) {
             const int blockEnd = std::min(block + kBlock, end);
             for (int i = block; i < blockEnd; ++i) {

@@ -16,6 +16,15 @@ void ResultSet::holdSlots(int slots)
         if (values->size() < size) values->resize(size, 0.0);
 }
 
+PeakValues peakValues(const ResultSet& r)
+{
+    return {{r.peakMoment, r.peakMomentLoc},
+            {r.peakShear, r.peakShearLoc},
+            {r.peakStress, r.peakStressLoc},
+            {r.peakSlope, r.peakSlopeLoc},
+            {r.peakDeflection, r.peakDeflectionLoc}};
+}
+
 bool isUsableResolution(double n)
 {
     return n >= kMinResolution && n <= kMaxResolution && n == std::floor(n);

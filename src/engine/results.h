@@ -36,4 +36,19 @@ struct ResultSet {
     double peakDeflection = 0, peakDeflectionLoc = 0;  // signed, times E*I
 };
 
+// A signed extreme value and where it occurs.
+struct Peak {
+    double value = 0;
+    double x = 0;
+};
+
+// The peaks of a solution: moment, shear, slope and deflection signed, stress as a
+// magnitude; slope and deflection times E*I, deflection positive downward.
+struct PeakValues {
+    Peak moment, shear, stress, slope, deflection;
+};
+
+// The peaks the last run kept.
+PeakValues peakValues(const ResultSet& results);
+
 }  // namespace spanrix

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/moment_terms.h"
+#include "engine/reactions.h"
+#include "engine/results.h"
+#include "model/beam_model.h"
+
+namespace spanrix {
+
+// The elastic curve in closed form, independent of the calculation grid. Between the
+// points where loads and supports start to act the moment is a cubic; E*I times the slope
+// is its integral, a quartic, and E*I times the deflection (positive downward, as the
+// grid holds it) a quintic. The two constants of integration are fixed exactly: zero slope
+// and deflection at the left fixed end, or zero deflection at the first two supports of a
+// beam on simple supports; the solved reactions meet every other support's condition.
+struct ExactSolution {
+    // One piece on [x0, x1], in t = x - x0.
+    struct Piece {
+        double x0 = 0, x1 = 0;
+        engine_detail::Cubic moment;
+        double slope0 = 0, deflection0 = 0;  // E*I times slope and deflection at x0
+    };
+    std::vector<Piece> pieces;  // cover 0..L in order
+    double shearBeforeStart = 0;  // V just left of x = 0 (loads placed before the beam)
+    double stressFactor = 0;      // c / I
+};
+
+// Requires the solved reactions of a run that succeeded.
+ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& reactions);
+
+// The true extremes over the whole beam with their locations: moment and shear at the ends,
+// at every breakpoint from either side and where their derivatives vanish inside a piece;
+// slope where the moment vanishes, deflection where the slope does. Among equal magnitudes
+// the leftmost is kept, as on the grid.
+PeakValues exactPeaks(const ExactSolution& solution);
+
+// Moment, shear, stress, slope and deflection at one section (slope and deflection times
+// E*I, deflection positive downward).
+struct SectionValues {
+    double moment = 0, shear = 0, stress = 0, slope = 0, deflection = 0;
+};
+
+// The values at x, kept within the beam. Where a value jumps, x takes the side the
+// calculation points take: the moment includes an applied moment at x, the shear leaves
+// out a load or support force at x.
+SectionValues exactValuesAt(const ExactSolution& solution, double x);
+
+}  // namespace spanrix
