@@ -14,6 +14,7 @@
 #include "cli/exit_status.h"
 #include "cli/report_command.h"
 #include "engine/analysis.h"
+#include "engine/exact.h"
 #include "engine/result_display.h"
 #include "files/load_file.h"
 #include "files/results_csv.h"
@@ -27,8 +28,9 @@ using namespace spanrix::cli;
 using Json = nlohmann::ordered_json;  // keeps the keys in the order --help shows
 
 const std::string kUsage =
-    "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]... [--csv OUT.csv]\n"
-    "       spanrix-cli analyze FILE FILE... [--v1] [--resolution N] [--at X]...\n"
+    "Usage: spanrix-cli analyze FILE [--v1] [--resolution N] [--at X]... [--exact]\n"
+    "                               [--csv OUT.csv]\n"
+    "       spanrix-cli analyze FILE FILE... [--v1] [--resolution N] [--at X]... [--exact]\n"
     "       " + std::string(cli::kReportSynopsis) + "\n"
     "       spanrix-cli --help\n";
 
@@ -46,6 +48,9 @@ constexpr std::string_view kHelp =
     "  --at X          also report the values at the calculation point nearest X, a\n"
     "                  location from 0 to the beam length (or up to half an interval\n"
     "                  past its end); may be given more than once\n"
+    "  --exact         also report the exact solution: the true extremes anywhere on\n"
+    "                  the beam and the values at each --at X itself, from the closed-form\n"
+    "                  elastic curve, whatever the resolution\n"
     "  --csv OUT.csv   also write the values at every calculation point to OUT.csv: a\n"
     "                  header row, then x,moment,shear,stress,slope,deflection per point;\n"
     "                  \"-\" writes them to standard output instead of the JSON (one FILE)\n"
@@ -64,7 +69,9 @@ constexpr std::string_view kHelp =
     "   \"peaks\":{\"moment\":{\"value\":v,\"x\":x},\"stress\":{...},\"slope\":{...},\n"
     "            \"deflection\":{...},\"shear\":{...}},\n"
     "   \"at\":[{\"x\":x,\"moment\":m,\"stress\":s,\"slope\":t,\"deflection\":d,\n"
-    "          \"shear\":v}, ...]}\n"
+    "          \"shear\":v}, ...],\n"
+    "   \"exact\":{\"peaks\":{...},\"at\":[...]}}\n"
+    "  \"exact\" comes with --exact only; its peaks and values have the fields above.\n"
     "\n"
     "The deflection of a beam on simple supports is found by repeated passes; after\n"
     "1000 passes without meeting the tolerance the last pass is reported, with a\n"
@@ -79,6 +86,7 @@ struct AnalyzeRequest {
     bool version1 = false;
     std::optional<float> resolution;
     std::vector<double> at;
+    bool exact = false;
     std::optional<std::string> csv;  // "-": standard output
 };
 
@@ -135,6 +143,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
         };
         if (arg == "--v1" && !attached) {
             request.version1 = true;
+        } else if (arg == "--exact" && !attached) {
+            request.exact = true;
         } else if (arg == "--resolution") {
             const auto text = value();
             if (!text) return refuse("--resolution needs a value");
@@ -207,29 +217,48 @@ Json reactionsJson(const BeamModel& m, const ReactionSolution& r)
 
 Json peak(double value, double x) { return Json{{"value", value}, {"x", x}}; }
 
-Json peaksJson(const ResultSet& res, double ei)
+Json peaksJson(const PeakValues& p, double ei)
 {
     Json out;
-    out["moment"] = peak(res.peakMoment, res.peakMomentLoc);
-    out["stress"] = peak(res.peakStress, res.peakStressLoc);
-    out["slope"] = peak(res.peakSlope / ei, res.peakSlopeLoc);
-    out["deflection"] = peak(res.peakDeflection / ei, res.peakDeflectionLoc);
-    out["shear"] = peak(res.peakShear, res.peakShearLoc);
+    out["moment"] = peak(p.moment.value, p.moment.x);
+    out["stress"] = peak(p.stress.value, p.stress.x);
+    out["slope"] = peak(p.slope.value / ei, p.slope.x);
+    out["deflection"] = peak(p.deflection.value / ei, p.deflection.x);
+    out["shear"] = peak(p.shear.value, p.shear.x);
     return out;
+}
+
+Json valuesJson(double x, const SectionValues& v, double ei)
+{
+    Json entry;
+    entry["x"] = x;
+    entry["moment"] = v.moment;
+    entry["stress"] = v.stress;
+    entry["slope"] = v.slope / ei;
+    entry["deflection"] = v.deflection / ei;
+    entry["shear"] = v.shear;
+    return entry;
 }
 
 // The values at the calculation point nearest x, as "Values at a Point" finds it.
 Json valuesAt(const ResultBasis& basis, const ResultSet& res, double x, double ei)
 {
     const auto s = static_cast<size_t>(nearestPoint(x, basis)) + 1;
-    Json entry;
-    entry["x"] = x;
-    entry["moment"] = res.momentAt[s];
-    entry["stress"] = res.stressAt[s];
-    entry["slope"] = res.slopeAt[s] / ei;
-    entry["deflection"] = res.deflectionAt[s] / ei;
-    entry["shear"] = res.shearAt[s];
-    return entry;
+    return valuesJson(x, {res.momentAt[s], res.shearAt[s], res.stressAt[s], res.slopeAt[s],
+                          res.deflectionAt[s]},
+                      ei);
+}
+
+// The closed-form solution: its true peaks and the values at each x itself.
+Json exactJson(const BeamModel& model, const ReactionSolution& reactions,
+               const std::vector<double>& at, double ei)
+{
+    const ExactSolution exact = exactSolution(model, reactions);
+    Json out;
+    out["peaks"] = peaksJson(exactPeaks(exact), ei);
+    out["at"] = Json::array();
+    for (double x : at) out["at"].push_back(valuesJson(x, exactValuesAt(exact, x), ei));
+    return out;
 }
 
 // What analysing one file came to: the results object, or a failure with its message.
@@ -292,9 +321,10 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     out["beamLength"] = length;
     out["resolution"] = resolutionValue(model.resolution);
     out["reactions"] = reactionsJson(model, reactions);
-    out["peaks"] = peaksJson(results, ei);
+    out["peaks"] = peaksJson(peakValues(results), ei);
     out["at"] = Json::array();
     for (double x : request.at) out["at"].push_back(valuesAt(basis, results, x, ei));
+    if (request.exact) out["exact"] = exactJson(model, reactions, request.at, ei);
     return outcome;
 }
 

@@ -9,6 +9,7 @@
 
 #include "cli/exit_status.h"
 #include "engine/analysis.h"
+#include "engine/exact.h"
 #include "files/load_file.h"
 #include "model/app_state.h"
 #include "model/number_format.h"
@@ -29,6 +30,7 @@ struct ReportRequest {
     std::string title;
     std::optional<std::string> pdf;
     std::optional<std::string> at;
+    bool exact = false;
 };
 
 int refuse(const std::string& message)
@@ -53,7 +55,9 @@ std::optional<std::string> parse(const std::vector<std::string>& args, ReportReq
         if (arg == "--title") slot = &title;
         if (arg == "--pdf") slot = &request.pdf;
         if (arg == "--at") slot = &request.at;
-        if (slot) {
+        if (arg == "--exact" && !value) {
+            request.exact = true;
+        } else if (slot) {
             if (!value && i + 1 < args.size()) value = args[++i];
             if (!value) return arg + " needs a value";
             if (*slot) return arg + " given more than once";
@@ -155,7 +159,8 @@ int runReport(const std::vector<std::string>& args, int argc, char** argv)
     choices.pointValues = request.at.has_value();
     choices.location = request.at.value_or("");
     choices.feetSelected = false;  // --at is in the internal unit, inches or metres
-    const ReportData data{a.state.model, a.reactions, a.results, a.basis, a.state.sigFigs};
+    ReportData data{a.state.model, a.reactions, a.results, a.basis, a.state.sigFigs};
+    if (request.exact) data.exactPeaks = exactPeaks(exactSolution(a.state.model, a.reactions));
     if (const auto refusal = reportRefusal(data, choices))
         return refuse("--at " + choices.location + ": " + *refusal);
     const std::vector<std::string> lines = reportLines(data, choices, today());

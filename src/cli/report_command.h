@@ -9,7 +9,7 @@
 namespace spanrix::cli {
 
 inline constexpr std::string_view kReportSynopsis =
-    "spanrix-cli report FILE [--title T] [--pdf OUT.pdf] [--at X]";
+    "spanrix-cli report FILE [--title T] [--pdf OUT.pdf] [--at X] [--exact]";
 
 inline constexpr std::string_view kReportHelp =
     "report writes the printed report of the beam in FILE: the header, the beam\n"
@@ -20,6 +20,8 @@ inline constexpr std::string_view kReportHelp =
     "  --title T       the report's title\n"
     "  --at X          add the values at the calculation point nearest X, a location in\n"
     "                  inches (english) or metres (metric) from 0 to the beam length\n"
+    "  --exact         add an EXACT MAXIMUM VALUES section after the maximum values: the\n"
+    "                  true extremes of the closed-form elastic curve, shear included\n"
     "  --pdf OUT.pdf   write a PDF file instead: a page with the loading screen's sketch\n"
     "                  and legend, a page with the moment, stress and deflection diagrams,\n"
     "                  then the text; drawn offscreen, no display is needed\n"

@@ -108,17 +108,19 @@ std::string locationText(double x, const ResultBasis& basis, int sigFigs)
     return shown(x, locationUnit(basis), sigFigs);
 }
 
-MaxValueTexts maxValueTexts(const ResultSet& r, const ResultBasis& basis, int sigFigs)
+MaxValueTexts maxValueTexts(const PeakValues& p, const ResultBasis& basis, int sigFigs)
 {
     MaxValueTexts t;
-    t.maxmo = momentText(r.peakMoment, basis.metricUnits, sigFigs);
-    t.locmaxmo = locationText(r.peakMomentLoc, basis, sigFigs);
-    t.maxstr = stressText(r.peakStress, basis.metricUnits, sigFigs);
-    t.locmaxstr = locationText(r.peakStressLoc, basis, sigFigs);
-    t.maxdef = deflectionText(r.peakDeflection, basis, sigFigs);
-    t.locmaxdef = locationText(r.peakDeflectionLoc, basis, sigFigs);
-    t.maxslope = slopeText(r.peakSlope, basis, kPiMaxWindow, sigFigs);
-    t.locmaxslope = locationText(r.peakSlopeLoc, basis, sigFigs);
+    t.maxmo = momentText(p.moment.value, basis.metricUnits, sigFigs);
+    t.locmaxmo = locationText(p.moment.x, basis, sigFigs);
+    t.maxstr = stressText(p.stress.value, basis.metricUnits, sigFigs);
+    t.locmaxstr = locationText(p.stress.x, basis, sigFigs);
+    t.maxdef = deflectionText(p.deflection.value, basis, sigFigs);
+    t.locmaxdef = locationText(p.deflection.x, basis, sigFigs);
+    t.maxslope = slopeText(p.slope.value, basis, kPiMaxWindow, sigFigs);
+    t.locmaxslope = locationText(p.slope.x, basis, sigFigs);
+    t.maxshear = shearText(p.shear.value, basis.metricUnits, sigFigs);
+    t.locmaxshear = locationText(p.shear.x, basis, sigFigs);
     return t;
 }
 

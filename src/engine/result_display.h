@@ -71,11 +71,12 @@ std::string slopeText(double v, const ResultBasis& basis, double pi, int sigFigs
 // A position on the beam (internal units) in metres, inches or feet.
 std::string locationText(double x, const ResultBasis& basis, int sigFigs);
 
-// The eight boxes of the maximum-values window.
+// The eight boxes of the maximum-values window, and the shear the exact window adds.
 struct MaxValueTexts {
     std::string maxmo, locmaxmo, maxstr, locmaxstr, maxdef, locmaxdef, maxslope, locmaxslope;
+    std::string maxshear, locmaxshear;
 };
-MaxValueTexts maxValueTexts(const ResultSet& results, const ResultBasis& basis, int sigFigs);
+MaxValueTexts maxValueTexts(const PeakValues& peaks, const ResultBasis& basis, int sigFigs);
 
 // Whether x (internal units) is a location on the beam: from 0 to the beam length, or past
 // the end by at most half a calculation interval (it then takes the last point). A length

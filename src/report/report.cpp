@@ -52,9 +52,11 @@ public:
     void beamProperties(Lines& out) const;
     void loadConfiguration(Lines& out) const;
     void maximumValues(Lines& out) const;
+    void exactMaximumValues(Lines& out) const;
     void pointValues(Lines& out) const;
 
 private:
+    static void maximumLines(Lines& out, const MaxValueTexts& texts);
     std::string shown(double v, const char* unit) const { return displayText(v, d_.sigFigs) + unit; }
     // A feature's location: metres, or inches when it was typed in inches, else feet.
     std::string place(double x, const std::string& lengthUnit) const
@@ -225,7 +227,19 @@ void ReportWriter::maximumValues(Lines& out) const
 {
     out.section("MAXIMUM VALUES", 29);
     if (d_.basis.pointCount < 1) return;  // no run to take them from
-    const MaxValueTexts t = maxValueTexts(d_.results, d_.basis, d_.sigFigs);
+    maximumLines(out, maxValueTexts(peakValues(d_.results), d_.basis, d_.sigFigs));
+}
+
+void ReportWriter::exactMaximumValues(Lines& out) const
+{
+    out.section("EXACT MAXIMUM VALUES", 35);
+    const MaxValueTexts t = maxValueTexts(*d_.exactPeaks, d_.basis, d_.sigFigs);
+    maximumLines(out, t);
+    out.add("        Maximum Shear Force = " + t.maxshear + " at x=" + t.locmaxshear);
+}
+
+void ReportWriter::maximumLines(Lines& out, const MaxValueTexts& t)
+{
     out.add("        Maximum Bending Moment = " + t.maxmo + " at x=" + t.locmaxmo);
     out.add("        Maximum Bending Stress = " + t.maxstr + " at x=" + t.locmaxstr);
     out.add("        Maximum Deflection = " + t.maxdef + " at x=" + t.locmaxdef);
@@ -275,6 +289,7 @@ std::vector<std::string> reportLines(const ReportData& data, const ReportChoices
     if (choices.beamProperties) writer.beamProperties(out);
     if (choices.loadConfiguration) writer.loadConfiguration(out);
     if (choices.maximumValues) writer.maximumValues(out);
+    if (data.exactPeaks) writer.exactMaximumValues(out);
     if (choices.pointValues) writer.pointValues(out);
     out.blank(2);
     out.add(std::string(date));

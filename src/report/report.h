@@ -34,6 +34,8 @@ struct ReportData {
     const ResultSet& results;
     const ResultBasis& basis;
     int sigFigs;
+    // The exact solution's peaks, for a section of their own after the maximum values.
+    std::optional<PeakValues> exactPeaks = std::nullopt;
 };
 
 // A text report is printed when there is a title or any of the four sections is chosen.
@@ -44,7 +46,7 @@ bool printsReportText(const ReportChoices& choices);
 std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices);
 
 // The lines in their fixed order (header, beam properties, load configuration, maximum
-// values, values at a point, footer); none when printsReportText is false. `date` is
+// values, exact maximum values when the data has them, values at a point, footer); none when printsReportText is false. `date` is
 // today's date in the system's short form. An empty string is a blank line.
 std::vector<std::string> reportLines(const ReportData& data, const ReportChoices& choices,
                                      std::string_view date);

@@ -264,6 +264,31 @@ TEST(CliExamples, ProppedCantilever)
     EXPECT_EQ(r["peaks"]["slope"]["x"], L);
 }
 
+TEST(CliExamples, ExactSolutionIsAddedAndIndependentOfTheResolution)
+{
+    const json plain = analyzed("propped_cantilever.lod", "--resolution 10 --at 72 --at 100.3");
+    json r = analyzed("propped_cantilever.lod", "--resolution 10 --at 72 --at 100.3 --exact");
+    const json exact = r["exact"];
+    r.erase("exact");
+    EXPECT_EQ(r, plain) << "every other field stays as it is";
+
+    const double w = 50.0, L = 144.0, ei = 150.0 * 29e6;
+    const double deflection = (39 + 55 * std::sqrt(33.0)) * w * std::pow(L, 4) / (65536 * ei);
+    EXPECT_NEAR(exact["peaks"]["deflection"]["value"].get<double>(), deflection, deflection * 1e-9);
+    EXPECT_NEAR(exact["peaks"]["deflection"]["x"].get<double>(), (15 - std::sqrt(33.0)) * L / 16,
+                L * 1e-9);
+    EXPECT_NEAR(exact["peaks"]["shear"]["value"].get<double>(), 5 * w * L / 8, 1e-9);
+    ASSERT_EQ(exact["at"].size(), 2u);
+    // At each x itself, not at the nearest of the 10 points.
+    const double x = 100.3;
+    EXPECT_EQ(exact["at"][1]["x"], x);
+    EXPECT_NEAR(exact["at"][1]["moment"].get<double>(),
+                -w * L * L / 8 + 5 * w * L * x / 8 - w * x * x / 2, 1e-9);
+    EXPECT_NEAR(exact["at"][0]["moment"].get<double>(), w * L * L / 16, 1e-9);
+    EXPECT_EQ(analyzed("propped_cantilever.lod", "--resolution 200000 --exact")["exact"]["peaks"],
+              exact["peaks"]);
+}
+
 TEST(CliExamples, FixedFixedTriangularLoad)
 {
     const json r = analyzed("fixed_fixed_triangular.lod");

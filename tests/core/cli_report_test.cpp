@@ -13,6 +13,7 @@ namespace spanrix {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 const std::string kExample = SPANRIX_SOURCE_DIR "/examples/propped_cantilever.lod";
 
@@ -45,6 +46,14 @@ TEST(CliReport, WritesEverySectionWithTheReactions)
           "\n        Maximum Bending Moment = -10800 lb.-ft. at x=0 ft.\n",
           "\n    VALUES AT A POINT (X=72 in.)\n", "\n        Bending Moment=5400 lb.-ft.\n"})
         EXPECT_THAT(text, HasSubstr(line));
+
+    // The exact section only on request, after the maximum values.
+    EXPECT_THAT(text, Not(HasSubstr("EXACT")));
+    const std::string exact = report("'" + kExample + "' --exact").second;
+    const size_t section = exact.find("\n    EXACT MAXIMUM VALUES\n");
+    ASSERT_NE(section, std::string::npos);
+    EXPECT_GT(section, exact.find("\n    MAXIMUM VALUES\n"));
+    EXPECT_THAT(exact.substr(section), HasSubstr("\n        Maximum Shear Force = 4.5 kips at x=0 ft.\n"));
 
     EXPECT_EQ(report("'" + kExample + "' --at 145").first, 2);  // beyond the 144 in. beam
     EXPECT_EQ(report("'" + kExample + "' --at 1 --at 2").first, 2);

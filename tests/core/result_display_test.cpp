@@ -91,7 +91,7 @@ TEST(ResultDisplay, MaximumValuesOfARunWithoutLoadsKeepOldLocations)
 {
     ResultSet r;
     r.peakMomentLoc = 24;  // left by an earlier run
-    const MaxValueTexts t = maxValueTexts(r, englishBasis(), 3);
+    const MaxValueTexts t = maxValueTexts(peakValues(r), englishBasis(), 3);
     EXPECT_EQ(t.maxmo, "0 lb.-in.");
     EXPECT_EQ(t.locmaxmo, "2 ft.");
     EXPECT_EQ(t.maxstr, "0 psi");

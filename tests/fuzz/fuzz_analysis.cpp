@@ -39,7 +39,7 @@ void analyseAndShow(const BeamModel& model, ResultSet& results)
         FUZZ_CHECK(std::isfinite(results.slopeAt[s]) && std::isfinite(results.deflectionAt[s]));
     }
     const ResultBasis basis = resultBasis(model);
-    (void)maxValueTexts(results, basis, 3);
+    (void)maxValueTexts(peakValues(results), basis, 3);
     (void)resultsCsvText(results, basis, ResultUnits::Shown);
     for (double share : {0.0, 0.37, 1.0}) {
         const std::string at = std::to_string(share * basis.beamLength);

@@ -316,6 +316,27 @@ TEST_F(ResultExtrasTest, ShearWindowIsModelessFollowsTheScreenAndClosesWithIt)
     EXPECT_EQ(commands->shearWindow(), nullptr);
 }
 
+TEST_F(ResultExtrasTest, ExactMaximumValuesFromTheDisplayMenu)
+{
+    screenItem("exactmax")->trigger();
+    auto* w = commands->screen()->findChild<MaxValuesDialog*>("exactvalues");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "Exact Maximum Values");
+    EXPECT_TRUE(w->isModal());
+    // The load sits on a calculation point, so the moment agrees with the grid's window;
+    // the shear peaks right at the support, where the grid's first point cannot see it.
+    MaxValuesDialog* grid = commands->showMaxValues();
+    for (const char* box : {"maxmo", "locmaxmo", "maxdef", "locmaxdef"})
+        EXPECT_EQ(w->findChild<QLineEdit*>(box)->text(), grid->findChild<QLineEdit*>(box)->text())
+            << box;
+    EXPECT_EQ(grid->findChild<QLineEdit*>("maxshear"), nullptr);
+    EXPECT_EQ(w->findChild<QLineEdit*>("maxshear")->text(), "500 lb.");
+    EXPECT_EQ(w->findChild<QLineEdit*>("locmaxshear")->text(), "0 ft.");
+    grid->close();
+    w->findChild<QPushButton*>("Command1")->click();
+    EXPECT_FALSE(w->isVisible());
+}
+
 TEST_F(ResultExtrasTest, ExportsWriteWhatTheScreenShowsOrSayWhyNot)
 {
     names = {inDir("beam.csv"), inDir("diagrams.png"), inDir("diagrams.SVG"), std::nullopt,

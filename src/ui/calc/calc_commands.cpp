@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/analysis.h"
+#include "engine/exact.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
@@ -55,6 +56,7 @@ bool CalcCommands::analyseAndLabel(bool withChecks)
         return false;
     }
     basis_ = resultBasis(model);
+    exactPeaks_ = exactPeaks(exactSolution(model, context_.reactions));
     for (const ReactionCaption& c : reactionCaptions(model, context_.reactions, context_.state.sigFigs))
         loading_.showReactionCaption(c.featureRow, c.caption);
     return true;
@@ -66,7 +68,7 @@ void CalcCommands::showingResults(bool shown)
     // blank and those results no longer describe the beam.
     diagramsShown_ = shown;
     if (!screen_) return;
-    for (const char* item : {"max", "point", "sheardiagram", "exportcsv", "saveimages"})
+    for (const char* item : {"max", "point", "exactmax", "sheardiagram", "exportcsv", "saveimages"})
         screen_->action(item)->setEnabled(shown);
     if (!shown && shear_) shear_->close();
 }
@@ -117,6 +119,7 @@ CalculationsWindow& CalcCommands::openScreen()
         w->wire("max", this, [this] { showMaxValues(); });
         w->wire("point", this, [this] { showPointValues(); });
         w->wire("sheardiagram", this, [this] { showShearDiagram(); });
+        w->wire("exactmax", this, [this] { showExactMaxValues(); });
         w->wire("exportcsv", this, [this] { exportResults(); });
         w->wire("saveimages", this, [this] { saveDiagrams(); });
         w->wire("redrawscreen", this, [this] { loading_.drawSketch(13); });
@@ -188,14 +191,29 @@ void CalcCommands::convertUnits(std::string_view direction)
     recalculate();
 }
 
-MaxValuesDialog* CalcCommands::showMaxValues()
+namespace {
+
+MaxValuesDialog* showModal(MaxValuesDialog* dialog)
 {
-    auto* dialog = new MaxValuesDialog(maxValueTexts(context_.results, basis_, context_.state.sigFigs),
-                                       screen_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
     return dialog;
+}
+
+}  // namespace
+
+MaxValuesDialog* CalcCommands::showMaxValues()
+{
+    const int sigFigs = context_.state.sigFigs;
+    return showModal(
+        new MaxValuesDialog(maxValueTexts(peakValues(context_.results), basis_, sigFigs), screen_));
+}
+
+MaxValuesDialog* CalcCommands::showExactMaxValues()
+{
+    const int sigFigs = context_.state.sigFigs;
+    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks_, basis_, sigFigs), screen_));
 }
 
 PointValuesDialog* CalcCommands::showPointValues()

@@ -41,6 +41,8 @@ public:
     // itself when closed.
     MaxValuesDialog* showMaxValues();
     PointValuesDialog* showPointValues();
+    // "Exact Maximum Values": the exact solution's peaks of the last run, modal as well.
+    MaxValuesDialog* showExactMaxValues();
     // "Shear Force Diagram": the modeless shear window, redrawn with every redraw of the
     // screen and closed with it.
     ShearWindow* showShearDiagram();
@@ -76,6 +78,7 @@ private:
     QPointer<ShearWindow> shear_;
     SaveNameChooser chooseSaveName_ = platformSaveDialog();
     ResultBasis basis_;
+    PeakValues exactPeaks_;  // of the same run as basis_
     bool diagramsShown_ = false;
     int diagramSigFigs_ = 0;
     std::function<void()> printCommand_;

@@ -24,6 +24,7 @@ constexpr MenuEntry kMenu[] = {
     {1, "redrawscreen", "&Redraw", false},
     {1, "changesignificantfigures", "Change Display &Significant Figures", false},
     {1, "sheardiagram", "Shear Force Diagram", false},
+    {1, "exactmax", "Exact Maximum Values", false},
     {0, "unitmenu", "&Units", true},
     {1, "metricunits", "Convert to &Metric", false},
     {1, "englishunits", "Convert to &English", false},

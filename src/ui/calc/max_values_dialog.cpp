@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <span>
 
 namespace spanrix {
 
@@ -28,11 +29,24 @@ QFrame* rule(QWidget* parent)
 
 }  // namespace
 
-MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, QWidget* parent) : QDialog(parent)
+MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, QWidget* parent)
+    : MaxValuesDialog(t, false, parent)
 {
     setObjectName("maxvalues");
     setWindowTitle("Maximum Values");
+}
 
+MaxValuesDialog* MaxValuesDialog::exact(const MaxValueTexts& t, QWidget* parent)
+{
+    auto* dialog = new MaxValuesDialog(t, true, parent);
+    dialog->setObjectName("exactvalues");
+    dialog->setWindowTitle("Exact Maximum Values");
+    return dialog;
+}
+
+MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, bool withShear, QWidget* parent)
+    : QDialog(parent)
+{
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Maximum Value", this), 0, 1);
     grid->addWidget(new QLabel("Location", this), 0, 2);
@@ -50,9 +64,12 @@ MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, QWidget* parent) : QDia
         {"Bending Stress", "maxstr", t.maxstr, "locmaxstr", t.locmaxstr},
         {"Deflection", "maxdef", t.maxdef, "locmaxdef", t.locmaxdef},
         {"Slope", "maxslope", t.maxslope, "locmaxslope", t.locmaxslope},
+        {"Shear Force", "maxshear", t.maxshear, "locmaxshear", t.locmaxshear},
     };
     int r = 2;
-    for (const Row& row : rows) {
+    // The shear row is the exact window's only.
+    const std::span<const Row> shown(rows, withShear ? 5 : 4);
+    for (const Row& row : shown) {
         grid->addWidget(new QLabel(row.caption, this), r, 0);
         grid->addWidget(valueBox(row.valueName, row.value, this), r, 1);
         grid->addWidget(valueBox(row.locationName, row.location, this), r, 2);

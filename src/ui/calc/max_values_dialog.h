@@ -13,6 +13,13 @@ class MaxValuesDialog : public QDialog {
 
 public:
     explicit MaxValuesDialog(const MaxValueTexts& texts, QWidget* parent = nullptr);
+
+    // `exactvalues`, "Exact Maximum Values": the same layout for the exact solution's
+    // peaks, with the shear force (`maxshear`, `locmaxshear`) below the slope.
+    static MaxValuesDialog* exact(const MaxValueTexts& texts, QWidget* parent = nullptr);
+
+private:
+    MaxValuesDialog(const MaxValueTexts& texts, bool withShear, QWidget* parent);
 };
 
 }  // namespace spanrix

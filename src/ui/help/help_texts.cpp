@@ -100,6 +100,10 @@ constexpr MenuHelp kCalculationsScreenHelp[] = {
     {"sheardiagram",
      "Open a window with the shear force diagram (upward forces left of the section "
      "positive) and the largest shear force with its location."},
+    {"exactmax",
+     "Show the true largest bending moment, bending stress, deflection, slope and shear "
+     "force anywhere on the beam with their locations, from the exact elastic curve rather "
+     "than the calculation points, whatever the resolution."},
     {"unitmenu", "Units"},
     {"metricunits", "Convert all values to metric units and draw the diagrams again in them."},
     {"englishunits", "Convert all values to English units and draw the diagrams again in them."},
