@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/batch_run.h"
 #include "cli/exit_status.h"
 #include "cli/report_command.h"
 #include "engine/analysis.h"
@@ -293,17 +294,9 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
                           true);
     }
 
-    int questionsAsked = 0;
-    const ContinueQuestion keepGoing = [&questionsAsked] {
-        return ++questionsAsked <= kQuestionsAnsweredYes;
-    };
     ReactionSolution reactions;
-    if (const auto refusal = runCalculations(model, reactions, results, keepGoing))
+    if (const auto refusal = runBatch(model, reactions, results, warningPrefix))
         return failed(kExitRefused, *refusal);
-    if (questionsAsked > kQuestionsAnsweredYes)
-        std::cerr << "spanrix-cli: warning: " << warningPrefix
-                  << "the deflection did not converge within 1000 passes;"
-                     " slope and deflection are those of the last pass\n";
 
     if (request.csv) {
         if (*request.csv == "-") {

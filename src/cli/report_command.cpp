@@ -7,6 +7,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/batch_run.h"
 #include "cli/exit_status.h"
 #include "engine/analysis.h"
 #include "engine/exact.h"
@@ -139,15 +140,10 @@ int runReport(const std::vector<std::string>& args, int argc, char** argv)
         std::cerr << *opened.error << "\n";
         return kExitFileAccess;
     }
-    // As analyze does: 1000 passes at most, then the last pass with a warning.
-    int questions = 0;
-    const ContinueQuestion keepGoing = [&questions] { return ++questions <= kQuestionsAnsweredYes; };
-    if (const auto refusal = runCalculations(a.state.model, a.reactions, a.results, keepGoing)) {
+    if (const auto refusal = runBatch(a.state.model, a.reactions, a.results)) {
         std::cerr << *refusal << "\n";
         return kExitRefused;
     }
-    if (questions > kQuestionsAnsweredYes)
-        std::cerr << "spanrix-cli: warning: the deflection did not converge within 1000 passes\n";
     a.state.sigFigs = kDefaultSigFigs;
     a.state.geometry = screenGeometry(kPaperWorkAreaWidth, kPaperWorkAreaHeight);
     a.basis = resultBasis(a.state.model);
