@@ -58,6 +58,16 @@ inline int addSupport(BeamModel& m, double at, bool cantilever = false)
     return m.numFeatures;
 }
 
+// Fixed at the left end, propped at the right, under a uniform load w.
+inline BeamModel proppedCantilever(double length, double w)
+{
+    BeamModel m = emptyBeam(length);
+    addSupport(m, 0, true);
+    addSupport(m, length);
+    addDistLoad(m, 0, length, w, w);
+    return m;
+}
+
 // A beam at full capacity: 50 point loads, 50 distributed loads, 50 moments and 20
 // supports (cantilevers at both ends), all placed at random over the span.
 inline BeamModel fullCapacityBeam(unsigned seed, float resolution = 200000.0f)

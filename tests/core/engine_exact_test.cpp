@@ -49,6 +49,14 @@ void expectPeak(const Peak& exact, double value, double x, double length, const 
     EXPECT_NEAR(exact.x, x, kRelative * length) << what;
 }
 
+BeamModel simpleSpan(double length)
+{
+    BeamModel m = emptyBeam(length);
+    addSupport(m, 0);
+    addSupport(m, length);
+    return m;
+}
+
 class ExactCurve : public ::testing::TestWithParam<float> {};
 
 INSTANTIATE_TEST_SUITE_P(CoarseAndFine, ExactCurve, ::testing::Values(10.0f, 10000.0f));
@@ -56,9 +64,7 @@ INSTANTIATE_TEST_SUITE_P(CoarseAndFine, ExactCurve, ::testing::Values(10.0f, 100
 TEST_P(ExactCurve, SimpleSpanWithAPointLoadOffTheGrid)
 {
     const double L = 240, P = 1000, a = 150.3, b = L - a;
-    BeamModel m = emptyBeam(L);
-    addSupport(m, 0);
-    addSupport(m, L);
+    BeamModel m = simpleSpan(L);
     addPointLoad(m, P, a);
     const Solved s = solve(m, GetParam());
 
@@ -84,9 +90,7 @@ TEST_P(ExactCurve, SimpleSpanWithAPointLoadOffTheGrid)
 TEST_P(ExactCurve, UniformLoadOnASimpleSpan)
 {
     const double L = 250, w = 12.5;
-    BeamModel m = emptyBeam(L);
-    addSupport(m, 0);
-    addSupport(m, L);
+    BeamModel m = simpleSpan(L);
     addDistLoad(m, 0, L, w, w);
     const Solved s = solve(m, GetParam());
 
@@ -108,11 +112,7 @@ TEST_P(ExactCurve, UniformLoadOnASimpleSpan)
 TEST_P(ExactCurve, ProppedCantileverUnderUniformLoad)
 {
     const double L = 300, w = 4;
-    BeamModel m = emptyBeam(L);
-    addSupport(m, 0, true);
-    addSupport(m, L);
-    addDistLoad(m, 0, L, w, w);
-    const Solved s = solve(m, GetParam());
+    const Solved s = solve(proppedCantilever(L, w), GetParam());
 
     const double x = (15 - std::sqrt(33.0)) / 16 * L;
     const double deflection = w * x * x * (3 * L * L - 5 * L * x + 2 * x * x) / 48;
@@ -127,9 +127,7 @@ TEST_P(ExactCurve, ProppedCantileverUnderUniformLoad)
 TEST_P(ExactCurve, SimpleSpanWithAnAppliedMoment)
 {
     const double L = 240, M0 = 50000, a = 100.3, b = L - a;
-    BeamModel m = emptyBeam(L);
-    addSupport(m, 0);
-    addSupport(m, L);
+    BeamModel m = simpleSpan(L);
     addMoment(m, M0, a);
     const Solved s = solve(m, GetParam());
 

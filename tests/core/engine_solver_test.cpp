@@ -58,11 +58,7 @@ TEST(ReactionSolver, StaticallyIndeterminateBeams)
 {
     const double w = 10, L = 120;
     // Propped cantilever with a uniform load: 5wL/8 at the fixed end, 3wL/8 at the prop.
-    BeamModel propped = emptyBeam(L);
-    addSupport(propped, 0, true);
-    addSupport(propped, L);
-    addDistLoad(propped, 0, L, w, w);
-    ReactionSolution r = solve(propped);
+    ReactionSolution r = solve(proppedCantilever(L, w));
     EXPECT_NEAR(force(r, 1), 5 * w * L / 8, 1e-8);
     EXPECT_NEAR(force(r, 2), 3 * w * L / 8, 1e-8);
     EXPECT_NEAR(r.reactionVector[1], w * L * L / 8, 1e-6);

@@ -1,6 +1,7 @@
 // Whatever a load file can hold, analysed at a small resolution: the run refuses it or
 // gives results that are all numbers, and every window's texts and the results table can
-// be built from them, also after converting the beam to the other unit system.
+// be built from them, also after converting the beam to the other unit system; the exact
+// solution of the same beam can be built and read.
 
 #include <cmath>
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "engine/analysis.h"
+#include "engine/exact.h"
 #include "engine/result_display.h"
 #include "files/load_file.h"
 #include "files/results_csv.h"
@@ -46,6 +48,12 @@ void analyseAndShow(const BeamModel& model, ResultSet& results)
         (void)findPointValues(at, true, results, basis, 15);
     }
     (void)reactionCaptions(model, reactions, 3);
+
+    // The exact solution of the same reactions, its window texts and values anywhere.
+    const ExactSolution exact = exactSolution(model, reactions);
+    (void)maxValueTexts(exactPeaks(exact), basis, 3);
+    for (double share : {-1.0, 0.0, 0.37, 1.0, 2.0})
+        (void)exactValuesAt(exact, share * basis.beamLength);
 }
 
 }  // namespace
