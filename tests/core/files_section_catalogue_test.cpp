@@ -43,7 +43,7 @@ TEST(SectionCatalogueReader, KeywordsOpenSectionsAndEverythingElseIsSkipped)
 TEST(SectionCatalogueReader, KeepsTheFirst500EntriesAndStopsAtABrokenQuote)
 {
     std::string text = "CHANNEL\n";
-    for (int i = 1; i <= 502; ++i) text += "C" + std::to_string(i) + ",1,1,1,1,E\n";
+    for (int i = 1; i <= 502; ++i) text.append("C").append(std::to_string(i)).append(",1,1,1,1,E\n");
     text += "\nANGLE\nL1,1,1,1,1,E\n\"L2,1,1,1,1,E\nL3,1,1,1,1,E\n";
     const SectionCatalogue c = readSectionCatalogue(text);
     ASSERT_EQ(c.kinds[Channels].size(), 500u);
@@ -102,7 +102,7 @@ TEST_F(SectionCatalogueFiles, TheFirstLocationFoundIsReadAndEveryProblemIsNamed)
                                 "empty. It was looked for in:\n" + locations[0] + "\n" + locations[1]);
 
     std::string text = "S BEAMS\n";
-    for (int i = 1; i <= 501; ++i) text += "S" + std::to_string(i) + ",1,1,1,1,E\n";
+    for (int i = 1; i <= 501; ++i) text.append("S").append(std::to_string(i)).append(",1,1,1,1,E\n");
     std::ofstream(locations[1]) << text;
     const CatalogueLoad found = loadSectionCatalogue(locations);
     EXPECT_EQ(found.catalogue.kinds[SBeams].size(), 500u);
