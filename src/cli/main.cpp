@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/arguments.h"
 #include "cli/batch_run.h"
 #include "cli/exit_status.h"
 #include "cli/report_command.h"
@@ -123,20 +124,17 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
     AnalyzeRequest& request = parsed.request;
     bool optionsEnded = false;  // after "--" even "-name" is a FILE
     for (size_t i = 1; i < args.size(); ++i) {
-        std::string arg = args[i];
-        if (!optionsEnded && arg == "--") {
+        if (!optionsEnded && args[i] == "--") {
             optionsEnded = true;
             continue;
         }
         if (optionsEnded) {
-            request.files.push_back(arg);
+            request.files.push_back(args[i]);
             continue;
         }
-        std::optional<std::string> attached;  // --option=value
-        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
-            attached = arg.substr(arg.find('=') + 1);
-            arg.erase(arg.find('='));
-        }
+        const OptionWord word = splitOption(args[i]);
+        const std::string& arg = word.name;
+        const std::optional<std::string>& attached = word.attached;
         auto value = [&]() -> std::optional<std::string> {
             if (attached) return attached;
             if (i + 1 < args.size()) return args[++i];

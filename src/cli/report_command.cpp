@@ -7,6 +7,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/arguments.h"
 #include "cli/batch_run.h"
 #include "cli/exit_status.h"
 #include "engine/analysis.h"
@@ -46,12 +47,9 @@ std::optional<std::string> parse(const std::vector<std::string>& args, ReportReq
     bool haveFile = false;
     std::optional<std::string> title;
     for (size_t i = 1; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::optional<std::string> value;  // --option=value or --option value
-        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
-            value = arg.substr(arg.find('=') + 1);
-            arg.erase(arg.find('='));
-        }
+        OptionWord word = splitOption(args[i]);  // --option=value or --option value
+        const std::string& arg = word.name;
+        std::optional<std::string>& value = word.attached;
         std::optional<std::string>* slot = nullptr;
         if (arg == "--title") slot = &title;
         if (arg == "--pdf") slot = &request.pdf;

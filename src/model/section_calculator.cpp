@@ -40,8 +40,7 @@ std::optional<SectionProperties> sectionProperties(const SectionDimensions& dims
         if (!dims.tube) return SectionProperties{disc(*od), *od / 2};
         const auto id = dimension(dims.innerDiameter);
         if (!id || !(*od > *id)) return std::nullopt;
-        return SectionProperties{(std::pow(*od / 2, 4) - std::pow(*id / 2, 4)) * kSectionPi / 4,
-                                 *od / 2};
+        return SectionProperties{disc(*od) - disc(*id), *od / 2};
     }
     const auto w = dimension(dims.width);
     const auto h = dimension(dims.height);

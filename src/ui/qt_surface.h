@@ -6,7 +6,6 @@
 #include "ui/painter_surface.h"
 #include "ui/surface.h"
 
-
 namespace spanrix {
 
 // A widget that is a drawing surface. Everything is painted into a persistent backing

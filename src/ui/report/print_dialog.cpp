@@ -32,6 +32,9 @@ void enable(std::initializer_list<QWidget*> widgets, bool on)
     for (QWidget* w : widgets) w->setEnabled(on);
 }
 
+// A box greyed out after it was ticked does not count.
+bool ticked(const QCheckBox* box) { return box->isChecked() && box->isEnabled(); }
+
 QGroupBox* groupBox(QWidget* parent, const char* name, const char* caption)
 {
     auto* box = new QGroupBox(caption, parent);
@@ -151,8 +154,6 @@ void PrintDialog::pointValuesClicked()
 
 ReportChoices PrintDialog::choices() const
 {
-    // A box greyed out after it was ticked does not count.
-    auto ticked = [](const QCheckBox* box) { return box->isChecked() && box->isEnabled(); };
     ReportChoices c;
     c.title = title_->text().toStdString();
     c.beamProperties = ticked(beamProp_);
@@ -173,9 +174,8 @@ void PrintDialog::print()
         return;
     }
     ReportDocument document;
-    if (loadImage_->isChecked()) document.images.push_back(material_.loadingScreen);
-    if (calcImage_->isChecked() && calcImage_->isEnabled())
-        document.images.push_back(material_.calculationsScreen);
+    if (ticked(loadImage_)) document.images.push_back(material_.loadingScreen);
+    if (ticked(calcImage_)) document.images.push_back(material_.calculationsScreen);
     document.lines = reportLines(material_.data, c, reportDate());
     if (document.empty()) {
         accept();  // nothing chosen: nothing to send to a printer
