@@ -89,7 +89,7 @@ std::string today()
 struct Analysed {
     AppState state;
     ReactionSolution reactions;
-    ResultSet results;
+    ResultSet results{0};  // grown to the run's own points, as analyze does
     ResultBasis basis;
 };
 
