@@ -261,12 +261,7 @@ int runAnalyze(const std::vector<std::string>& words)
     AnalyzeRequest request;
     if (const auto error = readRequest(parsed.options, request)) return usageError(*error, kAnalyzeSynopsis);
     // A CSV file that could not be written is refused before the work, not after it.
-    if (request.csv && *request.csv != "-") {
-        if (const auto refusal = saveTargetRefusal(*request.csv)) {
-            std::cerr << *refusal << "\n";
-            return kExitFileAccess;
-        }
-    }
+    if (request.csv && *request.csv != "-" && !canSave(*request.csv)) return kExitFileAccess;
 
     // Only as many points as the runs use (the program's screens keep room for the largest
     // resolution), so a small beam costs little; one set serves every file in turn.
