@@ -1,5 +1,6 @@
 #include "files/list_notation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -22,7 +23,13 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 ListReader::ListReader(std::string text) : text_(std::move(text))
 {
-    if (std::string_view(text_).starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
+    if (std::string_view(text_).starts_with(kByteOrderMark)) pos_ = lineStart_ = kByteOrderMark.size();
+}
+
+std::string_view ListReader::lineText() const
+{
+    const std::size_t end = std::min(text_.find_first_of("\r\n", lineStart_), text_.size());
+    return std::string_view(text_).substr(lineStart_, end - lineStart_);
 }
 
 void ListReader::skipToNextLine()
@@ -44,6 +51,7 @@ void ListReader::endLine()
     } else {
         ++pos_;
     }
+    lineStart_ = pos_;
     ++line_;
 }
 

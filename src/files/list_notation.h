@@ -39,6 +39,8 @@ public:
     bool lineContinues() const { return endedByComma_; }
     // The line the reader stands on: that of the next item, or of the malformed one.
     int line() const { return line_; }
+    // That line's text as written, without its line end.
+    std::string_view lineText() const;
     // Leaves the rest of the current line unread, a malformed item included, and goes on
     // at the start of the next one.
     void skipToNextLine();
@@ -48,6 +50,7 @@ private:
 
     std::string text_;
     std::size_t pos_ = 0;
+    std::size_t lineStart_ = 0;
     int line_ = 1;
     bool endedByComma_ = false;
     bool malformed_ = false;
