@@ -28,7 +28,8 @@ public:
     LoadWindow* showImportWindow();
 
     // Reads the file into a copy of the model; only a complete read replaces the beam on
-    // the loading screen. A failure says "File access error" and changes nothing.
+    // the loading screen. A failure says "File access error", with the reason under it,
+    // and changes nothing.
     bool openFile(const std::string& path, FileLayout layout);
 
 signals:
