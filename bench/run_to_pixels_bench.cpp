@@ -27,6 +27,10 @@ public:
         ++messages;
     }
     bool askYesNo(const std::string&, const std::string&) override { return true; }
+    SaveChoice askSaveChanges(const std::string&, const std::string&) override
+    {
+        return SaveChoice::Discard;
+    }
     std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override
     {
         return std::nullopt;

@@ -40,7 +40,7 @@ public:
     }
     SaveChoice askSaveChanges(const std::string& text, const std::string& title) override
     {
-        shown.push_back({"save question", text, title, ""});
+        shown.push_back({"save question", text, title, "", ""});
         if (saveChoices.empty()) return SaveChoice::Cancel;
         const SaveChoice choice = saveChoices.front();
         saveChoices.pop_front();
