@@ -1,5 +1,6 @@
 #include "files/design_file.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -18,6 +19,17 @@ using Json = nlohmann::ordered_json;
 // A design file is a few tens of kilobytes at full capacity.
 constexpr std::uintmax_t kMaxDesignFileBytes = 4u * 1024u * 1024u;
 
+// A float as the shortest decimal that reads back as the same float ("8.995", not the
+// double 8.994999885559082 it holds), so the file shows what the user typed.
+Json single(float v)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, v);
+    double shortest = v;
+    std::from_chars(text, written.ptr, shortest);
+    return shortest;
+}
+
 Json maybe(const MaybeNumber& n) { return n.isSet() ? Json(static_cast<double>(n)) : Json(nullptr); }
 Json loadCase(LoadCase c) { return std::string(loadCaseName(c)); }
 
@@ -29,10 +41,10 @@ Json modelJson(const BeamModel& m)
     j["units"] = m.metricUnits ? "metric" : "english";
     j["useInches"] = m.useInches;
     j["beamLength"] = maybe(m.beamLength);
-    j["resolution"] = static_cast<double>(m.resolution);
-    j["section"] = {{"momentOfInertia", static_cast<double>(m.momentOfInertia)},
-                    {"modulusE", static_cast<double>(m.modulusE)},
-                    {"fiberDistance", static_cast<double>(m.fiberDistance)}};
+    j["resolution"] = single(m.resolution);
+    j["section"] = {{"momentOfInertia", single(m.momentOfInertia)},
+                    {"modulusE", single(m.modulusE)},
+                    {"fiberDistance", single(m.fiberDistance)}};
     j["largestMagnitudes"] = {{"pointLoad", maybe(m.maxPointLoadMag)},
                               {"previousPointLoad", maybe(m.prevMaxPointLoadMag)},
                               {"moment", maybe(m.maxMomentMag)},
