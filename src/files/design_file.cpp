@@ -33,6 +33,22 @@ Json single(float v)
 Json maybe(const MaybeNumber& n) { return n.isSet() ? Json(static_cast<double>(n)) : Json(nullptr); }
 Json loadCase(LoadCase c) { return std::string(loadCaseName(c)); }
 
+// Point loads and moments alike: a magnitude at a location, in a case.
+static_assert(kMaxPointLoads == kMaxMoments);
+using LoadSlots = Slots<kMaxPointLoads>;
+using CaseSlots = std::array<LoadCase, kMaxPointLoads + 1>;
+
+Json placedLoadsJson(int count, const LoadSlots& magnitude, const LoadSlots& location,
+                     const CaseSlots& cases)
+{
+    Json out = Json::array();
+    for (int i = 1; i <= count; ++i)
+        out.push_back({{"magnitude", maybe(magnitude[static_cast<size_t>(i)])},
+                       {"location", maybe(location[static_cast<size_t>(i)])},
+                       {"case", loadCase(cases[static_cast<size_t>(i)])}});
+    return out;
+}
+
 Json modelJson(const BeamModel& m)
 {
     Json j;
@@ -55,11 +71,7 @@ Json modelJson(const BeamModel& m)
                   {"distributedLoads", m.shownDistLoads},
                   {"moments", m.shownMoments},
                   {"supports", m.shownSupports}};
-    Json& points = j["pointLoads"] = Json::array();
-    for (int i = 1; i <= m.numPointLoads; ++i)
-        points.push_back({{"magnitude", maybe(m.pointLoadMag[i])},
-                          {"location", maybe(m.pointLoadLoc[i])},
-                          {"case", loadCase(m.pointLoadCase[static_cast<size_t>(i)])}});
+    j["pointLoads"] = placedLoadsJson(m.numPointLoads, m.pointLoadMag, m.pointLoadLoc, m.pointLoadCase);
     Json& dists = j["distributedLoads"] = Json::array();
     for (int i = 1; i <= m.numDistLoads; ++i) {
         const auto k = static_cast<size_t>(i);
@@ -69,11 +81,7 @@ Json modelJson(const BeamModel& m)
                          {"end", maybe(m.distLoadEnd[k])},
                          {"case", loadCase(m.distLoadCase[k])}});
     }
-    Json& moments = j["moments"] = Json::array();
-    for (int i = 1; i <= m.numMoments; ++i)
-        moments.push_back({{"magnitude", maybe(m.momentMag[i])},
-                           {"location", maybe(m.momentLoc[i])},
-                           {"case", loadCase(m.momentCase[static_cast<size_t>(i)])}});
+    j["moments"] = placedLoadsJson(m.numMoments, m.momentMag, m.momentLoc, m.momentCase);
     Json& supports = j["supports"] = Json::array();
     for (int i = 1; i <= m.numSupports; ++i)
         supports.push_back({{"location", maybe(m.supportLoc[i])},
@@ -184,6 +192,18 @@ void readEntries(const Fields& root, std::string_view key, int capacity, ReadEnt
                   Fields(list[i], std::string(key) + "[" + std::to_string(i + 1) + "]"));
 }
 
+void readPlacedLoads(const Fields& f, std::string_view key, int& count, LoadSlots& magnitude,
+                     LoadSlots& location, CaseSlots& cases)
+{
+    readEntries(f, key, kMaxPointLoads, [&](int i, const Fields& e) {
+        const auto k = static_cast<size_t>(i);
+        count = i;
+        magnitude[k] = e.maybeNumber("magnitude");
+        location[k] = e.maybeNumber("location");
+        cases[k] = e.loadCase("case");
+    });
+}
+
 void readModel(const Fields& f, BeamModel& m)
 {
     const std::string units = f.text("units");
@@ -209,12 +229,7 @@ void readModel(const Fields& f, BeamModel& m)
     m.shownMoments = shown.count("moments", kMaxMoments);
     m.shownSupports = shown.count("supports", kMaxSupports);
 
-    readEntries(f, "pointLoads", kMaxPointLoads, [&m](int i, const Fields& e) {
-        m.numPointLoads = i;
-        m.pointLoadMag[i] = e.maybeNumber("magnitude");
-        m.pointLoadLoc[i] = e.maybeNumber("location");
-        m.pointLoadCase[static_cast<size_t>(i)] = e.loadCase("case");
-    });
+    readPlacedLoads(f, "pointLoads", m.numPointLoads, m.pointLoadMag, m.pointLoadLoc, m.pointLoadCase);
     readEntries(f, "distributedLoads", kMaxDistLoads, [&m](int i, const Fields& e) {
         const auto k = static_cast<size_t>(i);
         m.numDistLoads = i;
@@ -224,12 +239,7 @@ void readModel(const Fields& f, BeamModel& m)
         m.distLoadEnd[k] = e.maybeNumber("end");
         m.distLoadCase[k] = e.loadCase("case");
     });
-    readEntries(f, "moments", kMaxMoments, [&m](int i, const Fields& e) {
-        m.numMoments = i;
-        m.momentMag[i] = e.maybeNumber("magnitude");
-        m.momentLoc[i] = e.maybeNumber("location");
-        m.momentCase[static_cast<size_t>(i)] = e.loadCase("case");
-    });
+    readPlacedLoads(f, "moments", m.numMoments, m.momentMag, m.momentLoc, m.momentCase);
     readEntries(f, "supports", kMaxSupports, [&m](int i, const Fields& e) {
         m.numSupports = i;
         m.supportLoc[i] = e.maybeNumber("location");
