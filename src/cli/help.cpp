@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/analyze_command.h"
+#include "cli/combinations_json.h"
 #include "cli/exit_status.h"
 #include "cli/output.h"
 #include "cli/report_command.h"
@@ -22,7 +23,8 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 success; 2 usage error (also an output file that names an input\n"
     "file); 3 file access error: a FILE not read, an output file not written (\"Could not\n"
     "save OUT.\", the file that was there left as it was), or standard output not\n"
-    "written; 4 beam refused by the analysis (its message on standard error).\n";
+    "written; 4 beam refused by the analysis, or a --section the steel design data lacks\n"
+    "(the message on standard error).\n";
 
 }  // namespace
 
@@ -36,7 +38,7 @@ int printHelp()
 {
     std::cout << "Usage: " << synopses() << "\n\n"
               << kOptionRules << "\n"
-              << kAnalyzeHelp << "\n"
+              << kAnalyzeHelp << kCombinationOptionsHelp << kCombinationsOutputHelp << "\n"
               << kReportHelp << "\n"
               << kExitStatus;
     return flushOutput() ? kExitSuccess : kExitFileAccess;

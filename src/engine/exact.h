@@ -36,11 +36,29 @@ ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& reac
 // the leftmost is kept, as on the grid.
 PeakValues exactPeaks(const ExactSolution& solution);
 
+// The largest and the smallest value of a quantity over a stretch, each with its location.
+struct PeakRange {
+    Peak max, min;
+};
+struct ExactRanges {
+    PeakRange moment, shear, deflection;  // deflection times E*I, positive downward
+};
+
+// The extremes over [from, to]: at its ends, on both sides of every breakpoint inside it,
+// and where a derivative vanishes. A jump at `to` counts only with its left side, one at
+// `from` only with its right side, so adjacent stretches share no value. Among equal
+// values the leftmost is kept.
+ExactRanges exactRanges(const ExactSolution& solution, double from, double to);
+
 // Moment, shear, stress, slope and deflection at one section (slope and deflection times
 // E*I, deflection positive downward).
 struct SectionValues {
     double moment = 0, shear = 0, stress = 0, slope = 0, deflection = 0;
 };
+
+// The values at t from the start of one piece, the moment and shear of the piece's own
+// cubic: no search for the piece, for callers that walk the pieces in order.
+SectionValues pieceValuesAt(const ExactSolution::Piece& piece, double t, double stressFactor);
 
 // The values at x, kept within the beam. Where a value jumps, x takes the side the
 // calculation points take: the moment includes an applied moment at x, the shear leaves

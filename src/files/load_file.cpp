@@ -231,21 +231,6 @@ std::optional<std::string> featureProblem(const BeamModel& m, const RecordLines&
     return std::nullopt;
 }
 
-std::vector<LegendRow> legendRowsOf(const BeamModel& m)
-{
-    std::vector<LegendRow> rows;
-    rows.reserve(static_cast<size_t>(m.numFeatures));
-    for (int n = 1; n <= m.numFeatures; ++n) {
-        LegendRow row;
-        row.row = n;
-        row.kind = featureKind(m, n);
-        row.index = featureIndex(m, n);
-        row.live = isLive(m, row.kind, row.index);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 OpenOutcome failure(std::string reason)
 {
     return OpenOutcome{std::string(kFileAccessError), std::move(reason), {}};
@@ -377,6 +362,28 @@ OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current
 
     current = fresh;
     return OpenOutcome{std::nullopt, {}, legendRowsOf(current)};
+}
+
+int firstInvalidFeatureRow(const BeamModel& model)
+{
+    for (int n = 1; n <= model.numFeatures; ++n)
+        if (keyProblem(model, n)) return n;
+    return 0;
+}
+
+std::vector<LegendRow> legendRowsOf(const BeamModel& m)
+{
+    std::vector<LegendRow> rows;
+    rows.reserve(static_cast<size_t>(m.numFeatures));
+    for (int n = 1; n <= m.numFeatures; ++n) {
+        LegendRow row;
+        row.row = n;
+        row.kind = featureKind(m, n);
+        row.index = featureIndex(m, n);
+        row.live = isLive(m, row.kind, row.index);
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 OpenOutcome openLoadFile(const std::string& path, BeamModel& current)

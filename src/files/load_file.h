@@ -34,12 +34,16 @@ struct LegendRow {
     bool live = false;
 };
 
+// The two formats a beam is saved in: the load file and the design file (".spanrix").
+enum class BeamFileFormat { LoadFile, Design };
+
 struct OpenOutcome {
     std::optional<std::string> error;  // kFileAccessError on any failure
     // With a failure, what was wrong: "line 7: "8.356E-05x" is not a number"; a file's
     // reader puts the path first ("/home/ann/beam.lod: not a regular file").
     std::string reason;
     std::vector<LegendRow> legendRows;
+    BeamFileFormat format = BeamFileFormat::LoadFile;
     bool ok() const { return !error.has_value(); }
 };
 
@@ -51,6 +55,12 @@ enum class FileLayout { Current, Version1 };
 // holding only what the feature dialogs accept: positions on the beam, distributed loads
 // ending after their start, one live support per position, cantilevers at the ends.
 OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current);
+
+// Whether a model just read from any file is sound: every feature key names a slot its
+// kind's count covers (a slot beyond it was never read), or is of an unknown kind with a
+// number after its code. Returns the first row that is not; 0 when all are.
+int firstInvalidFeatureRow(const BeamModel& model);
+std::vector<LegendRow> legendRowsOf(const BeamModel& model);
 
 // The same, reading the file at path.
 OpenOutcome openLoadFile(const std::string& path, BeamModel& current);

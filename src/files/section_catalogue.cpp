@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "files/data_files.h"
 #include "files/list_notation.h"
 #include "files/text_file.h"
 #include "model/number_format.h"
@@ -48,31 +49,15 @@ std::optional<std::vector<std::string>> lineItems(ListReader& reader)
     return items;
 }
 
-// Built by appending: optimising, GCC 12 warns (-Wrestrict) on "literal" + std::string.
-std::string quotedText(std::string_view text)
-{
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.append(1, '"').append(text).append(1, '"');
-    return quoted;
-}
-
 // Long lines are shown by their start.
 std::string shownLine(std::string_view line)
 {
     constexpr std::size_t kShown = 40;
-    if (line.size() <= kShown) return quotedText(line);
-    return quotedText(std::string(line.substr(0, kShown)) + "...");
+    if (line.size() <= kShown) return inQuotes(line);
+    return inQuotes(std::string(line.substr(0, kShown)) + "...");
 }
 
 constexpr std::size_t kEntryItems = 6;
-
-std::string shownPath(const std::string& location)
-{
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(location, ec);
-    return (ec ? fs::path(location) : absolute).lexically_normal().string();
-}
 
 std::optional<std::string> problemsOf(const SectionCatalogue& catalogue, const std::string& path)
 {
@@ -85,14 +70,14 @@ std::optional<std::string> problemsOf(const SectionCatalogue& catalogue, const s
     constexpr std::size_t kProblemsShown = 10;
     const auto& problems = catalogue.problems;
     if (!problems.empty())
-        add("These lines of the section catalogue " + quotedText(path) + " are not listed:");
+        add("These lines of the section catalogue " + inQuotes(path) + " are not listed:");
     for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
         add("line " + std::to_string(problems[i].line) + ": " + problems[i].what);
     if (problems.size() > kProblemsShown)
         add("and " + std::to_string(problems.size() - kProblemsShown) + " more.");
     for (int k = 0; k < kSectionKindCount; ++k)
         if (catalogue.overLimit[k])
-            add("The " + quotedText(kSectionKinds[k].keyword) + " section of " + quotedText(path) +
+            add("The " + inQuotes(kSectionKinds[k].keyword) + " section of " + inQuotes(path) +
                 " holds more than " + std::to_string(kMaxCatalogueEntries) +
                 " entries; only the first " + std::to_string(kMaxCatalogueEntries) + " are listed.");
     if (message.empty()) return std::nullopt;
@@ -145,7 +130,7 @@ SectionCatalogue readSectionCatalogue(std::string text)
         const std::string& name = items->front();
         if (name.empty() || items->size() != kEntryItems) {
             const std::string entry =
-                name.empty() ? std::string("an entry without a name") : "the entry " + quotedText(name);
+                name.empty() ? std::string("an entry without a name") : "the entry " + inQuotes(name);
             catalogue.problems.push_back({line, entry + " has " + std::to_string(items->size()) +
                                                     " items instead of " + std::to_string(kEntryItems)});
             continue;
@@ -163,9 +148,7 @@ SectionCatalogue readSectionCatalogue(std::string text)
 
 std::vector<std::string> sectionCatalogueLocations(const std::string& programDir)
 {
-    const fs::path dir(programDir);
-    return {std::string(kCatalogueFileName), (dir / kCatalogueFileName).string(),
-            (dir / ".." / "share" / "spanrix" / kCatalogueFileName).string()};
+    return dataFileLocations(programDir, kCatalogueFileName);
 }
 
 CatalogueLoad loadSectionCatalogue(const std::vector<std::string>& locations)
@@ -176,17 +159,17 @@ CatalogueLoad loadSectionCatalogue(const std::vector<std::string>& locations)
         const std::string path = shownPath(location);
         auto text = readWholeFile(location, kMaxCatalogueBytes);
         if (!text)
-            return {{}, "The section catalogue " + quotedText(path) +
+            return {{}, "The section catalogue " + inQuotes(path) +
                             " could not be read; the lists are empty."};
         if (const auto problem = notTextProblem(*text))
-            return {{}, "The section catalogue " + quotedText(path) + " " + *problem +
+            return {{}, "The section catalogue " + inQuotes(path) + " " + *problem +
                             "; the lists are empty."};
         CatalogueLoad load{readSectionCatalogue(std::move(*text)), std::nullopt};
         load.message = problemsOf(load.catalogue, path);
         return load;
     }
     std::string message = "The section catalogue ";
-    message.append(quotedText(kCatalogueFileName))
+    message.append(inQuotes(kCatalogueFileName))
         .append(" was not found; the lists are empty. It was looked for in:");
     for (const std::string& location : locations) message.append("\n").append(shownPath(location));
     return {{}, message};
@@ -221,8 +204,8 @@ std::optional<SectionValueTexts> sectionValueTexts(const CatalogueEntry& entry, 
 
 std::string damagedEntryMessage(int kind, const CatalogueEntry& entry)
 {
-    return "The catalogue entry " + quotedText(entry.name) + " under " +
-           quotedText(kSectionKinds[kind].keyword) +
+    return "The catalogue entry " + inQuotes(entry.name) + " under " +
+           inQuotes(kSectionKinds[kind].keyword) +
            " is damaged: its four values must be numbers and its unit mark E or M.";
 }
 
