@@ -47,5 +47,3 @@ void ExactPiecesAndExtrema(benchmark::State& state)
 BENCHMARK(ExactPiecesAndExtrema)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

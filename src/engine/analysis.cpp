@@ -48,15 +48,10 @@ bool reactionSystemIsFinite(const ReactionSolution& r)
     return allFinite(&r.reactionVector[1], &r.reactionVector[1] + n);
 }
 
-// Every value of the run, and slope and deflection as the windows show them: divided by
-// E*I, in millimetres or degrees.
-bool resultsAreFinite(const BeamModel& model, const ResultSet& results)
+// Slope and deflection as the windows show them, divided by E*I, in millimetres or degrees.
+// The integrations leave a peak that is not finite when any of their values is not.
+bool shownPeaksAreFinite(const BeamModel& model, const ResultSet& results)
 {
-    const auto slots = static_cast<size_t>(results.pointCount);
-    for (const std::vector<double>* values : {&results.momentAt, &results.shearAt,
-                                              &results.stressAt, &results.slopeAt,
-                                              &results.deflectionAt})
-        if (!allFinite(values->data() + 1, values->data() + 1 + slots)) return false;
     constexpr double kLargestDisplayFactor = 1000;  // metres to millimetres; above 180 / pi
     const double ei =
         static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
@@ -103,14 +98,13 @@ std::optional<std::string> analyseOnGrid(const BeamModel& model, const Calculati
     if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
         return std::string(kValuesTooLargeMessage);
 
-    computeMoments(grid, model, reactions, results);
-    computeStresses(grid, model, results);
+    if (!sampleResults(grid, model, reactions, results)) return std::string(kValuesTooLargeMessage);
     if (reactions.cantileverCount == 0)
         integrateBetweenSupports(grid, reactions.reactionPos[1], reactions.reactionPos[2], results,
                                  askContinue);
     else
         integrateFromFixedEnd(grid, reactions.reactionPos[1], results);
-    if (!resultsAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
+    if (!shownPeaksAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
     return std::nullopt;
 }
 

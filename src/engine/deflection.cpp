@@ -89,9 +89,15 @@ public:
     }
 
 private:
+    // A NaN becomes the peak and stays it (nothing compares greater), so a value beyond
+    // the range of numbers anywhere shows in the peak the run checks.
+    static bool replaces(double v, double peakMagnitude)
+    {
+        return std::abs(v) > peakMagnitude || std::isnan(v);
+    }
     void noteSlope(double v, int slot)
     {
-        if (std::abs(v) > peakSlopeMagnitude_) {
+        if (replaces(v, peakSlopeMagnitude_)) {
             peakSlopeMagnitude_ = std::abs(v);
             peakSlope_ = v;
             peakSlopeSlot_ = slot;
@@ -99,7 +105,7 @@ private:
     }
     void noteDeflection(double v, int slot)
     {
-        if (std::abs(v) > peakDeflectionMagnitude_) {
+        if (replaces(v, peakDeflectionMagnitude_)) {
             peakDeflectionMagnitude_ = std::abs(v);
             peakDeflection_ = v;
             peakDeflectionSlot_ = slot;
