@@ -249,10 +249,8 @@ Json valuesAt(const ResultBasis& basis, const ResultSet& res, double x, double e
 }
 
 // The closed-form solution: its true peaks and the values at each x itself.
-Json exactJson(const BeamModel& model, const ReactionSolution& reactions,
-               const std::vector<double>& at, double ei)
+Json exactJson(const ExactSolution& exact, const std::vector<double>& at, double ei)
 {
-    const ExactSolution exact = exactSolution(model, reactions);
     Json out;
     out["peaks"] = peaksJson(exactPeaks(exact), ei);
     out["at"] = Json::array();
@@ -274,9 +272,8 @@ FileOutcome failed(int status, std::string message, bool usage = false)
 }
 
 // The warning of a run that did not converge names the file when there are several.
-// results holds the points of the runs so far and grows to this run's when it needs to.
 FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
-                        const std::string& warningPrefix, ResultSet& results)
+                        const std::string& warningPrefix)
 {
     BeamModel model;
     const OpenOutcome opened = request.version1 ? importVersion1File(file, model)
@@ -292,9 +289,10 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
                           true);
     }
 
-    ReactionSolution reactions;
-    if (const auto refusal = runBatch(model, reactions, results, warningPrefix))
-        return failed(kExitRefused, *refusal);
+    const AnalysisOutcome run = runBatch(model, warningPrefix);
+    if (!run) return failed(kExitRefused, run.refusal);
+    const Analysis& analysis = *run.analysis;
+    const ResultSet& results = analysis.results;
 
     if (request.csv) {
         if (*request.csv == "-") {
@@ -311,11 +309,11 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     out["units"] = model.metricUnits ? "metric" : "english";
     out["beamLength"] = length;
     out["resolution"] = resolutionValue(model.resolution);
-    out["reactions"] = reactionsJson(model, reactions);
+    out["reactions"] = reactionsJson(model, analysis.reactions);
     out["peaks"] = peaksJson(peakValues(results), ei);
     out["at"] = Json::array();
     for (double x : request.at) out["at"].push_back(valuesAt(basis, results, x, ei));
-    if (request.exact) out["exact"] = exactJson(model, reactions, request.at, ei);
+    if (request.exact) out["exact"] = exactJson(analysis.exact, request.at, ei);
     return outcome;
 }
 
@@ -326,9 +324,9 @@ int finish()
 }
 
 // One file: the results object alone, or the failure on standard error.
-int analyzeOne(const AnalyzeRequest& request, ResultSet& results)
+int analyzeOne(const AnalyzeRequest& request)
 {
-    const FileOutcome outcome = analyzeFile(request, request.files.front(), "", results);
+    const FileOutcome outcome = analyzeFile(request, request.files.front(), "");
     if (outcome.usage) return usageError(outcome.error);
     if (outcome.status != kExitSuccess) {
         std::cerr << outcome.error << "\n";
@@ -339,11 +337,11 @@ int analyzeOne(const AnalyzeRequest& request, ResultSet& results)
 }
 
 // Several files: one line each, in order; the exit status is the worst of theirs.
-int analyzeEach(const AnalyzeRequest& request, ResultSet& results)
+int analyzeEach(const AnalyzeRequest& request)
 {
     int worst = kExitSuccess;
     for (const std::string& file : request.files) {
-        const FileOutcome outcome = analyzeFile(request, file, file + ": ", results);
+        const FileOutcome outcome = analyzeFile(request, file, file + ": ");
         Json line;
         line["file"] = file;
         if (outcome.status == kExitSuccess)
@@ -358,10 +356,7 @@ int analyzeEach(const AnalyzeRequest& request, ResultSet& results)
 
 int analyze(const AnalyzeRequest& request)
 {
-    // Only as many points as the runs use (the program's screens keep room for the largest
-    // resolution), so a small beam costs little; one set serves every file in turn.
-    ResultSet results(0);
-    return request.files.size() == 1 ? analyzeOne(request, results) : analyzeEach(request, results);
+    return request.files.size() == 1 ? analyzeOne(request) : analyzeEach(request);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <ctime>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/arguments.h"
@@ -88,8 +89,7 @@ std::string today()
 // The whole of the beam after a run, as the calculations screen holds it.
 struct Analysed {
     AppState state;
-    ReactionSolution reactions;
-    ResultSet results{0};  // grown to the run's own points, as analyze does
+    std::shared_ptr<const Analysis> analysis;
     ResultBasis basis;
 };
 
@@ -102,9 +102,10 @@ int writePdf(const Analysed& a, const std::vector<std::string>& lines,
 
     Legend legend(a.state);
     legend.rebuild();
-    for (const ReactionCaption& c : reactionCaptions(a.state.model, a.reactions, a.state.sigFigs))
+    for (const ReactionCaption& c :
+         reactionCaptions(a.state.model, a.analysis->reactions, a.state.sigFigs))
         legend.setReactionCaption(c.featureRow, c.caption);
-    const DiagramInput diagrams{a.state.geometry, a.basis, a.results, a.state.sigFigs};
+    const DiagramInput diagrams{a.state.geometry, a.basis, a.analysis->results, a.state.sigFigs};
     const ReportDocument document{
         {loadingScreenImage(a.state, legend), calculationsScreenImage(a.state.geometry, diagrams)},
         lines};
@@ -138,10 +139,12 @@ int runReport(const std::vector<std::string>& args, int argc, char** argv)
         std::cerr << *opened.error << "\n";
         return kExitFileAccess;
     }
-    if (const auto refusal = runBatch(a.state.model, a.reactions, a.results)) {
-        std::cerr << *refusal << "\n";
+    AnalysisOutcome run = runBatch(a.state.model);
+    if (!run) {
+        std::cerr << run.refusal << "\n";
         return kExitRefused;
     }
+    a.analysis = std::move(run.analysis);
     a.state.sigFigs = kDefaultSigFigs;
     a.state.geometry = screenGeometry(kPaperWorkAreaWidth, kPaperWorkAreaHeight);
     a.basis = resultBasis(a.state.model);
@@ -153,8 +156,9 @@ int runReport(const std::vector<std::string>& args, int argc, char** argv)
     choices.pointValues = request.at.has_value();
     choices.location = request.at.value_or("");
     choices.feetSelected = false;  // --at is in the internal unit, inches or metres
-    ReportData data{a.state.model, a.reactions, a.results, a.basis, a.state.sigFigs};
-    if (request.exact) data.exactPeaks = exactPeaks(exactSolution(a.state.model, a.reactions));
+    ReportData data{a.state.model, a.analysis->reactions, a.analysis->results, a.basis,
+                    a.state.sigFigs};
+    if (request.exact) data.exactPeaks = exactPeaks(a.analysis->exact);
     if (const auto refusal = reportRefusal(data, choices))
         return refuse("--at " + choices.location + ": " + *refusal);
     const std::vector<std::string> lines = reportLines(data, choices, today());

@@ -24,9 +24,11 @@ QLineEdit* resultBox(const char* name, QWidget* parent)
 
 }  // namespace
 
-PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis& basis,
-                                     int sigFigs, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), results_(results), basis_(basis), sigFigs_(sigFigs), prompts_(prompts)
+PointValuesDialog::PointValuesDialog(std::shared_ptr<const Analysis> analysis,
+                                     const ResultBasis& basis, int sigFigs, Prompts& prompts,
+                                     QWidget* parent)
+    : QDialog(parent), analysis_(std::move(analysis)), basis_(basis), sigFigs_(sigFigs),
+      prompts_(prompts)
 {
     setObjectName("pointvalues");
     setWindowTitle("Point Values");
@@ -85,7 +87,8 @@ PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis
 void PointValuesDialog::findValues()
 {
     const PointLookup found =
-        findPointValues(loc_->text().toStdString(), feet_->isChecked(), results_, basis_, sigFigs_);
+        findPointValues(loc_->text().toStdString(), feet_->isChecked(), analysis_->results, basis_,
+                        sigFigs_);
     if (found.message) {
         prompts_.message(*found.message);
         return;
