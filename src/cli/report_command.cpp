@@ -147,7 +147,7 @@ int runReport(const std::vector<std::string>& args, int argc, char** argv)
     a.analysis = std::move(run.analysis);
     a.state.sigFigs = kDefaultSigFigs;
     a.state.geometry = screenGeometry(kPaperWorkAreaWidth, kPaperWorkAreaHeight);
-    a.basis = resultBasis(a.state.model);
+    a.basis = resultBasis(a.state.model, a.analysis->grid);
 
     ReportChoices choices;
     choices.title = request.title;

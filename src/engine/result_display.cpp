@@ -64,9 +64,10 @@ double shownSlope(double v, const ResultBasis& basis, double pi)
     return v / basis.flexuralRigidity() * 180 / pi;
 }
 
-ResultBasis resultBasis(const BeamModel& model)
+ResultBasis resultBasis(const BeamModel& model) { return resultBasis(model, calculationGrid(model)); }
+
+ResultBasis resultBasis(const BeamModel& model, const CalculationGrid& grid)
 {
-    const CalculationGrid grid = calculationGrid(model);
     ResultBasis b;
     b.beamLength = grid.length;
     b.intervals = grid.intervals;

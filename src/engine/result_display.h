@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/moments.h"
 #include "engine/results.h"
 #include "model/beam_model.h"
 
@@ -35,6 +36,8 @@ struct ResultBasis {
     }
 };
 
+ResultBasis resultBasis(const BeamModel& model, const CalculationGrid& grid);
+// The same before a run, from the grid the model's resolution gives.
 ResultBasis resultBasis(const BeamModel& model);
 
 // A unit a quantity is shown in: the shown number is the value divided by `divisor`,

@@ -55,7 +55,7 @@ bool CalcCommands::analyseAndLabel(bool withChecks)
         return false;
     }
     context_.analysis = std::move(outcome.analysis);
-    basis_ = resultBasis(model);
+    basis_ = resultBasis(model, context_.analysis->grid);
     exactPeaks_ = exactPeaks(context_.analysis->exact);
     for (const ReactionCaption& c :
          reactionCaptions(model, context_.analysis->reactions, context_.state.sigFigs))
