@@ -5,6 +5,7 @@
 
 #include "engine/load_access.h"
 #include "engine/moment_terms.h"
+#include "engine/peak_scan.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -71,31 +72,13 @@ std::vector<GridTerm> gridTerms(const BeamModel& model, const ReactionSolution& 
     return terms;
 }
 
-// Points handled at a time, so that evaluating and scanning for the peaks stay in cache.
-constexpr int kBlock = 2048;
-
-// The largest magnitude so far and its point: scanning in order, a later value replaces it
-// only when strictly greater, so among equal magnitudes the earliest stays. An infinite
-// value becomes the peak, which is how the pass finds values beyond the range of numbers.
-struct PeakScan {
-    double magnitude = 0;
-    int point = -1;
-
-    void scan(const double* values, int begin, int end)
-    {
-        for (int j = begin; j < end; ++j) {
-            const double m = std::abs(values[j]);
-            if (m > magnitude) {
-                magnitude = m;
-                point = j;
-            }
-        }
-    }
-};
-
+// A cubic whose coefficients, and those of its derivative, are numbers gives values that
+// are numbers or infinite, never NaN: every sum in its evaluation has at most one
+// infinite term.
 bool isFinite(const Cubic& c)
 {
-    return std::isfinite(c.c0) && std::isfinite(c.c1) && std::isfinite(c.c2) && std::isfinite(c.c3);
+    return std::isfinite(c.c0) && std::isfinite(c.c1) && std::isfinite(2 * c.c2) &&
+           std::isfinite(3 * c.c3);
 }
 
 }  // namespace
@@ -168,26 +151,30 @@ bool sampleResults(const CalculationGrid& g, const BeamModel& model, const React
                 shear[i] = c.c1 + t * (2 * c.c2 + t * 3 * c.c3);
                 stress[i] = fiber * m / inertia;
             }
-            momentPeak.scan(moment, block, blockEnd);
-            shearPeak.scan(shear, block, blockEnd);
-            stressPeak.scan(stress, block, blockEnd);
+            momentPeak.scanUp(moment, block, blockEnd);
+            shearPeak.scanUp(shear, block, blockEnd);
+            stressPeak.scanUp(stress, block, blockEnd);
         }
         begin = end;
     }
-    if (momentPeak.point >= 0) {
-        results.peakMoment = moment[momentPeak.point];
-        results.peakMomentLoc = g.x(momentPeak.point);
+    if (momentPeak.index >= 0) {
+        results.peakMoment = moment[momentPeak.index];
+        results.peakMomentLoc = g.x(momentPeak.index);
     }
-    if (shearPeak.point >= 0) {
-        results.peakShear = shear[shearPeak.point];
-        results.peakShearLoc = g.x(shearPeak.point);
+    if (shearPeak.index >= 0) {
+        results.peakShear = shear[shearPeak.index];
+        results.peakShearLoc = g.x(shearPeak.index);
     }
-    if (stressPeak.point >= 0) {
+    if (stressPeak.index >= 0) {
         results.peakStress = stressPeak.magnitude;
-        results.peakStressLoc = stressPeak.point * (g.length / g.intervals);
+        results.peakStressLoc = stressPeak.index * (g.length / g.intervals);
     }
-    return finite && std::isfinite(momentPeak.magnitude) && std::isfinite(shearPeak.magnitude) &&
-           std::isfinite(stressPeak.magnitude);
+    // With the moments numbers, c*M/I is NaN only where c is infinite, or where I is and
+    // c*M is not a number; the peaks cannot see NaN.
+    const bool stressIsNumber = std::isfinite(fiber) &&
+        (std::isfinite(inertia) || std::isfinite(fiber * momentPeak.magnitude));
+    return finite && stressIsNumber && std::isfinite(momentPeak.magnitude) &&
+           std::isfinite(shearPeak.magnitude) && std::isfinite(stressPeak.magnitude);
 }
 
 }  // namespace spanrix
