@@ -9,7 +9,8 @@
 
 namespace {
 
-// Keeps the median (or, without repetitions, the single) real time of each benchmark.
+// Keeps the median (or, without repetitions, the single) CPU time of each benchmark: on
+// shared cores the wall-clock time mostly measures the other processes.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -19,7 +20,7 @@ public:
             if (run.error_occurred) continue;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (median || run.run_type == Run::RT_Iteration)
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+                times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
         }
     }
 
@@ -27,7 +28,7 @@ public:
     {
         const auto m = times_.find(measured), r = times_.find(reference);
         if (m == times_.end() || r == times_.end() || r->second <= 0) return;
-        std::printf("%s / %s = %.2f (target at most %.2f)\n", measured, reference,
+        std::printf("%s / %s = %.2f in CPU time (target at most %.2f)\n", measured, reference,
                     m->second / r->second, target);
     }
 
