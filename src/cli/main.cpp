@@ -18,6 +18,7 @@
 #include "engine/analysis.h"
 #include "engine/exact.h"
 #include "engine/result_display.h"
+#include "engine/result_quantities.h"
 #include "files/load_file.h"
 #include "files/results_csv.h"
 #include "model/beam_model.h"
@@ -219,11 +220,10 @@ Json peak(double value, double x) { return Json{{"value", value}, {"x", x}}; }
 Json peaksJson(const PeakValues& p, double ei)
 {
     Json out;
-    out["moment"] = peak(p.moment.value, p.moment.x);
-    out["stress"] = peak(p.stress.value, p.stress.x);
-    out["slope"] = peak(p.slope.value / ei, p.slope.x);
-    out["deflection"] = peak(p.deflection.value / ei, p.deflection.x);
-    out["shear"] = peak(p.shear.value, p.shear.x);
+    for (const ResultQuantity& q : kResultQuantities) {
+        const Peak& at = p.*q.peak;
+        out[q.key] = peak(internalValue(q, at.value, ei), at.x);
+    }
     return out;
 }
 
@@ -231,21 +231,14 @@ Json valuesJson(double x, const SectionValues& v, double ei)
 {
     Json entry;
     entry["x"] = x;
-    entry["moment"] = v.moment;
-    entry["stress"] = v.stress;
-    entry["slope"] = v.slope / ei;
-    entry["deflection"] = v.deflection / ei;
-    entry["shear"] = v.shear;
+    for (const ResultQuantity& q : kResultQuantities) entry[q.key] = internalValue(q, v.*q.section, ei);
     return entry;
 }
 
 // The values at the calculation point nearest x, as "Values at a Point" finds it.
 Json valuesAt(const ResultBasis& basis, const ResultSet& res, double x, double ei)
 {
-    const auto s = static_cast<size_t>(nearestPoint(x, basis)) + 1;
-    return valuesJson(x, {res.momentAt[s], res.shearAt[s], res.stressAt[s], res.slopeAt[s],
-                          res.deflectionAt[s]},
-                      ei);
+    return valuesJson(x, sampledValues(res, static_cast<size_t>(nearestPoint(x, basis)) + 1), ei);
 }
 
 // The closed-form solution: its true peaks and the values at each x itself.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/moments.h"
+#include "engine/quantity.h"
 #include "engine/results.h"
 #include "model/beam_model.h"
 
@@ -74,11 +75,11 @@ std::string slopeText(double v, const ResultBasis& basis, double pi, int sigFigs
 // A position on the beam (internal units) in metres, inches or feet.
 std::string locationText(double x, const ResultBasis& basis, int sigFigs);
 
-// The eight boxes of the maximum-values window, and the shear the exact window adds.
-struct MaxValueTexts {
-    std::string maxmo, locmaxmo, maxstr, locmaxstr, maxdef, locmaxdef, maxslope, locmaxslope;
-    std::string maxshear, locmaxshear;
+// Each peak as the maximum-values windows and the report show it: the value, and where.
+struct ValueAndPlace {
+    std::string value, location;
 };
+using MaxValueTexts = PerQuantity<ValueAndPlace>;
 MaxValueTexts maxValueTexts(const PeakValues& peaks, const ResultBasis& basis, int sigFigs);
 
 // Whether x (internal units) is a location on the beam: from 0 to the beam length, or past
@@ -91,10 +92,8 @@ bool isOnBeam(double x, const ResultBasis& basis);
 int nearestPoint(double x, const ResultBasis& basis);
 
 // "Find Values" of the point-values window. locText is what the user typed; feetSelected
-// says the English feet option is chosen. Either the four texts or the refusal.
-struct PointValueTexts {
-    std::string mom, str, def, slope;
-};
+// says the English feet option is chosen. Either the texts or the refusal.
+using PointValueTexts = PerQuantity<std::string>;
 struct PointLookup {
     std::optional<PointValueTexts> values;
     std::optional<std::string> message;

@@ -186,9 +186,9 @@ void CalcCommands::changeSignificantFigures()
     if (loading_.askSignificantFigures()) recalculate();
 }
 
-void CalcCommands::convertUnits(std::string_view direction)
+void CalcCommands::convertUnits(UnitConversion direction)
 {
-    loading_.convertUnits(std::string(direction));
+    loading_.convertUnits(direction);
     if (screen_) screen_->syncUnitItems(context_.state.model.metricUnits);
     recalculate();
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/result_display.h"
+#include "model/units.h"
 #include "ui/calc/diagrams.h"
 #include "ui/save_name.h"
 
@@ -70,7 +71,7 @@ private:
     void saveDiagrams();
     void showingResults(bool shown);
     void changeSignificantFigures();
-    void convertUnits(std::string_view direction);
+    void convertUnits(UnitConversion direction);
 
     LoadingWindow& loading_;
     AppContext& context_;

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <span>
 
+#include "engine/result_quantities.h"
+
 namespace spanrix {
 
 namespace {
@@ -53,26 +55,25 @@ MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, bool withShear, QWidget
     grid->addWidget(rule(this), 1, 0, 1, 3);
 
     struct Row {
-        const char* caption;
+        Quantity quantity;
         const char* valueName;
-        const std::string& value;
         const char* locationName;
-        const std::string& location;
     };
     const Row rows[] = {
-        {"Bending Moment", "maxmo", t.maxmo, "locmaxmo", t.locmaxmo},
-        {"Bending Stress", "maxstr", t.maxstr, "locmaxstr", t.locmaxstr},
-        {"Deflection", "maxdef", t.maxdef, "locmaxdef", t.locmaxdef},
-        {"Slope", "maxslope", t.maxslope, "locmaxslope", t.locmaxslope},
-        {"Shear Force", "maxshear", t.maxshear, "locmaxshear", t.locmaxshear},
+        {Quantity::Moment, "maxmo", "locmaxmo"},
+        {Quantity::Stress, "maxstr", "locmaxstr"},
+        {Quantity::Deflection, "maxdef", "locmaxdef"},
+        {Quantity::Slope, "maxslope", "locmaxslope"},
+        {Quantity::Shear, "maxshear", "locmaxshear"},
     };
     int r = 2;
     // The shear row is the exact window's only.
     const std::span<const Row> shown(rows, withShear ? 5 : 4);
     for (const Row& row : shown) {
-        grid->addWidget(new QLabel(row.caption, this), r, 0);
-        grid->addWidget(valueBox(row.valueName, row.value, this), r, 1);
-        grid->addWidget(valueBox(row.locationName, row.location, this), r, 2);
+        const std::string_view caption = resultQuantity(row.quantity).caption;
+        grid->addWidget(new QLabel(QString::fromUtf8(caption.data(), caption.size()), this), r, 0);
+        grid->addWidget(valueBox(row.valueName, t[row.quantity].value, this), r, 1);
+        grid->addWidget(valueBox(row.locationName, t[row.quantity].location, this), r, 2);
         ++r;
     }
     grid->addWidget(rule(this), r++, 0, 1, 3);

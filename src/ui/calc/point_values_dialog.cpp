@@ -93,10 +93,11 @@ void PointValuesDialog::findValues()
         prompts_.message(*found.message);
         return;
     }
-    mom_->setText(QString::fromStdString(found.values->mom));
-    str_->setText(QString::fromStdString(found.values->str));
-    def_->setText(QString::fromStdString(found.values->def));
-    slope_->setText(QString::fromStdString(found.values->slope));
+    const PointValueTexts& texts = *found.values;
+    mom_->setText(QString::fromStdString(texts[Quantity::Moment]));
+    str_->setText(QString::fromStdString(texts[Quantity::Stress]));
+    def_->setText(QString::fromStdString(texts[Quantity::Deflection]));
+    slope_->setText(QString::fromStdString(texts[Quantity::Slope]));
 }
 
 }  // namespace spanrix

@@ -133,8 +133,8 @@ void LoadingWindow::installOwnCommands()
     setCommand("reinitialize", [this] { reinitializeCommand(); });
     setCommand("redrawscreen", [this] { drawSketch(13); });
     setCommand("significantfigs", [this] { askSignificantFigures(); });
-    setCommand("metricunits", [this] { convertUnits(std::string(kEnglishToMetric)); });
-    setCommand("englishunits", [this] { convertUnits(std::string(kMetricToEnglish)); });
+    setCommand("metricunits", [this] { convertUnits(kEnglishToMetric); });
+    setCommand("englishunits", [this] { convertUnits(kMetricToEnglish); });
 }
 
 void LoadingWindow::editFeatureCommand()
@@ -291,7 +291,7 @@ void LoadingWindow::syncUnitMenu()
     emit unitSystemChanged();
 }
 
-void LoadingWindow::convertUnits(const std::string& direction)
+void LoadingWindow::convertUnits(UnitConversion direction)
 {
     drawSketch(15);
     convertUnitSystem(context_.state.model, direction);
