@@ -17,8 +17,8 @@
 #include "model/app_state.h"
 #include "model/number_format.h"
 #include "report/report.h"
-#include "ui/loading/legend.h"
-#include "ui/report/report_printing.h"
+#include "drawing/legend.h"
+#include "drawing/report_printing.h"
 
 namespace spanrix::cli {
 

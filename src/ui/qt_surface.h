@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include "ui/image_surface.h"
-#include "ui/painter_surface.h"
+#include "drawing/image_surface.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 

@@ -6,8 +6,8 @@
 #include <limits>
 #include <type_traits>
 
-#include "model/beam_setup.h"
-#include "model/geometry.h"
+#include "forms/beam_setup.h"
+#include "geometry/geometry.h"
 #include "model/number_format.h"
 
 namespace spanrix {

@@ -14,7 +14,7 @@
 #include "files/load_file.h"
 #include "files/results_csv.h"
 #include "fuzz_check.h"
-#include "model/legend_captions.h"
+#include "legend/legend_captions.h"
 #include "model/units.h"
 
 using namespace spanrix;

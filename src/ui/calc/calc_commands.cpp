@@ -9,7 +9,7 @@
 #include "model/units.h"
 #include "ui/app_context.h"
 #include "ui/calc/calculations_window.h"
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 #include "ui/calc/max_values_dialog.h"
 #include "ui/calc/point_values_dialog.h"
 #include "ui/calc/result_export.h"

@@ -8,7 +8,7 @@
 
 #include "engine/result_display.h"
 #include "model/units.h"
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 #include "ui/save_name.h"
 
 namespace spanrix {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "model/beam_model.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 
 class QHBoxLayout;
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/section_calculator.h"
+#include "forms/section_calculator.h"
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
 

@@ -12,14 +12,14 @@
 #include <cmath>
 
 #include "files/file_picking.h"
-#include "model/geometry.h"
-#include "model/legend_captions.h"
+#include "geometry/geometry.h"
+#include "legend/legend_captions.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
 #include "ui/menu_table.h"
-#include "ui/loading/legend_painting.h"
-#include "ui/loading/sketch.h"
+#include "drawing/legend_painting.h"
+#include "drawing/sketch.h"
 #include "ui/qt_surface.h"
 #include "ui/work_area.h"
 

@@ -10,7 +10,7 @@
 
 #include "model/beam_model.h"
 #include "model/units.h"
-#include "ui/loading/legend.h"
+#include "drawing/legend.h"
 #include "ui/menu_table.h"
 
 class QAction;

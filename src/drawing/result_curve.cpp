@@ -1,4 +1,4 @@
-#include "ui/calc/result_curve.h"
+#include "drawing/result_curve.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,8 +8,8 @@
 #include <cmath>
 #include <optional>
 
-#include "ui/image_surface.h"
-#include "ui/painter_surface.h"
+#include "drawing/image_surface.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 

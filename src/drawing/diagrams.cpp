@@ -1,12 +1,12 @@
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 
 #include <cmath>
 #include <string>
 
 #include "engine/result_quantities.h"
 #include "model/number_format.h"
-#include "ui/calc/result_curve.h"
-#include "ui/surface.h"
+#include "drawing/result_curve.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 

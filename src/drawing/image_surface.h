@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "ui/surface.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 

@@ -1,11 +1,11 @@
-#include "ui/painter_surface.h"
+#include "drawing/painter_surface.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <cmath>
 
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 #include "model/units.h"
 
 namespace spanrix {
