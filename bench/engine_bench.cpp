@@ -15,13 +15,14 @@ using spanrix::bench::fullCapacityBeam;
 void FullCapacityRun(benchmark::State& state)
 {
     const BeamModel model = fullCapacityBeam();
-    ReactionSolution reactions;
-    ResultSet results;  // allocated once, as the program does
     const ContinueQuestion keepGoing = [] { return true; };
     for (auto _ : state) {
-        auto failure = runCalculations(model, reactions, results, keepGoing);
-        if (failure) state.SkipWithError(failure->c_str());
-        benchmark::DoNotOptimize(results.peakDeflection);
+        const AnalysisOutcome outcome = analyseBeam(model, keepGoing);
+        if (!outcome) {
+            state.SkipWithError(outcome.refusal.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(outcome.analysis->results.peakDeflection);
         benchmark::ClobberMemory();
     }
 }
@@ -33,19 +34,16 @@ void ExactPiecesAndExtrema(benchmark::State& state)
 {
     BeamModel model = fullCapacityBeam();
     model.resolution = 10;  // the grid run only supplies the reactions
-    ReactionSolution reactions;
-    ResultSet results(0);
-    if (auto failure = runCalculations(model, reactions, results, [] { return true; })) {
-        state.SkipWithError(failure->c_str());
+    const AnalysisOutcome solved = analyseBeam(model, [] { return true; });
+    if (!solved) {
+        state.SkipWithError(solved.refusal.c_str());
         return;
     }
     for (auto _ : state) {
-        const PeakValues peaks = exactPeaks(exactSolution(model, reactions));
+        const PeakValues peaks = exactPeaks(exactSolution(model, solved.analysis->reactions));
         benchmark::DoNotOptimize(peaks);
     }
 }
 BENCHMARK(ExactPiecesAndExtrema)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

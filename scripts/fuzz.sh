@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses of tests/fuzz with clang in build-fuzz/ and runs each for
-# the given number of seconds (default 60), starting from its committed seeds and the
-# example beams. A crash, a failed check, a sanitizer report, a leak or a hang fails the
+# Builds the libFuzzer harnesses of tests/fuzz with clang in build-fuzz/ (the fuzz preset)
+# and runs each for the given number of seconds (default 60), starting from its committed
+# seeds and the example beams. A crash, a failed check, a sanitizer report, a leak or a hang fails the
 # run; the input that did it is kept in build-fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,9 +9,8 @@ seconds="${1:-60}"
 dir=build-fuzz
 seeds=tests/fuzz/corpus
 
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DSPANRIX_FUZZ=ON >/dev/null
-cmake --build "$dir" -j "$(nproc)" --target fuzzers
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
 
 # run NAME DICTIONARY|- SEEDS...: the working corpus comes first, as libFuzzer writes new
 # inputs into the first folder only.

@@ -16,6 +16,7 @@
 #include "engine/analysis.h"
 #include "engine/exact.h"
 #include "engine/result_display.h"
+#include "engine/result_quantities.h"
 #include "files/design_file.h"
 #include "files/load_file.h"
 #include "files/results_csv.h"
@@ -83,28 +84,19 @@ Json valuesJson(double x, const SectionValues& v, double ei)
 {
     Json entry;
     entry["x"] = x;
-    entry["moment"] = v.moment;
-    entry["stress"] = v.stress;
-    entry["slope"] = v.slope / ei;
-    entry["deflection"] = v.deflection / ei;
-    entry["shear"] = v.shear;
+    for (const ResultQuantity& q : kResultQuantities) entry[q.key] = internalValue(q, v.*q.section, ei);
     return entry;
 }
 
 // The values at the calculation point nearest x, as "Values at a Point" finds it.
 Json valuesAt(const ResultBasis& basis, const ResultSet& res, double x, double ei)
 {
-    const auto s = static_cast<size_t>(nearestPoint(x, basis)) + 1;
-    return valuesJson(x, {res.momentAt[s], res.shearAt[s], res.stressAt[s], res.slopeAt[s],
-                          res.deflectionAt[s]},
-                      ei);
+    return valuesJson(x, sampledValues(res, static_cast<size_t>(nearestPoint(x, basis)) + 1), ei);
 }
 
 // The closed-form solution: its true peaks and the values at each x itself.
-Json exactJson(const BeamModel& model, const ReactionSolution& reactions,
-               const std::vector<double>& at, double ei)
+Json exactJson(const ExactSolution& exact, const std::vector<double>& at, double ei)
 {
-    const ExactSolution exact = exactSolution(model, reactions);
     Json out;
     out["peaks"] = peaksJson(exactPeaks(exact), ei);
     out["at"] = Json::array();
@@ -127,9 +119,8 @@ FileOutcome failed(int status, std::string message, bool usage = false, std::str
 }
 
 // The warning of a run that did not converge names the file when there are several.
-// results holds the points of the runs so far and grows to this run's when it needs to.
 FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
-                        const std::string& warningPrefix, ResultSet& results)
+                        const std::string& warningPrefix)
 {
     BeamModel model;
     const OpenOutcome opened = request.version1 ? importVersion1File(file, model)
@@ -147,9 +138,10 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
                           true);
     }
 
-    ReactionSolution reactions;
-    if (const auto refusal = runBatch(model, reactions, results, warningPrefix))
-        return failed(kExitRefused, *refusal);
+    const AnalysisOutcome run = runBatch(model, warningPrefix);
+    if (!run) return failed(kExitRefused, run.refusal);
+    const Analysis& analysis = *run.analysis;
+    const ResultSet& results = analysis.results;
 
     if (request.csv) {
         if (*request.csv == "-") {
@@ -166,11 +158,11 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     out["units"] = model.metricUnits ? "metric" : "english";
     out["beamLength"] = length;
     out["resolution"] = resolutionValue(model.resolution);
-    out["reactions"] = reactionsJson(model, reactions);
+    out["reactions"] = reactionsJson(model, analysis.reactions);
     out["peaks"] = peaksJson(peakValues(results), ei);
     out["at"] = Json::array();
     for (double x : request.at) out["at"].push_back(valuesAt(basis, results, x, ei));
-    if (request.exact) out["exact"] = exactJson(model, reactions, request.at, ei);
+    if (request.exact) out["exact"] = exactJson(analysis.exact, request.at, ei);
     if (request.combinations.method) {
         const CombinationsOutcome combined = runRequestedCombinations(request.combinations, model);
         if (combined.failure) return failed(combined.failure->status, combined.failure->message);
@@ -187,9 +179,9 @@ std::string jsonLine(const Json& value)
 }
 
 // One file: the results object alone, or the failure on standard error.
-int analyzeOne(const AnalyzeRequest& request, ResultSet& results)
+int analyzeOne(const AnalyzeRequest& request)
 {
-    const FileOutcome outcome = analyzeFile(request, request.files.front(), "", results);
+    const FileOutcome outcome = analyzeFile(request, request.files.front(), "");
     if (outcome.usage) return usageError(outcome.error, kAnalyzeSynopsis);
     if (outcome.status != kExitSuccess) {
         std::cerr << outcome.error << (outcome.detail.empty() ? "" : ": " + outcome.detail) << "\n";
@@ -201,11 +193,11 @@ int analyzeOne(const AnalyzeRequest& request, ResultSet& results)
 
 // Several files: one line each, in order; the exit status is the worst of theirs. Each
 // line is sent on its way before the next file runs, and output that fails ends the batch.
-int analyzeEach(const AnalyzeRequest& request, ResultSet& results)
+int analyzeEach(const AnalyzeRequest& request)
 {
     int worst = kExitSuccess;
     for (const std::string& file : request.files) {
-        const FileOutcome outcome = analyzeFile(request, file, file + ": ", results);
+        const FileOutcome outcome = analyzeFile(request, file, file + ": ");
         Json line;
         line["file"] = file;
         if (outcome.status == kExitSuccess)
@@ -232,10 +224,7 @@ int runAnalyze(const std::vector<std::string>& words)
     // A CSV file that could not be written is refused before the work, not after it.
     if (request.csv && *request.csv != "-" && !canSave(*request.csv)) return kExitFileAccess;
 
-    // Only as many points as the runs use (the program's screens keep room for the largest
-    // resolution), so a small beam costs little; one set serves every file in turn.
-    ResultSet results(0);
-    return request.files.size() == 1 ? analyzeOne(request, results) : analyzeEach(request, results);
+    return request.files.size() == 1 ? analyzeOne(request) : analyzeEach(request);
 }
 
 }  // namespace spanrix::cli

@@ -6,6 +6,7 @@
 #include <clocale>
 #include <ctime>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/batch_run.h"
@@ -22,8 +23,8 @@
 #include "model/app_state.h"
 #include "model/number_format.h"
 #include "report/report.h"
-#include "ui/loading/legend.h"
-#include "ui/report/report_printing.h"
+#include "drawing/legend.h"
+#include "drawing/report_printing.h"
 
 namespace spanrix::cli {
 
@@ -79,8 +80,7 @@ std::string today()
 // The whole of the beam after a run, as the calculations screen holds it.
 struct Analysed {
     AppState state;
-    ReactionSolution reactions;
-    ResultSet results{0};  // grown to the run's own points, as analyze does
+    std::shared_ptr<const Analysis> analysis;
     ResultBasis basis;
 };
 
@@ -97,9 +97,10 @@ QByteArray pdfBytes(const Analysed& a, const std::vector<std::string>& lines, co
 
     Legend legend(a.state);
     legend.rebuild();
-    for (const ReactionCaption& c : reactionCaptions(a.state.model, a.reactions, a.state.sigFigs))
+    for (const ReactionCaption& c :
+         reactionCaptions(a.state.model, a.analysis->reactions, a.state.sigFigs))
         legend.setReactionCaption(c.featureRow, c.caption);
-    const DiagramInput diagrams{a.state.geometry, a.basis, a.results, a.state.sigFigs};
+    const DiagramInput diagrams{a.state.geometry, a.basis, a.analysis->results, a.state.sigFigs};
     const ReportDocument document{
         {loadingScreenImage(a.state, legend), calculationsScreenImage(a.state.geometry, diagrams)},
         lines};
@@ -140,13 +141,15 @@ int runReport(const std::vector<std::string>& words)
         std::cerr << failure->message << "\n";
         return failure->status;
     }
-    if (const auto refusal = runBatch(a.state.model, a.reactions, a.results)) {
-        std::cerr << *refusal << "\n";
+    AnalysisOutcome run = runBatch(a.state.model);
+    if (!run) {
+        std::cerr << run.refusal << "\n";
         return kExitRefused;
     }
+    a.analysis = std::move(run.analysis);
     a.state.sigFigs = kDefaultSigFigs;
     a.state.geometry = screenGeometry(kPaperWorkAreaWidth, kPaperWorkAreaHeight);
-    a.basis = resultBasis(a.state.model);
+    a.basis = resultBasis(a.state.model, a.analysis->grid);
 
     ReportChoices choices;
     choices.title = request.title;
@@ -155,8 +158,9 @@ int runReport(const std::vector<std::string>& words)
     choices.pointValues = request.at.has_value();
     choices.location = request.at.value_or("");
     choices.feetSelected = false;  // --at is in the internal unit, inches or metres
-    ReportData data{a.state.model, a.reactions, a.results, a.basis, a.state.sigFigs};
-    if (request.exact) data.exactPeaks = exactPeaks(exactSolution(a.state.model, a.reactions));
+    ReportData data{a.state.model, a.analysis->reactions, a.analysis->results, a.basis,
+                    a.state.sigFigs};
+    if (request.exact) data.exactPeaks = exactPeaks(a.analysis->exact);
     CombinationsOutcome combined;
     if (request.combinations.method) {
         combined = runRequestedCombinations(request.combinations, a.state.model);

@@ -1,5 +1,7 @@
 #include "cli/result_json.h"
 
+#include "engine/result_quantities.h"
+
 namespace spanrix::cli {
 
 Json reactionsJson(const BeamModel& m, const ReactionSolution& r)
@@ -35,11 +37,10 @@ Json peakJson(double value, double x) { return Json{{"value", value}, {"x", x}};
 Json peaksJson(const PeakValues& p, double ei)
 {
     Json out;
-    out["moment"] = peakJson(p.moment.value, p.moment.x);
-    out["stress"] = peakJson(p.stress.value, p.stress.x);
-    out["slope"] = peakJson(p.slope.value / ei, p.slope.x);
-    out["deflection"] = peakJson(p.deflection.value / ei, p.deflection.x);
-    out["shear"] = peakJson(p.shear.value, p.shear.x);
+    for (const ResultQuantity& q : kResultQuantities) {
+        const Peak& at = p.*q.peak;
+        out[q.key] = peakJson(internalValue(q, at.value, ei), at.x);
+    }
     return out;
 }
 

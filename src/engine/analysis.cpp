@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace spanrix {
@@ -48,15 +51,15 @@ bool reactionSystemIsFinite(const ReactionSolution& r)
     return allFinite(&r.reactionVector[1], &r.reactionVector[1] + n);
 }
 
-// Every value of the run, and slope and deflection as the windows show them: divided by
-// E*I, in millimetres or degrees.
-bool resultsAreFinite(const BeamModel& model, const ResultSet& results)
+// Slope and deflection at every point, and as the windows show them: divided by E*I, in
+// millimetres or degrees. Both integrations run outward to the ends of the beam, and a
+// value beyond the range of numbers stays so for the rest of its integration, so the end
+// points stand for every other.
+bool slopeAndDeflectionAreFinite(const BeamModel& model, const ResultSet& results)
 {
-    const auto slots = static_cast<size_t>(results.pointCount);
-    for (const std::vector<double>* values : {&results.momentAt, &results.shearAt,
-                                              &results.stressAt, &results.slopeAt,
-                                              &results.deflectionAt})
-        if (!allFinite(values->data() + 1, values->data() + 1 + slots)) return false;
+    const auto last = static_cast<size_t>(results.pointCount);
+    for (const std::vector<double>* values : {&results.slopeAt, &results.deflectionAt})
+        if (!std::isfinite((*values)[1]) || !std::isfinite((*values)[last])) return false;
     constexpr double kLargestDisplayFactor = 1000;  // metres to millimetres; above 180 / pi
     const double ei =
         static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
@@ -103,15 +106,58 @@ std::optional<std::string> analyseOnGrid(const BeamModel& model, const Calculati
     if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
         return std::string(kValuesTooLargeMessage);
 
-    computeMoments(grid, model, reactions, results);
-    computeStresses(grid, model, results);
+    if (!sampleResults(grid, model, reactions, results)) return std::string(kValuesTooLargeMessage);
     if (reactions.cantileverCount == 0)
         integrateBetweenSupports(grid, reactions.reactionPos[1], reactions.reactionPos[2], results,
                                  askContinue);
     else
         integrateFromFixedEnd(grid, reactions.reactionPos[1], results);
-    if (!resultsAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
+    if (!slopeAndDeflectionAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
     return std::nullopt;
+}
+
+// A run at the largest resolution fills 8 MB of arrays, and clearing fresh memory or
+// faulting it in would take longer than the run itself. So the arrays of the last analysis
+// released are kept for the next run, which writes every value it holds.
+class SpareResults {
+public:
+    ResultSet take(int slots)
+    {
+        ResultSet results(0);
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (spare_) results = std::move(*std::exchange(spare_, std::nullopt));
+        }
+        results.sizeTo(slots);
+        return results;
+    }
+
+    void keep(ResultSet&& results)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        spare_ = std::move(results);
+    }
+
+private:
+    std::mutex mutex_;
+    std::optional<ResultSet> spare_;
+};
+
+// Never destroyed, so an analysis released while the program ends still finds it.
+SpareResults& spareResults()
+{
+    static auto* spare = new SpareResults;
+    return *spare;
+}
+
+std::shared_ptr<Analysis> newAnalysis(int slots)
+{
+    auto analysis = std::make_unique<Analysis>();
+    analysis->results = spareResults().take(slots);
+    return {analysis.release(), [](Analysis* done) {
+                spareResults().keep(std::move(done->results));
+                delete done;
+            }};
 }
 
 }  // namespace
@@ -121,9 +167,9 @@ AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askC
 {
     if (checks == RunChecks::Full)
         if (auto refusal = checkBeam(model)) return {nullptr, std::move(*refusal)};
-    auto analysis = std::make_shared<Analysis>();
-    analysis->grid = calculationGrid(model);
-    analysis->results.holdSlots(analysis->grid.pointCount);
+    const CalculationGrid grid = calculationGrid(model);
+    std::shared_ptr<Analysis> analysis = newAnalysis(grid.pointCount);
+    analysis->grid = grid;
     if (auto refusal = analyseOnGrid(model, analysis->grid, analysis->reactions,
                                      analysis->results, askContinue))
         return {nullptr, std::move(*refusal)};

@@ -1,8 +1,10 @@
 #include "engine/deflection.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/moments.h"
+#include "engine/peak_scan.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -15,8 +17,12 @@ std::string notConvergingText()
 
 namespace {
 
-// Trapezoid steps over the moment, keeping the slope and deflection peaks as slots while
-// they run (slot 0: no value has replaced the starting peak yet, location 0).
+using engine_detail::kBlock;
+using engine_detail::PeakScan;
+
+// Trapezoid steps over the moment, keeping the slope and deflection peaks as they run in
+// the order the steps meet the points: among equal magnitudes the point met first stays
+// (no point met yet: location 0).
 class Integrator {
 public:
     Integrator(const CalculationGrid& grid, ResultSet& results)
@@ -27,87 +33,80 @@ public:
 
     void resetPeaks()
     {
-        peakSlope_ = peakDeflection_ = 0;
-        peakSlopeMagnitude_ = peakDeflectionMagnitude_ = 0;
-        peakSlopeSlot_ = peakDeflectionSlot_ = 0;
+        slopePeak_ = {};
+        deflectionPeak_ = {};
     }
 
-    // Steps from slot j to j + 1 for j = first..last.
+    // Steps from slot j to j + 1 for j = first..last, a block at a time.
     void forward(int first, int last)
     {
         const double dx = grid_.dx;
-        double m = moment_[first], s = slope_[first], d = deflection_[first];
-        for (int j = first; j <= last; ++j) {
-            const double mNext = moment_[j + 1];
-            const double sNext = s + (m + mNext) * dx / 2;
-            slope_[j + 1] = sNext;
-            noteSlope(sNext, j + 1);
-            const double dNext = d - (s + sNext) * dx / 2;
-            deflection_[j + 1] = dNext;
-            noteDeflection(dNext, j + 1);
-            m = mNext;
-            s = sNext;
-            d = dNext;
+        for (int block = first; block <= last; block += kBlock) {
+            const int blockLast = std::min(block + kBlock - 1, last);
+            double m = moment_[block], s = slope_[block], d = deflection_[block];
+            for (int j = block; j <= blockLast; ++j) {
+                const double mNext = moment_[j + 1];
+                const double sNext = s + (m + mNext) * dx / 2;
+                slope_[j + 1] = sNext;
+                const double dNext = d - (s + sNext) * dx / 2;
+                deflection_[j + 1] = dNext;
+                m = mNext;
+                s = sNext;
+                d = dNext;
+            }
+            slopePeak_.scanUp(slope_, block + 1, blockLast + 2);
+            deflectionPeak_.scanUp(deflection_, block + 1, blockLast + 2);
         }
     }
 
-    // Steps from slot j + 1 to j for j = first down to last.
+    // Steps from slot j + 1 to j for j = first down to last, a block at a time.
     void backward(int first, int last)
     {
         const double dx = grid_.dx;
-        double m = moment_[first + 1], s = slope_[first + 1], d = deflection_[first + 1];
-        for (int j = first; j >= last; --j) {
-            const double mPrev = moment_[j];
-            const double sPrev = s - (mPrev + m) * dx / 2;
-            slope_[j] = sPrev;
-            noteSlope(sPrev, j);
-            const double dPrev = d + (sPrev + s) * dx / 2;
-            deflection_[j] = dPrev;
-            noteDeflection(dPrev, j);
-            m = mPrev;
-            s = sPrev;
-            d = dPrev;
+        for (int block = first; block >= last; block -= kBlock) {
+            const int blockLast = std::max(block - kBlock + 1, last);
+            double m = moment_[block + 1], s = slope_[block + 1], d = deflection_[block + 1];
+            for (int j = block; j >= blockLast; --j) {
+                const double mPrev = moment_[j];
+                const double sPrev = s - (mPrev + m) * dx / 2;
+                slope_[j] = sPrev;
+                const double dPrev = d + (sPrev + s) * dx / 2;
+                deflection_[j] = dPrev;
+                m = mPrev;
+                s = sPrev;
+                d = dPrev;
+            }
+            slopePeak_.scanDown(slope_, blockLast, block + 1);
+            deflectionPeak_.scanDown(deflection_, blockLast, block + 1);
         }
     }
 
     // The point the integration starts from takes part in the peaks like every other.
     void noteStartingPoint(int slot)
     {
-        noteSlope(slope_[slot], slot);
-        noteDeflection(deflection_[slot], slot);
+        slopePeak_.scanUp(slope_, slot, slot + 1);
+        deflectionPeak_.scanUp(deflection_, slot, slot + 1);
     }
 
     // The largest magnitude of the deflection noted since the peaks were reset.
-    double largestDeflection() const { return peakDeflectionMagnitude_; }
+    double largestDeflection() const { return deflectionPeak_.magnitude; }
 
     void storePeaks() const
     {
-        results_.peakSlope = peakSlope_;
-        results_.peakSlopeLoc = location(peakSlopeSlot_);
-        results_.peakDeflection = peakDeflection_;
-        results_.peakDeflectionLoc = location(peakDeflectionSlot_);
+        results_.peakSlope = value(slope_, slopePeak_);
+        results_.peakSlopeLoc = location(slopePeak_);
+        results_.peakDeflection = value(deflection_, deflectionPeak_);
+        results_.peakDeflectionLoc = location(deflectionPeak_);
     }
 
 private:
-    void noteSlope(double v, int slot)
+    static double value(const double* values, const PeakScan& peak)
     {
-        if (std::abs(v) > peakSlopeMagnitude_) {
-            peakSlopeMagnitude_ = std::abs(v);
-            peakSlope_ = v;
-            peakSlopeSlot_ = slot;
-        }
+        return peak.index < 0 ? 0.0 : values[peak.index];
     }
-    void noteDeflection(double v, int slot)
+    double location(const PeakScan& peak) const
     {
-        if (std::abs(v) > peakDeflectionMagnitude_) {
-            peakDeflectionMagnitude_ = std::abs(v);
-            peakDeflection_ = v;
-            peakDeflectionSlot_ = slot;
-        }
-    }
-    double location(int slot) const
-    {
-        return slot == 0 ? 0.0 : (slot - 1) * grid_.length / grid_.intervals;
+        return peak.index < 0 ? 0.0 : (peak.index - 1) * grid_.length / grid_.intervals;
     }
 
     const CalculationGrid& grid_;
@@ -115,9 +114,7 @@ private:
     const double* moment_;
     double* slope_;
     double* deflection_;
-    double peakSlope_ = 0, peakSlopeMagnitude_ = 0;
-    double peakDeflection_ = 0, peakDeflectionMagnitude_ = 0;
-    int peakSlopeSlot_ = 0, peakDeflectionSlot_ = 0;
+    PeakScan slopePeak_, deflectionPeak_;
 };
 
 constexpr int kPassesPerQuestion = 100;

@@ -16,6 +16,10 @@ using ContinueQuestion = std::function<bool()>;
 inline constexpr std::string_view kNotConvergingTitle = "Warning";
 std::string notConvergingText();
 
+// Each integration keeps the peaks of slope and deflection as it goes. A value beyond the
+// range of numbers stays so for the rest of its integration: it shows at the ends of the
+// beam.
+
 // Slope and deflection (times E*I) outward from a fixed end at s, where both are zero.
 void integrateFromFixedEnd(const CalculationGrid& grid, double s, ResultSet& results);
 

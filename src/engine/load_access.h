@@ -18,6 +18,13 @@ inline int distLoadCount(const BeamModel& m)
 }
 inline int momentCount(const BeamModel& m) { return std::clamp(m.numMoments, 0, kMaxMoments); }
 
+// What a live support holds: the engine reads the file's spelling only here.
+enum class SupportType { Simple, Cantilever };
+inline SupportType supportType(const BeamModel& m, int k)
+{
+    return m.supportType[k] == "cant" ? SupportType::Cantilever : SupportType::Simple;
+}
+
 // A linearly varying load from a to b with intensities w0 at a and w1 at b; k is the slope
 // of the intensity.
 struct DistLoad {

@@ -5,6 +5,7 @@
 
 #include "engine/load_access.h"
 #include "engine/moment_terms.h"
+#include "engine/peak_scan.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -71,20 +72,13 @@ std::vector<GridTerm> gridTerms(const BeamModel& model, const ReactionSolution& 
     return terms;
 }
 
-// Points handled at a time, so that evaluating and scanning for the peak stay in cache.
-constexpr int kBlock = 2048;
-
-// Moves the peak to the first slot of [begin, end) whose magnitude is strictly greater
-// than the peak's: scanning in order, so among equal magnitudes the earliest stays.
-void trackPeak(const double* values, int begin, int end, double& peakMagnitude, int& peakSlot)
+// A cubic whose coefficients, and those of its derivative, are numbers gives values that
+// are numbers or infinite, never NaN: every sum in its evaluation has at most one
+// infinite term.
+bool isFinite(const Cubic& c)
 {
-    for (int j = begin; j < end; ++j) {
-        const double m = std::abs(values[j]);
-        if (m > peakMagnitude) {
-            peakMagnitude = m;
-            peakSlot = j;
-        }
-    }
+    return std::isfinite(c.c0) && std::isfinite(c.c1) && std::isfinite(2 * c.c2) &&
+           std::isfinite(3 * c.c3);
 }
 
 }  // namespace
@@ -116,25 +110,27 @@ double momentByDirectSum(const BeamModel& model, const ReactionSolution& r, doub
     return moment;
 }
 
-void computeMoments(const CalculationGrid& g, const BeamModel& model, const ReactionSolution& r,
-                    ResultSet& results)
+bool sampleResults(const CalculationGrid& g, const BeamModel& model, const ReactionSolution& r,
+                   ResultSet& results)
 {
     results.pointCount = g.pointCount;
-    results.peakMoment = 0;
-    results.peakMomentLoc = 0;
-    results.peakShear = 0;
-    results.peakShearLoc = 0;
-    if (g.pointCount == 0) return;
+    results.peakMoment = results.peakMomentLoc = 0;
+    results.peakShear = results.peakShearLoc = 0;
+    results.peakStress = results.peakStressLoc = 0;
+    if (g.pointCount == 0) return true;
     results.holdSlots(g.pointCount);
 
     const std::vector<GridTerm> terms = gridTerms(model, r, g);
     double* moment = results.momentAt.data() + 1;  // moment[i] is point i, slot i + 1
     double* shear = results.shearAt.data() + 1;
-    double peakMagnitude = 0, peakShearMagnitude = 0;
-    int peakPoint = -1, peakShearPoint = -1;
+    double* stress = results.stressAt.data() + 1;
+    const double fiber = model.fiberDistance, inertia = model.momentOfInertia;
+    PeakScan momentPeak, shearPeak, stressPeak;
+    bool finite = true;
 
     // Between consecutive switch-on points the moment is one cubic; evaluate it about the
-    // segment's own first point so no coefficient carries a large cancelling offset.
+    // segment's own first point so no coefficient carries a large cancelling offset. With
+    // finite coefficients a value can overflow but never be NaN, so the peaks find it.
     size_t activeTerms = 0;
     int begin = 0;
     while (begin < g.pointCount) {
@@ -145,46 +141,40 @@ void computeMoments(const CalculationGrid& g, const BeamModel& model, const Reac
         const double origin = g.x(begin);
         Cubic c;
         for (size_t t = 0; t < activeTerms; ++t) addTerm(c, terms[t].term, origin);
+        finite = finite && isFinite(c);
         for (int block = begin; block < end; block += kBlock) {
             const int blockEnd = std::min(block + kBlock, end);
             for (int i = block; i < blockEnd; ++i) {
                 const double t = g.x(i) - origin;
-                moment[i] = c.c0 + t * (c.c1 + t * (c.c2 + t * c.c3));
+                const double m = c.c0 + t * (c.c1 + t * (c.c2 + t * c.c3));
+                moment[i] = m;
                 shear[i] = c.c1 + t * (2 * c.c2 + t * 3 * c.c3);
+                stress[i] = fiber * m / inertia;
             }
-            trackPeak(moment, block, blockEnd, peakMagnitude, peakPoint);
-            trackPeak(shear, block, blockEnd, peakShearMagnitude, peakShearPoint);
+            momentPeak.scanUp(moment, block, blockEnd);
+            shearPeak.scanUp(shear, block, blockEnd);
+            stressPeak.scanUp(stress, block, blockEnd);
         }
         begin = end;
     }
-    if (peakPoint >= 0) {
-        results.peakMoment = moment[peakPoint];
-        results.peakMomentLoc = g.x(peakPoint);
+    if (momentPeak.index >= 0) {
+        results.peakMoment = moment[momentPeak.index];
+        results.peakMomentLoc = g.x(momentPeak.index);
     }
-    if (peakShearPoint >= 0) {
-        results.peakShear = shear[peakShearPoint];
-        results.peakShearLoc = g.x(peakShearPoint);
+    if (shearPeak.index >= 0) {
+        results.peakShear = shear[shearPeak.index];
+        results.peakShearLoc = g.x(shearPeak.index);
     }
-}
-
-void computeStresses(const CalculationGrid& g, const BeamModel& model, ResultSet& results)
-{
-    results.peakStress = 0;
-    results.peakStressLoc = 0;
-    const double c = model.fiberDistance, I = model.momentOfInertia;
-    const double* moment = results.momentAt.data();
-    double* stress = results.stressAt.data();
-    double peakMagnitude = 0;
-    int peakSlot = 0;
-    for (int begin = 1; begin <= g.pointCount; begin += kBlock) {
-        const int end = std::min(begin + kBlock, g.pointCount + 1);
-        for (int j = begin; j < end; ++j) stress[j] = c * moment[j] / I;
-        trackPeak(stress, begin, end, peakMagnitude, peakSlot);
+    if (stressPeak.index >= 0) {
+        results.peakStress = stressPeak.magnitude;
+        results.peakStressLoc = stressPeak.index * (g.length / g.intervals);
     }
-    if (peakSlot > 0) {
-        results.peakStress = peakMagnitude;
-        results.peakStressLoc = (peakSlot - 1) * (g.length / g.intervals);
-    }
+    // With the moments numbers, c*M/I is NaN only where c is infinite, or where I is and
+    // c*M is not a number; the peaks cannot see NaN.
+    const bool stressIsNumber = std::isfinite(fiber) &&
+        (std::isfinite(inertia) || std::isfinite(fiber * momentPeak.magnitude));
+    return finite && stressIsNumber && std::isfinite(momentPeak.magnitude) &&
+           std::isfinite(shearPeak.magnitude) && std::isfinite(stressPeak.magnitude);
 }
 
 }  // namespace spanrix

@@ -25,10 +25,12 @@ int slotOnGrid(const CalculationGrid& g, double slot);
 // whole number from kMinResolution to kMaxResolution.
 CalculationGrid calculationGrid(const BeamModel& model);
 
-// Bending moment and shear force at every point (slots 1..N+1), each with its peak
-// (signed; the leftmost of equal magnitudes). The moment is evaluated as a piecewise cubic
-// between the sorted positions of loads and supports, each piece expanded about its own
-// left end; the shear is the derivative of the same piece.
+// Bending moment, shear force and bending stress c*M/I at every point (slots 1..N+1) in one
+// pass, each with its peak (moment and shear signed, stress as a magnitude; the leftmost of
+// equal magnitudes). Returns false when any value is beyond the range of numbers. The
+// moment is evaluated as a piecewise cubic between the sorted positions of loads and
+// supports, each piece expanded about its own left end; the shear is the derivative of the
+// same piece.
 //
 // Shear convention: V(x) is the sum of the vertical forces left of the section, upward
 // positive (support forces up, loads down), so that V = dM/dx with the moment's own sign
@@ -36,11 +38,8 @@ CalculationGrid calculationGrid(const BeamModel& model);
 // end or a support, V takes a term exactly when the moment does: loads and supports only
 // strictly beyond their position, so V is the value just left of the jump there (0 at a
 // support on the left end). Applied moments never enter V.
-void computeMoments(const CalculationGrid& grid, const BeamModel& model, const ReactionSolution& r,
-                    ResultSet& results);
-
-// Bending stress c*M/I at every point and its peak magnitude.
-void computeStresses(const CalculationGrid& grid, const BeamModel& model, ResultSet& results);
+bool sampleResults(const CalculationGrid& grid, const BeamModel& model, const ReactionSolution& r,
+                   ResultSet& results);
 
 // The moment at x as the plain sum of every load's and support's closed form: the
 // reference the piecewise evaluation is held to.

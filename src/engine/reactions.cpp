@@ -92,7 +92,7 @@ void collectSupports(const BeamModel& model, ReactionSolution& r)
         if (featureKind(model, f) != FeatureKind::Support) continue;
         const int j = featureIndex(model, f);
         if (!isLive(model, FeatureKind::Support, j)) continue;
-        if (model.supportType[j] == "cant")
+        if (supportType(model, j) == SupportType::Cantilever)
             cantRows[++nCant] = f;
         else
             simpleRows[++nSimple] = f;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/moments.h"
+#include "engine/result_quantities.h"
 #include "model/number_format.h"
 #include "model/units.h"
 
@@ -92,9 +93,10 @@ double shownSlope(double v, const ResultBasis& basis, double pi)
     return v / basis.flexuralRigidity() * 180 / pi;
 }
 
-ResultBasis resultBasis(const BeamModel& model)
+ResultBasis resultBasis(const BeamModel& model) { return resultBasis(model, calculationGrid(model)); }
+
+ResultBasis resultBasis(const BeamModel& model, const CalculationGrid& grid)
 {
-    const CalculationGrid grid = calculationGrid(model);
     ResultBasis b;
     b.beamLength = grid.length;
     b.intervals = grid.intervals;
@@ -108,27 +110,27 @@ ResultBasis resultBasis(const BeamModel& model)
 
 std::string momentText(double v, bool metric, int sigFigs)
 {
-    return shown(v, momentUnit(std::abs(v), metric), sigFigs);
+    return momentLabelText(v, std::abs(v), metric, sigFigs);
 }
 
 std::string shearText(double v, bool metric, int sigFigs)
 {
-    return shown(v, shearUnit(std::abs(v), metric), sigFigs);
+    return shearLabelText(v, std::abs(v), metric, sigFigs);
 }
 
 std::string stressText(double v, bool metric, int sigFigs)
 {
-    return shown(v, stressUnit(std::abs(v), metric), sigFigs);
+    return stressLabelText(v, std::abs(v), metric, sigFigs);
 }
 
 std::string deflectionText(double v, const ResultBasis& basis, int sigFigs)
 {
-    return shown(shownDeflection(v, basis), sigFigs, deflectionSuffix(basis));
+    return shownText(resultQuantity(Quantity::Deflection), v, std::abs(v), basis, kPi, sigFigs);
 }
 
 std::string slopeText(double v, const ResultBasis& basis, double pi, int sigFigs)
 {
-    return shown(shownSlope(v, basis, pi), sigFigs, kSlopeSuffix);
+    return shownText(resultQuantity(Quantity::Slope), v, std::abs(v), basis, pi, sigFigs);
 }
 
 std::string locationText(double x, const ResultBasis& basis, int sigFigs)
@@ -139,16 +141,11 @@ std::string locationText(double x, const ResultBasis& basis, int sigFigs)
 MaxValueTexts maxValueTexts(const PeakValues& p, const ResultBasis& basis, int sigFigs)
 {
     MaxValueTexts t;
-    t.maxmo = momentText(p.moment.value, basis.metricUnits, sigFigs);
-    t.locmaxmo = locationText(p.moment.x, basis, sigFigs);
-    t.maxstr = stressText(p.stress.value, basis.metricUnits, sigFigs);
-    t.locmaxstr = locationText(p.stress.x, basis, sigFigs);
-    t.maxdef = deflectionText(p.deflection.value, basis, sigFigs);
-    t.locmaxdef = locationText(p.deflection.x, basis, sigFigs);
-    t.maxslope = slopeText(p.slope.value, basis, kPiMaxWindow, sigFigs);
-    t.locmaxslope = locationText(p.slope.x, basis, sigFigs);
-    t.maxshear = shearText(p.shear.value, basis.metricUnits, sigFigs);
-    t.locmaxshear = locationText(p.shear.x, basis, sigFigs);
+    for (const ResultQuantity& q : kResultQuantities) {
+        const Peak& peak = p.*q.peak;
+        t[q.id] = {shownText(q, peak.value, std::abs(peak.value), basis, kPiMaxWindow, sigFigs),
+                   locationText(peak.x, basis, sigFigs)};
+    }
     return t;
 }
 
@@ -179,26 +176,38 @@ PointLookup findPointValues(std::string_view locText, bool feetSelected, const R
 
     const size_t slot = static_cast<size_t>(nearestPoint(x, basis)) + 1;
     PointValueTexts t;
-    t.mom = momentText(results.momentAt[slot], basis.metricUnits, sigFigs);
-    t.str = stressText(results.stressAt[slot], basis.metricUnits, sigFigs);
-    t.def = deflectionText(results.deflectionAt[slot], basis, sigFigs);
-    t.slope = slopeText(results.slopeAt[slot], basis, kPiPointWindow, sigFigs);
+    for (const ResultQuantity& q : kResultQuantities) {
+        const double v = (results.*q.samples)[slot];
+        t[q.id] = shownText(q, v, std::abs(v), basis, kPiPointWindow, sigFigs);
+    }
     return {t, std::nullopt};
 }
 
+namespace {
+
+// Moment, shear and stress switch their units on the size and the unit system alone.
+std::string switchedText(Quantity q, double v, double size, bool metric, int sigFigs)
+{
+    ResultBasis basis;
+    basis.metricUnits = metric;
+    return shownText(resultQuantity(q), v, size, basis, kPi, sigFigs);
+}
+
+}  // namespace
+
 std::string momentLabelText(double v, double peak, bool metric, int sigFigs)
 {
-    return shown(v, momentUnit(peak, metric), sigFigs);
+    return switchedText(Quantity::Moment, v, peak, metric, sigFigs);
 }
 
 std::string shearLabelText(double v, double peak, bool metric, int sigFigs)
 {
-    return shown(v, shearUnit(peak, metric), sigFigs);
+    return switchedText(Quantity::Shear, v, peak, metric, sigFigs);
 }
 
 std::string stressLabelText(double v, double peak, bool metric, int sigFigs)
 {
-    return shown(v, stressUnit(peak, metric), sigFigs);
+    return switchedText(Quantity::Stress, v, peak, metric, sigFigs);
 }
 
 std::string deflectionLabelText(double v, const ResultBasis& basis, int sigFigs)

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/moments.h"
+#include "engine/quantity.h"
 #include "engine/results.h"
 #include "model/beam_model.h"
 
@@ -36,6 +38,8 @@ struct ResultBasis {
     }
 };
 
+ResultBasis resultBasis(const BeamModel& model, const CalculationGrid& grid);
+// The same before a run, from the grid the model's resolution gives.
 ResultBasis resultBasis(const BeamModel& model);
 
 // A unit a quantity is shown in: the shown number is the value divided by `divisor`,
@@ -76,11 +80,11 @@ std::string locationText(double x, const ResultBasis& basis, int sigFigs);
 // figures followed by each unit suffix they use, one text per suffix.
 std::vector<std::string> longestValueTexts(int sigFigs);
 
-// The eight boxes of the maximum-values window, and the shear the exact window adds.
-struct MaxValueTexts {
-    std::string maxmo, locmaxmo, maxstr, locmaxstr, maxdef, locmaxdef, maxslope, locmaxslope;
-    std::string maxshear, locmaxshear;
+// Each peak as the maximum-values windows and the report show it: the value, and where.
+struct ValueAndPlace {
+    std::string value, location;
 };
+using MaxValueTexts = PerQuantity<ValueAndPlace>;
 MaxValueTexts maxValueTexts(const PeakValues& peaks, const ResultBasis& basis, int sigFigs);
 
 // Whether x (internal units) is a location on the beam: from 0 to the beam length, or past
@@ -93,10 +97,8 @@ bool isOnBeam(double x, const ResultBasis& basis);
 int nearestPoint(double x, const ResultBasis& basis);
 
 // "Find Values" of the point-values window. locText is what the user typed; feetSelected
-// says the English feet option is chosen. Either the four texts or the refusal.
-struct PointValueTexts {
-    std::string mom, str, def, slope;
-};
+// says the English feet option is chosen. Either the texts or the refusal.
+using PointValueTexts = PerQuantity<std::string>;
 struct PointLookup {
     std::optional<PointValueTexts> values;
     std::optional<std::string> message;

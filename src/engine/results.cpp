@@ -16,6 +16,13 @@ void ResultSet::holdSlots(int slots)
         if (values->size() < size) values->resize(size, 0.0);
 }
 
+void ResultSet::sizeTo(int slots)
+{
+    const auto size = static_cast<size_t>(std::max(slots, 0)) + 1;
+    for (std::vector<double>* values : {&momentAt, &shearAt, &stressAt, &slopeAt, &deflectionAt})
+        values->resize(size, 0.0);
+}
+
 PeakValues peakValues(const ResultSet& r)
 {
     return {{r.peakMoment, r.peakMomentLoc},

@@ -25,6 +25,8 @@ struct ResultSet {
     // Grows every array to hold slots 1..slots; never shrinks. Every run calls it for its
     // own points before it writes any.
     void holdSlots(int slots);
+    // Exactly slots 1..slots, keeping what the arrays already hold room for.
+    void sizeTo(int slots);
 
     std::vector<double> momentAt, shearAt, stressAt, slopeAt, deflectionAt;  // index = slot (1-based)
     int pointCount = 0;  // N + 1 of the last run

@@ -1,16 +1,22 @@
 #include "files/results_csv.h"
 
-#include <array>
 #include <cmath>
 #include <functional>
-#include <numbers>
+#include <vector>
+
+#include "engine/result_quantities.h"
 
 #include "files/text_file.h"
 #include "model/number_format.h"
+#include "model/units.h"
 
 namespace spanrix {
 
 namespace {
+
+// The columns after the position, in the order the table has always had.
+constexpr Quantity kColumns[] = {Quantity::Moment, Quantity::Shear, Quantity::Stress,
+                                 Quantity::Slope, Quantity::Deflection};
 
 struct Column {
     std::string header;
@@ -19,59 +25,47 @@ struct Column {
 };
 
 // "moment" and " lb.-ft." make "moment (lb.-ft.)".
-std::string header(const char* name, const char* suffix)
+std::string header(std::string_view name, std::string_view unit)
 {
-    std::string unit = suffix;
-    if (!unit.empty() && unit.front() == ' ') unit.erase(0, 1);
-    return std::string(name) + " (" + unit + ")";
+    if (!unit.empty() && unit.front() == ' ') unit.remove_prefix(1);
+    return std::string(name) + " (" + std::string(unit) + ")";
 }
 
-std::function<double(double)> dividedBy(double divisor)
+std::vector<Column> shownColumns(const ResultSet& r, const ResultBasis& b)
 {
-    return [divisor](double v) { return v / divisor; };
-}
-
-std::array<Column, 6> shownColumns(const ResultSet& r, const ResultBasis& b)
-{
-    const bool metric = b.metricUnits;
     const ShownUnit at = locationUnit(b);
-    const ShownUnit moment = momentUnit(std::abs(r.peakMoment), metric);
-    const ShownUnit shear = shearUnit(std::abs(r.peakShear), metric);
-    const ShownUnit stress = stressUnit(std::abs(r.peakStress), metric);
-    return {{
-        {header("x", at.suffix), nullptr, dividedBy(at.divisor)},
-        {header("moment", moment.suffix), &r.momentAt, dividedBy(moment.divisor)},
-        {header("shear", shear.suffix), &r.shearAt, dividedBy(shear.divisor)},
-        {header("stress", stress.suffix), &r.stressAt, dividedBy(stress.divisor)},
-        // The windows keep their short values of pi; fifteen figures need the full one.
-        {header("slope", kSlopeSuffix), &r.slopeAt,
-         [&b](double v) { return shownSlope(v, b, std::numbers::pi); }},
-        {header("deflection", deflectionSuffix(b)), &r.deflectionAt,
-         [&b](double v) { return shownDeflection(v, b); }},
-    }};
+    std::vector<Column> columns{{header("x", at.suffix), nullptr,
+                                 [at](double x) { return x / at.divisor; }}};
+    const PeakValues peaks = peakValues(r);
+    for (Quantity id : kColumns) {
+        const ResultQuantity& q = resultQuantity(id);
+        // Each column in the unit of its diagram's labels; the windows keep their short
+        // values of pi, fifteen figures need the full one.
+        const ShownUnit unit = q.unit(std::abs((peaks.*q.peak).value), b);
+        columns.push_back({header(q.key, unit.suffix), &(r.*q.samples),
+                           [&q, unit, &b](double v) { return q.shown(v, unit, b, kPi); }});
+    }
+    return columns;
 }
 
-std::array<Column, 6> internalColumns(const ResultSet& r, const ResultBasis& b)
+std::vector<Column> internalColumns(const ResultSet& r, const ResultBasis& b)
 {
     const bool metric = b.metricUnits;
     const double ei = b.flexuralRigidity();
-    const auto same = [](double v) { return v; };
-    const auto overEI = [ei](double v) { return v / ei; };
-    return {{
-        {metric ? "x (m)" : "x (in)", nullptr, same},
-        {metric ? "moment (N-m)" : "moment (lb-in)", &r.momentAt, same},
-        {metric ? "shear (N)" : "shear (lb)", &r.shearAt, same},
-        {metric ? "stress (Pa)" : "stress (psi)", &r.stressAt, same},
-        {"slope (rad)", &r.slopeAt, overEI},
-        {metric ? "deflection (m)" : "deflection (in)", &r.deflectionAt, overEI},
-    }};
+    std::vector<Column> columns{{metric ? "x (m)" : "x (in)", nullptr, [](double x) { return x; }}};
+    for (Quantity id : kColumns) {
+        const ResultQuantity& q = resultQuantity(id);
+        columns.push_back({header(q.key, internalUnit(q, metric)), &(r.*q.samples),
+                           [&q, ei](double v) { return internalValue(q, v, ei); }});
+    }
+    return columns;
 }
 
 }  // namespace
 
 std::string resultsCsvText(const ResultSet& results, const ResultBasis& basis, ResultUnits units)
 {
-    const std::array<Column, 6> columns =
+    const std::vector<Column> columns =
         units == ResultUnits::Shown ? shownColumns(results, basis) : internalColumns(results, basis);
     std::string text;
     auto endRow = [&text] {

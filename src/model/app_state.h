@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/beam_model.h"
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 
 namespace spanrix {
 

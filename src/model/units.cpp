@@ -118,7 +118,7 @@ void scaleModel(BeamModel& m, Factors f)
 
 }  // namespace
 
-bool convertUnitSystem(BeamModel& m, std::string_view direction)
+bool convertUnitSystem(BeamModel& m, UnitConversion direction)
 {
     if (direction == kEnglishToMetric && !m.metricUnits) {
         m.metricUnits = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <numbers>
 #include <string_view>
 
 #include "model/beam_model.h"
@@ -14,6 +15,10 @@ inline constexpr double kKgToNewton = 9.80665;
 inline constexpr double kNewtonToKg = 0.10197162129779283;
 
 inline constexpr double kFeetToInches = 12.0;
+
+// The one full-precision pi. Where a window fixes a rounded value, that value is named
+// beside its computation (the section calculator, the sketch, the value windows).
+inline constexpr double kPi = std::numbers::pi;
 
 // Factors of the whole-model conversion.
 inline constexpr double kInchToMetre = 0.0254;
@@ -30,11 +35,12 @@ double shownValue(FeatureKind kind, std::string_view code, double stored);
 double storedValue(FeatureKind kind, std::string_view code, double typed);
 
 // Directions of convertUnitSystem.
-inline constexpr std::string_view kEnglishToMetric = "eng_to_met";
-inline constexpr std::string_view kMetricToEnglish = "met_to_eng";
+enum class UnitConversion { EnglishToMetric, MetricToEnglish };
+inline constexpr UnitConversion kEnglishToMetric = UnitConversion::EnglishToMetric;
+inline constexpr UnitConversion kMetricToEnglish = UnitConversion::MetricToEnglish;
 
 // Converts the whole model to the other unit system; nothing happens when the model is
-// already in the target system or the direction is unknown. Returns whether it converted.
-bool convertUnitSystem(BeamModel& model, std::string_view direction);
+// already in the target system. Returns whether it converted.
+bool convertUnitSystem(BeamModel& model, UnitConversion direction);
 
 }  // namespace spanrix

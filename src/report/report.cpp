@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/result_quantities.h"
 #include "model/number_format.h"
 #include "model/units.h"
 
@@ -13,6 +14,10 @@ namespace {
 constexpr double kMm4PerM4 = 1e12;
 constexpr double kPaPerMPa = 1e6;
 constexpr double kMmPerM = 1e3;
+
+// The quantities of the maximum values and the values at a point, in the report's order.
+constexpr Quantity kReportedQuantities[] = {Quantity::Moment, Quantity::Stress, Quantity::Deflection,
+                                        Quantity::Slope};
 
 const std::string kIndent(4, ' ');
 const std::string kEntryIndent(8, ' ');
@@ -62,6 +67,7 @@ private:
                           const design::CombinationResult& r) const;
     void extremeLines(Lines& out, const design::CombinationsRun& run,
                       const design::QuantityBounds& bounds, bool named) const;
+    static void maximumLine(Lines& out, const MaxValueTexts& texts, Quantity q);
     static void maximumLines(Lines& out, const MaxValueTexts& texts);
     std::string shown(double v, const char* unit) const { return displayText(v, d_.sigFigs) + unit; }
     // A feature's location: metres, or inches when it was typed in inches, else feet.
@@ -248,15 +254,18 @@ void ReportWriter::exactMaximumValues(Lines& out) const
     out.section("EXACT MAXIMUM VALUES", 35);
     const MaxValueTexts t = maxValueTexts(*d_.exactPeaks, d_.basis, d_.sigFigs);
     maximumLines(out, t);
-    out.add("        Maximum Shear Force = " + t.maxshear + " at x=" + t.locmaxshear);
+    maximumLine(out, t, Quantity::Shear);
+}
+
+void ReportWriter::maximumLine(Lines& out, const MaxValueTexts& t, Quantity q)
+{
+    out.add(kEntryIndent + "Maximum " + std::string(resultQuantity(q).caption) + " = " + t[q].value +
+            " at x=" + t[q].location);
 }
 
 void ReportWriter::maximumLines(Lines& out, const MaxValueTexts& t)
 {
-    out.add("        Maximum Bending Moment = " + t.maxmo + " at x=" + t.locmaxmo);
-    out.add("        Maximum Bending Stress = " + t.maxstr + " at x=" + t.locmaxstr);
-    out.add("        Maximum Deflection = " + t.maxdef + " at x=" + t.locmaxdef);
-    out.add("        Maximum Slope = " + t.maxslope + " at x=" + t.locmaxslope);
+    for (Quantity q : kReportedQuantities) maximumLine(out, t, q);
 }
 
 void ReportWriter::pointValues(Lines& out) const
@@ -272,10 +281,8 @@ void ReportWriter::pointValues(Lines& out) const
         findPointValues(c_.location, c_.feetSelected, d_.results, d_.basis, d_.sigFigs);
     if (!found.values) return;
     out.blank();
-    out.add("        Bending Moment=" + found.values->mom);
-    out.add("        Bending Stress=" + found.values->str);
-    out.add("        Deflection=" + found.values->def);
-    out.add("        Slope=" + found.values->slope);
+    for (Quantity q : kReportedQuantities)
+        out.add(kEntryIndent + std::string(resultQuantity(q).caption) + "=" + (*found.values)[q]);
 }
 
 void ReportWriter::loadCombinations(Lines& out) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,8 @@ struct AppContext {
     AppState state;
     // Every change of the beam in `state` goes through it.
     BeamDocument document{state};
-    ReactionSolution reactions;
-    ResultSet results;
+    // The last analysis that succeeded; none before the first.
+    std::shared_ptr<const Analysis> analysis;
     Prompts& prompts;
     // Where the section chooser looks for its catalogue; the first one found is read.
     std::vector<std::string> catalogueLocations;

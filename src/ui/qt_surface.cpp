@@ -5,7 +5,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 
 namespace spanrix {
 

@@ -3,15 +3,15 @@
 #include <QImage>
 #include <QWidget>
 
-#include "ui/painter_surface.h"
-#include "ui/surface.h"
+#include "drawing/image_surface.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 
 // A widget that is a drawing surface. Everything is painted into a persistent backing
 // image, and paintEvent only copies that image to the screen, so drawings survive being
 // covered, resized and repainted, and erasing by overdrawing works.
-class QtSurface : public QWidget, public Surface {
+class QtSurface : public QWidget, public ImageSurface {
     Q_OBJECT
 
 public:
@@ -30,14 +30,13 @@ public:
     // Clears the backing image to the background colour.
     void clear();
 
-    // Device pixels per twip on each axis.
-    double pixelsPerTwipX() const;
-    double pixelsPerTwipY() const;
+    double pixelsPerTwipX() const override;
+    double pixelsPerTwipY() const override;
     QPointF toPixels(double x, double y) const;
 
     const QImage& image() const { return image_; }
-    // Direct access for painters that draw many primitives in one go (result curves).
-    QImage& backingImage() { return image_; }
+    QImage& backingImage() override { return image_; }
+    void imageChanged() override { update(); }
     QColor qColor(Rgb c) const { return SurfacePainter::colour(c); }
 
     // Makes the backing image at least this large (in pixels), keeping what it shows.

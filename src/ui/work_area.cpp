@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 #include "model/number_format.h"
 
 namespace spanrix {

@@ -12,7 +12,7 @@
 
 #include "files/load_file.h"
 #include "model/beam_model.h"
-#include "model/beam_setup.h"
+#include "forms/beam_setup.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "cli_run.h"

@@ -7,7 +7,7 @@
 #include "engine/analysis.h"
 #include "engine/result_display.h"
 #include "files/load_file.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -41,18 +41,18 @@ TEST(CliReport, RoundsExactlyAsTheWindows)
 
         // The maximum-values window.
         const MaxValueTexts max = maxValueTexts(peakValues(results), basis, figures);
-        EXPECT_THAT(report, HasSubstr("Maximum Bending Moment = " + max.maxmo + " at x=" + max.locmaxmo + "\n"));
-        EXPECT_THAT(report, HasSubstr("Maximum Bending Stress = " + max.maxstr + " at x=" + max.locmaxstr + "\n"));
-        EXPECT_THAT(report, HasSubstr("Maximum Deflection = " + max.maxdef + " at x=" + max.locmaxdef + "\n"));
-        EXPECT_THAT(report, HasSubstr("Maximum Slope = " + max.maxslope + " at x=" + max.locmaxslope + "\n"));
+        EXPECT_THAT(report, HasSubstr("Maximum Bending Moment = " + max[Quantity::Moment].value + " at x=" + max[Quantity::Moment].location + "\n"));
+        EXPECT_THAT(report, HasSubstr("Maximum Bending Stress = " + max[Quantity::Stress].value + " at x=" + max[Quantity::Stress].location + "\n"));
+        EXPECT_THAT(report, HasSubstr("Maximum Deflection = " + max[Quantity::Deflection].value + " at x=" + max[Quantity::Deflection].location + "\n"));
+        EXPECT_THAT(report, HasSubstr("Maximum Slope = " + max[Quantity::Slope].value + " at x=" + max[Quantity::Slope].location + "\n"));
 
         // The point-values window, given the same location.
         const PointLookup point = findPointValues(at, false, results, basis, figures);
         ASSERT_TRUE(point.values);
-        EXPECT_THAT(report, HasSubstr("Bending Moment=" + point.values->mom + "\n"));
-        EXPECT_THAT(report, HasSubstr("Bending Stress=" + point.values->str + "\n"));
-        EXPECT_THAT(report, HasSubstr("Deflection=" + point.values->def + "\n"));
-        EXPECT_THAT(report, HasSubstr("Slope=" + point.values->slope + "\n"));
+        EXPECT_THAT(report, HasSubstr("Bending Moment=" + (*point.values)[Quantity::Moment] + "\n"));
+        EXPECT_THAT(report, HasSubstr("Bending Stress=" + (*point.values)[Quantity::Stress] + "\n"));
+        EXPECT_THAT(report, HasSubstr("Deflection=" + (*point.values)[Quantity::Deflection] + "\n"));
+        EXPECT_THAT(report, HasSubstr("Slope=" + (*point.values)[Quantity::Slope] + "\n"));
 
         // The legend's reaction labels.
         for (const ReactionCaption& c : reactionCaptions(model, reactions, figures))

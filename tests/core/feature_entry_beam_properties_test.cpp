@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "feature_entry_test_util.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 #include "model/number_format.h"
 
 namespace spanrix {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/beam_model.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 
 namespace spanrix::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/legend_captions.h"
+#include "legend/legend_captions.h"
 #include "model/units.h"
 
 namespace spanrix {

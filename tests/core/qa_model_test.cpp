@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/beam_setup.h"
+#include "forms/beam_setup.h"
 
 namespace spanrix {
 namespace {

@@ -6,7 +6,7 @@
 #include "design/combinations_run.h"
 #include "engine/analysis.h"
 #include "engine_beams.h"
-#include "model/legend_captions.h"
+#include "legend/legend_captions.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "report/report.h"

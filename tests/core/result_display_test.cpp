@@ -92,12 +92,12 @@ TEST(ResultDisplay, MaximumValuesOfARunWithoutLoadsKeepOldLocations)
     ResultSet r;
     r.peakMomentLoc = 24;  // left by an earlier run
     const MaxValueTexts t = maxValueTexts(peakValues(r), englishBasis(), 3);
-    EXPECT_EQ(t.maxmo, "0 lb.-in.");
-    EXPECT_EQ(t.locmaxmo, "2 ft.");
-    EXPECT_EQ(t.maxstr, "0 psi");
-    EXPECT_EQ(t.maxdef, "0 in.");
-    EXPECT_EQ(t.maxslope, "0 degrees");
-    EXPECT_EQ(t.locmaxslope, "0 ft.");
+    EXPECT_EQ(t[Quantity::Moment].value, "0 lb.-in.");
+    EXPECT_EQ(t[Quantity::Moment].location, "2 ft.");
+    EXPECT_EQ(t[Quantity::Stress].value, "0 psi");
+    EXPECT_EQ(t[Quantity::Deflection].value, "0 in.");
+    EXPECT_EQ(t[Quantity::Slope].value, "0 degrees");
+    EXPECT_EQ(t[Quantity::Slope].location, "0 ft.");
 }
 
 class PointLookupTest : public ::testing::Test {
@@ -111,7 +111,7 @@ protected:
     {
         const PointLookup found = findPointValues(typed, feet, results, basis, 3);
         EXPECT_FALSE(found.message);
-        return found.values ? found.values->mom : std::string();
+        return found.values ? (*found.values)[Quantity::Moment] : std::string();
     }
     void expectRefused(std::string_view typed, bool feet, const ResultBasis& basis)
     {
@@ -148,7 +148,8 @@ TEST_F(PointLookupTest, LocationsOffTheBeamOrNotNumbersAreRefused)
     expectRefused("12ft", false, b);
     expectRefused("1e400", false, b);
     // Metric locations are metres whatever the English option says.
-    EXPECT_EQ(findPointValues("10", true, results, metricBasis(), 3).values->mom, "1000 N-m");
+    EXPECT_EQ((*findPointValues("10", true, results, metricBasis(), 3).values)[Quantity::Moment],
+              "1000 N-m");
 }
 
 // A 1 ft beam converted to metric is 0.30479999999999996 m long; typing its length

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/number_format.h"
-#include "model/section_calculator.h"
+#include "forms/section_calculator.h"
 
 namespace spanrix {
 namespace {

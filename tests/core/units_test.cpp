@@ -4,9 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
-#include "model/beam_setup.h"
-#include "model/geometry.h"
+#include "forms/beam_setup.h"
+#include "geometry/geometry.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -111,7 +112,8 @@ TEST(ConvertUnitSystem, SameSystemChangesNothing)
     const BeamModel metric = m;
     EXPECT_FALSE(convertUnitSystem(m, kEnglishToMetric));
     EXPECT_EQ(m, metric);
-    EXPECT_FALSE(convertUnitSystem(m, "sideways"));
+    // Any other direction cannot even be written.
+    static_assert(!std::is_convertible_v<const char*, UnitConversion>);
 }
 
 TEST(BeamSetup, ContinueRules)

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "engine/analysis.h"
@@ -15,7 +14,7 @@
 #include "files/load_file.h"
 #include "files/results_csv.h"
 #include "fuzz_check.h"
-#include "model/legend_captions.h"
+#include "legend/legend_captions.h"
 #include "model/units.h"
 
 using namespace spanrix;
@@ -24,14 +23,14 @@ namespace {
 
 constexpr float kLargestResolution = 100;  // above that, the run uses 50
 
-void analyseAndShow(const BeamModel& model, ResultSet& results)
+void analyseAndShow(const BeamModel& model)
 {
-    ReactionSolution reactions;
     int questions = 0;
-    const auto refusal =
-        runCalculations(model, reactions, results, [&questions] { return ++questions < 3; });
+    const AnalysisOutcome run = analyseBeam(model, [&questions] { return ++questions < 3; });
     FUZZ_CHECK(questions <= 3);
-    if (refusal) return;
+    FUZZ_CHECK(!run.refusal.empty() || run);
+    if (!run) return;
+    const ResultSet& results = run.analysis->results;
 
     FUZZ_CHECK(results.pointCount == static_cast<int>(model.resolution) + 1);
     for (int slot = 1; slot <= results.pointCount; ++slot) {
@@ -47,10 +46,10 @@ void analyseAndShow(const BeamModel& model, ResultSet& results)
         const std::string at = std::to_string(share * basis.beamLength);
         (void)findPointValues(at, true, results, basis, 15);
     }
-    (void)reactionCaptions(model, reactions, 3);
+    (void)reactionCaptions(model, run.analysis->reactions, 3);
 
-    // The exact solution of the same reactions, its window texts and values anywhere.
-    const ExactSolution exact = exactSolution(model, reactions);
+    // The exact solution of the same run, its window texts and values anywhere.
+    const ExactSolution& exact = run.analysis->exact;
     (void)maxValueTexts(exactPeaks(exact), basis, 3);
     for (double share : {-1.0, 0.0, 0.37, 1.0, 2.0})
         (void)exactValuesAt(exact, share * basis.beamLength);
@@ -67,12 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     if (!(model.resolution <= kLargestResolution)) model.resolution = 50;
 
-    static auto results = std::make_unique<ResultSet>();
     for (int n = 1; n <= model.numFeatures; ++n) (void)legendCaptions(model, n, 15);
     (void)sketchLengthText(model, 3);
-    analyseAndShow(model, *results);
+    analyseAndShow(model);
     convertUnitSystem(model, model.metricUnits ? kMetricToEnglish : kEnglishToMetric);
     for (int n = 1; n <= model.numFeatures; ++n) (void)legendCaptions(model, n, 3);
-    analyseAndShow(model, *results);
+    analyseAndShow(model);
     return 0;
 }

@@ -4,9 +4,9 @@
 #include <random>
 
 #include "engine/analysis.h"
-#include "model/geometry.h"
-#include "ui/calc/diagrams.h"
-#include "ui/calc/result_curve.h"
+#include "geometry/geometry.h"
+#include "drawing/diagrams.h"
+#include "drawing/result_curve.h"
 #include "ui/qt_surface.h"
 #include "recording_surface.h"
 

@@ -1,7 +1,7 @@
 #include <QFrame>
 
 #include "dialogs_fixture.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 #include "model/number_format.h"
 
 namespace spanrix::testing {

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 #include "scripted_prompts.h"
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_commands.h"

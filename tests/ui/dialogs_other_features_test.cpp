@@ -2,7 +2,7 @@
 #include <QGroupBox>
 
 #include "dialogs_fixture.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 
 namespace spanrix::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <QFrame>
 
 #include "dialogs_fixture.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 #include "model/number_format.h"
 #include "ui/dialogs/feature_dialog.h"
 
@@ -207,7 +207,7 @@ TEST_F(PointLoadDialogTest, CancelAndRefusedOpeningsLeaveEditMode)
     for (int row : {1, 2}) {
         prompts.clear();
         model().editingFeature = true;  // as the Edit Feature command leaves it
-        feature->edit_feature(row, 1);
+        feature->edit_feature(row, FeatureDialog::EditStep::Open);
         EXPECT_EQ(prompts.lastMessage(), "Invalid feature number.");
         EXPECT_FALSE(d->isVisible());
         EXPECT_FALSE(model().editingFeature);

@@ -9,7 +9,7 @@
 
 #include "dialogs_fixture.h"
 #include "files/section_catalogue.h"
-#include "model/section_calculator.h"
+#include "forms/section_calculator.h"
 
 namespace spanrix::testing {
 namespace {

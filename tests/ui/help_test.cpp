@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app_driver.h"
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 #include "ui/help/help_texts.h"
 #include "ui/help/system_info.h"
 #include "ui/qt_surface.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "model/app_state.h"
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 
 namespace spanrix::testing {
 

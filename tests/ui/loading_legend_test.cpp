@@ -5,7 +5,7 @@
 #include <string>
 
 #include "loading_fixtures.h"
-#include "ui/loading/legend.h"
+#include "drawing/legend.h"
 
 namespace spanrix {
 namespace {

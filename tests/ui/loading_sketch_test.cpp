@@ -4,8 +4,8 @@
 
 #include "loading_fixtures.h"
 #include "recording_surface.h"
-#include "ui/loading/legend.h"
-#include "ui/loading/sketch.h"
+#include "drawing/legend.h"
+#include "drawing/sketch.h"
 
 namespace spanrix {
 namespace {

@@ -20,7 +20,7 @@
 #include "scripted_prompts.h"
 #include "ui/app.h"
 #include "ui/calc/calculations_window.h"
-#include "ui/loading/legend.h"
+#include "drawing/legend.h"
 #include "ui/loading/loading_window.h"
 #include "ui/qt_surface.h"
 

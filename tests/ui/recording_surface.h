@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/surface.h"
+#include "drawing/surface.h"
 
 namespace spanrix::testing {
 

@@ -10,7 +10,7 @@
 #include "app_driver.h"
 #include "model/number_format.h"
 #include "ui/calc/calculations_window.h"
-#include "ui/loading/legend.h"
+#include "drawing/legend.h"
 #include "ui/qt_surface.h"
 #include "ui/work_area.h"
 

@@ -5,12 +5,11 @@
 #include <cmath>
 
 #include "engine/analysis.h"
-#include "engine/exact.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
 #include "ui/calc/calculations_window.h"
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 #include "ui/calc/max_values_dialog.h"
 #include "ui/calc/point_values_dialog.h"
 #include "ui/calc/result_export.h"
@@ -34,7 +33,7 @@ CalculationsWindow* CalcCommands::screen() const { return screen_; }
 std::optional<DiagramInput> CalcCommands::shownDiagrams() const
 {
     if (!screen_ || !diagramsShown_) return std::nullopt;
-    return DiagramInput{context_.state.geometry, basis_, context_.results, diagramSigFigs_};
+    return DiagramInput{context_.state.geometry, basis_, context_.analysis->results, diagramSigFigs_};
 }
 
 bool CalcCommands::analyseAndLabel(bool withChecks)
@@ -48,16 +47,18 @@ bool CalcCommands::analyseAndLabel(bool withChecks)
         prompts.message(*refusal);
         return false;
     }
-    if (const auto failure = analyse(model, context_.reactions, context_.results, askContinue)) {
-        // The analysis may have got as far as the results: the value windows no longer
-        // describe what the screen shows.
+    AnalysisOutcome outcome = analyseBeam(model, askContinue, RunChecks::RepeatOnly);
+    if (!outcome) {
+        // The value windows no longer describe what the screen shows.
         showingResults(false);
-        prompts.message(*failure);
+        prompts.message(outcome.refusal);
         return false;
     }
-    basis_ = resultBasis(model);
-    exactPeaks_ = exactPeaks(exactSolution(model, context_.reactions));
-    for (const ReactionCaption& c : reactionCaptions(model, context_.reactions, context_.state.sigFigs))
+    context_.analysis = std::move(outcome.analysis);
+    basis_ = resultBasis(model, context_.analysis->grid);
+    exactPeaks_ = exactPeaks(context_.analysis->exact);
+    for (const ReactionCaption& c :
+         reactionCaptions(model, context_.analysis->reactions, context_.state.sigFigs))
         loading_.showReactionCaption(c.featureRow, c.caption);
     return true;
 }
@@ -150,15 +151,16 @@ void CalcCommands::drawDiagrams()
     const ScreenGeometry& g = context_.state.geometry;
     surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
     diagramSigFigs_ = context_.state.sigFigs;
-    drawResultDiagrams(surface, {g, basis_, context_.results, diagramSigFigs_});
-    if (shear_) shear_->showResults(context_.results, basis_, diagramSigFigs_);
+    const ResultSet& results = context_.analysis->results;
+    drawResultDiagrams(surface, {g, basis_, results, diagramSigFigs_});
+    if (shear_) shear_->showResults(results, basis_, diagramSigFigs_);
     showingResults(true);
 }
 
 ShearWindow* CalcCommands::showShearDiagram()
 {
     if (!shear_) shear_ = new ShearWindow(context_.state.geometry, screen_);
-    shear_->showResults(context_.results, basis_, diagramSigFigs_);
+    shear_->showResults(context_.analysis->results, basis_, diagramSigFigs_);
     shear_->show();
     shear_->raise();
     shear_->activateWindow();
@@ -170,7 +172,7 @@ ShearWindow* CalcCommands::shearWindow() const { return shear_; }
 void CalcCommands::exportResults()
 {
     exportResultsCsv({screen_, chooseSaveName_, context_.prompts, context_.state.currentDir},
-                     context_.results, basis_);
+                     context_.analysis->results, basis_);
 }
 
 void CalcCommands::saveDiagrams()
@@ -185,9 +187,9 @@ void CalcCommands::changeSignificantFigures()
     if (loading_.askSignificantFigures()) recalculate();
 }
 
-void CalcCommands::convertUnits(std::string_view direction)
+void CalcCommands::convertUnits(UnitConversion direction)
 {
-    loading_.convertUnits(std::string(direction));
+    loading_.convertUnits(direction);
     if (screen_) screen_->syncUnitItems(context_.state.model.metricUnits);
     recalculate();
 }
@@ -208,7 +210,7 @@ MaxValuesDialog* CalcCommands::showMaxValues()
 {
     const int sigFigs = context_.state.sigFigs;
     return showModal(
-        new MaxValuesDialog(maxValueTexts(peakValues(context_.results), basis_, sigFigs), sigFigs,
+        new MaxValuesDialog(maxValueTexts(peakValues(context_.analysis->results), basis_, sigFigs), sigFigs,
                             screen_));
 }
 
@@ -221,7 +223,7 @@ MaxValuesDialog* CalcCommands::showExactMaxValues()
 
 PointValuesDialog* CalcCommands::showPointValues()
 {
-    auto* dialog = new PointValuesDialog(context_.results, basis_, context_.state.sigFigs,
+    auto* dialog = new PointValuesDialog(context_.analysis, basis_, context_.state.sigFigs,
                                          context_.prompts, screen_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);

@@ -7,7 +7,8 @@
 #include <string_view>
 
 #include "engine/result_display.h"
-#include "ui/calc/diagrams.h"
+#include "model/units.h"
+#include "drawing/diagrams.h"
 #include "ui/save_name.h"
 
 namespace spanrix {
@@ -70,7 +71,7 @@ private:
     void saveDiagrams();
     void showingResults(bool shown);
     void changeSignificantFigures();
-    void convertUnits(std::string_view direction);
+    void convertUnits(UnitConversion direction);
 
     LoadingWindow& loading_;
     AppContext& context_;

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "engine/result_quantities.h"
 
 namespace spanrix {
 
@@ -57,26 +58,25 @@ MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, int sigFigs, bool withS
     grid->addWidget(rule(this), 1, 0, 1, 3);
 
     struct Row {
-        const char* caption;
+        Quantity quantity;
         const char* valueName;
-        const std::string& value;
         const char* locationName;
-        const std::string& location;
     };
     const Row rows[] = {
-        {"Bending Moment", "maxmo", t.maxmo, "locmaxmo", t.locmaxmo},
-        {"Bending Stress", "maxstr", t.maxstr, "locmaxstr", t.locmaxstr},
-        {"Deflection", "maxdef", t.maxdef, "locmaxdef", t.locmaxdef},
-        {"Slope", "maxslope", t.maxslope, "locmaxslope", t.locmaxslope},
-        {"Shear Force", "maxshear", t.maxshear, "locmaxshear", t.locmaxshear},
+        {Quantity::Moment, "maxmo", "locmaxmo"},
+        {Quantity::Stress, "maxstr", "locmaxstr"},
+        {Quantity::Deflection, "maxdef", "locmaxdef"},
+        {Quantity::Slope, "maxslope", "locmaxslope"},
+        {Quantity::Shear, "maxshear", "locmaxshear"},
     };
     int r = 2;
     // The shear row is the exact window's only.
     const std::span<const Row> shown(rows, withShear ? 5 : 4);
     for (const Row& row : shown) {
-        grid->addWidget(new QLabel(row.caption, this), r, 0);
-        QLineEdit* value = valueBox(row.valueName, row.value, this);
-        QLineEdit* location = valueBox(row.locationName, row.location, this);
+        const std::string_view caption = resultQuantity(row.quantity).caption;
+        grid->addWidget(new QLabel(QString::fromUtf8(caption.data(), caption.size()), this), r, 0);
+        QLineEdit* value = valueBox(row.valueName, t[row.quantity].value, this);
+        QLineEdit* location = valueBox(row.locationName, t[row.quantity].location, this);
         for (QLineEdit* box : {value, location}) {
             dialogs::fitLongest(box, longest);
             box->setCursorPosition(0);

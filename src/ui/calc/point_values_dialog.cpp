@@ -25,9 +25,11 @@ QLineEdit* resultBox(const char* name, QWidget* parent)
 
 }  // namespace
 
-PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis& basis,
-                                     int sigFigs, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), results_(results), basis_(basis), sigFigs_(sigFigs), prompts_(prompts)
+PointValuesDialog::PointValuesDialog(std::shared_ptr<const Analysis> analysis,
+                                     const ResultBasis& basis, int sigFigs, Prompts& prompts,
+                                     QWidget* parent)
+    : QDialog(parent), analysis_(std::move(analysis)), basis_(basis), sigFigs_(sigFigs),
+      prompts_(prompts)
 {
     setObjectName("pointvalues");
     setWindowTitle("Point Values");
@@ -88,16 +90,19 @@ PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis
 void PointValuesDialog::findValues()
 {
     const PointLookup found =
-        findPointValues(loc_->text().toStdString(), feet_->isChecked(), results_, basis_, sigFigs_);
+        findPointValues(loc_->text().toStdString(), feet_->isChecked(), analysis_->results, basis_,
+                        sigFigs_);
     if (found.message) {
         prompts_.message(*found.message);
         return;
     }
-    const std::pair<QLineEdit*, const std::string&> shown[] = {
-        {mom_, found.values->mom}, {str_, found.values->str}, {def_, found.values->def},
-        {slope_, found.values->slope}};
-    for (const auto& [box, text] : shown) {
-        box->setText(QString::fromStdString(text));
+    const PointValueTexts& texts = *found.values;
+    const std::pair<QLineEdit*, Quantity> shown[] = {{mom_, Quantity::Moment},
+                                                     {str_, Quantity::Stress},
+                                                     {def_, Quantity::Deflection},
+                                                     {slope_, Quantity::Slope}};
+    for (const auto& [box, quantity] : shown) {
+        box->setText(QString::fromStdString(texts[quantity]));
         box->setCursorPosition(0);  // the sign first, should the box ever be narrower
     }
 }

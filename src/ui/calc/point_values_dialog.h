@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
+#include "engine/analysis.h"
 #include "engine/result_display.h"
-#include "engine/results.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -18,7 +19,8 @@ class PointValuesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PointValuesDialog(const ResultSet& results, const ResultBasis& basis, int sigFigs,
+    // Keeps the analysis it reads, whatever runs while it is open.
+    PointValuesDialog(std::shared_ptr<const Analysis> analysis, const ResultBasis& basis, int sigFigs,
                       Prompts& prompts, QWidget* parent = nullptr);
 
 public slots:
@@ -26,7 +28,7 @@ public slots:
     void findValues();
 
 private:
-    const ResultSet& results_;
+    std::shared_ptr<const Analysis> analysis_;
     ResultBasis basis_;
     int sigFigs_;
     Prompts& prompts_;

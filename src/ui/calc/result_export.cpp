@@ -8,8 +8,8 @@
 
 #include "files/results_csv.h"
 #include "files/text_file.h"
-#include "model/geometry.h"
-#include "ui/painter_surface.h"
+#include "geometry/geometry.h"
+#include "drawing/painter_surface.h"
 #include "ui/prompts.h"
 #include "ui/qt_surface.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 #include "ui/save_name.h"
 
 class QWidget;

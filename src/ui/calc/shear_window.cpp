@@ -73,8 +73,9 @@ void ShearWindow::showResults(const ResultSet& results, const ResultBasis& basis
     surface_->clear();
     surface_->setForeColor(kBlack);
     drawShearDiagram(*surface_, {geometry_, basis, results, sigFigs});
-    maxShear_->setText(QString::fromStdString(shearText(results.peakShear, basis.metricUnits, sigFigs)));
-    maxShearLocation_->setText(QString::fromStdString(locationText(results.peakShearLoc, basis, sigFigs)));
+    const ValueAndPlace peak = maxValueTexts(peakValues(results), basis, sigFigs)[Quantity::Shear];
+    maxShear_->setText(QString::fromStdString(peak.value));
+    maxShearLocation_->setText(QString::fromStdString(peak.location));
     for (QLineEdit* box : {maxShear_, maxShearLocation_}) {
         dialogs::fitLongest(box, longestValueTexts(sigFigs));
         box->setCursorPosition(0);

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 
 class QLineEdit;
 

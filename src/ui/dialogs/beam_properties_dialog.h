@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 
 class QFrame;
 class QLineEdit;

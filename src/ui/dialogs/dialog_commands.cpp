@@ -65,7 +65,7 @@ void installDialogCommands(LoadingWindow& loading, AppContext& context)
         loading.setCommand(name, [dialogs, kind] { dialogs->forKind(kind)->openForAdd(); });
 
     loading.setEditFeatureHandler([dialogs](FeatureKind kind, int row) {
-        if (FeatureDialog* dialog = dialogs->forKind(kind)) dialog->edit_feature(row, 1);
+        if (FeatureDialog* dialog = dialogs->forKind(kind)) dialog->edit_feature(row, FeatureDialog::EditStep::Open);
     });
 
     loading.setCommand("beamproperties", [&context, &loading] {

@@ -76,14 +76,13 @@ void FeatureDialog::openForAdd()
     activateWindow();
 }
 
-void FeatureDialog::edit_feature(int n, int mode)
+void FeatureDialog::edit_feature(int n, EditStep step)
 {
     BeamModel& model = context_.state.model;
-    if (mode == 2) {
+    if (step == EditStep::Complete) {
         if (edit_) submitEdit();
         return;
     }
-    if (mode != 1) return;
     const EditOpening opening = openFeatureEdit(model, kind_, n, context_.state.sigFigs);
     if (!opening.opened()) {
         context_.prompts.message(opening.refusal);

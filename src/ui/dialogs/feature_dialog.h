@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "model/beam_model.h"
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 
 class QHBoxLayout;
 class QLineEdit;
@@ -28,9 +28,10 @@ public:
     // Shows the dialog in add mode with its default entries (an open dialog is only raised).
     void openForAdd();
 
-    // Mode 1 opens the edit of feature row n; mode 2 completes the edit in progress (n is
+    // Open starts the edit of feature row n; Complete submits the edit in progress (n is
     // ignored: the stored edit record is used).
-    void edit_feature(int n, int mode);
+    enum class EditStep { Open, Complete };
+    void edit_feature(int n, EditStep step);
 
     bool isEditing() const { return edit_.has_value(); }
 

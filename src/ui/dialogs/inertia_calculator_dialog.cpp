@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/number_format.h"
-#include "model/section_calculator.h"
+#include "forms/section_calculator.h"
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/beam_setup.h"
+#include "forms/beam_setup.h"
 #include "model/number_format.h"
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 #include "ui/app_context.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"

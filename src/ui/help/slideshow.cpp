@@ -8,9 +8,9 @@
 #include <span>
 
 #include "model/app_state.h"
-#include "model/feature_entry.h"
-#include "ui/loading/legend.h"
-#include "ui/loading/sketch.h"
+#include "forms/feature_entry.h"
+#include "drawing/legend.h"
+#include "drawing/sketch.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix {

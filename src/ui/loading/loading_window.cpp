@@ -14,14 +14,14 @@
 #include <cmath>
 
 #include "files/file_picking.h"
-#include "model/geometry.h"
-#include "model/legend_captions.h"
+#include "geometry/geometry.h"
+#include "legend/legend_captions.h"
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
 #include "ui/menu_table.h"
-#include "ui/loading/legend_painting.h"
-#include "ui/loading/sketch.h"
+#include "drawing/legend_painting.h"
+#include "drawing/sketch.h"
 #include "ui/qt_surface.h"
 #include "ui/work_area.h"
 
@@ -204,8 +204,8 @@ void LoadingWindow::installOwnCommands()
     setCommand("reinitialize", [this] { reinitializeCommand(); });
     setCommand("redrawscreen", [this] { drawSketch(13); });
     setCommand("significantfigs", [this] { askSignificantFigures(); });
-    setCommand("metricunits", [this] { convertUnits(std::string(kEnglishToMetric)); });
-    setCommand("englishunits", [this] { convertUnits(std::string(kMetricToEnglish)); });
+    setCommand("metricunits", [this] { convertUnits(kEnglishToMetric); });
+    setCommand("englishunits", [this] { convertUnits(kMetricToEnglish); });
 }
 
 void LoadingWindow::editFeatureCommand()
@@ -361,7 +361,7 @@ void LoadingWindow::syncUnitMenu()
     emit unitSystemChanged();
 }
 
-void LoadingWindow::convertUnits(const std::string& direction)
+void LoadingWindow::convertUnits(UnitConversion direction)
 {
     const char* name = direction == kEnglishToMetric ? "Convert to Metric" : "Convert to English";
     context_.document.change(name, [&](AppState& s) {

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "model/beam_model.h"
-#include "ui/loading/legend.h"
+#include "model/units.h"
+#include "drawing/legend.h"
 #include "ui/menu_table.h"
 
 class QAction;
@@ -64,8 +65,8 @@ public:
     // Unit menu items mirror metricUnits.
     void syncUnitMenu();
     // The whole-model conversion with the sketch erased before and drawn after, the menu
-    // items' enabling and the legend refresh. direction: "eng_to_met" or "met_to_eng".
-    void convertUnits(const std::string& direction);
+    // items' enabling and the legend refresh.
+    void convertUnits(UnitConversion direction);
     // A new number of significant figures: erase, store, draw, refresh the legend.
     void changeSigFigs(int sigFigs);
     // The significant-figures prompt shared by both screens; returns whether the figures

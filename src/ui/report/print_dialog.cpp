@@ -14,7 +14,7 @@
 
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/prompts.h"
-#include "ui/report/report_printing.h"
+#include "drawing/report_printing.h"
 
 namespace spanrix {
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "report/report.h"
-#include "ui/report/screen_images.h"
+#include "drawing/screen_images.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -1,4 +1,4 @@
-#include "model/beam_setup.h"
+#include "forms/beam_setup.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "model/section_calculator.h"
+#include "forms/section_calculator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 
 namespace spanrix {
 
+class ImageSurface;
 class PainterSurface;
-class QtSurface;
 class Surface;
 
 // A result curve: for every calculation point i a vertical line from the axis to the value,
@@ -26,7 +26,7 @@ struct CurveSpec {
     double y(int point) const;
 };
 
-// Draws the curve in the surface's fore colour: on a QtSurface straight into its image, on
+// Draws the curve in the surface's fore colour: on an ImageSurface straight into its image, on
 // a PainterSurface (paper, a vector file) as one filled path of the same runs per pixel
 // column, otherwise one line per point.
 void drawCurve(Surface& surface, const CurveSpec& curve);
@@ -34,9 +34,9 @@ void drawCurve(Surface& surface, const CurveSpec& curve);
 // One line per point through the surface's own line operation: the reference.
 void drawCurveByLines(Surface& surface, const CurveSpec& curve);
 
-// The same pixels as drawCurveByLines on a QtSurface, written as one vertical span per
+// The same pixels as drawCurveByLines on an ImageSurface, written as one vertical span per
 // device pixel column, so the time no longer grows with the points beyond one pass.
-void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve);
+void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve);
 
 // The same runs as one path of one-pixel-wide rectangles in the painter's pixels, so a
 // page or a vector file holds one element per curve rather than one line per point.

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "model/legend_layout.h"
-#include "ui/loading/legend.h"
+#include "legend/legend_layout.h"
+#include "drawing/legend.h"
 
 namespace spanrix {
 

@@ -1,4 +1,4 @@
-#include "model/legend_captions.h"
+#include "legend/legend_captions.h"
 
 #include <cmath>
 

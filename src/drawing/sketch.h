@@ -3,7 +3,7 @@
 // The beam sketch of the loading screen, drawn through the Surface interface only.
 
 #include "model/app_state.h"
-#include "ui/surface.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 

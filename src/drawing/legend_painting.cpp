@@ -1,9 +1,9 @@
-#include "ui/loading/legend_painting.h"
+#include "drawing/legend_painting.h"
 
 #include <QFontMetrics>
 #include <cmath>
 
-#include "ui/painter_surface.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 

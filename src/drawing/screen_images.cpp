@@ -1,9 +1,9 @@
-#include "ui/report/screen_images.h"
+#include "drawing/screen_images.h"
 
-#include "ui/loading/legend.h"
-#include "ui/loading/legend_painting.h"
-#include "ui/loading/sketch.h"
-#include "ui/painter_surface.h"
+#include "drawing/legend.h"
+#include "drawing/legend_painting.h"
+#include "drawing/sketch.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 

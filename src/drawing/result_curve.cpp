@@ -1,4 +1,4 @@
-#include "ui/calc/result_curve.h"
+#include "drawing/result_curve.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,8 +8,8 @@
 #include <cmath>
 #include <optional>
 
-#include "ui/painter_surface.h"
-#include "ui/qt_surface.h"
+#include "drawing/image_surface.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 
@@ -115,7 +115,7 @@ void endAtLastPoint(Surface& surface, const CurveSpec& curve)
 
 }  // namespace
 
-void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve)
+void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve)
 {
     QImage& image = surface.backingImage();
     if (curve.pointCount <= 0) return;
@@ -126,14 +126,14 @@ void drawCurveBySpans(QtSurface& surface, const CurveSpec& curve)
         drawCurveByLines(surface, curve);
         return;
     }
-    const QRgb pixel = surface.qColor(surface.foreColor()).rgb();
+    const QRgb pixel = SurfacePainter::colour(surface.foreColor()).rgb();
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     forEachRun(*columns, image.height(), [&](int column, int from, int to) {
         for (int r = from; r <= to; ++r) reinterpret_cast<QRgb*>(bits + r * stride)[column] = pixel;
     });
     endAtLastPoint(surface, curve);
-    surface.update();
+    surface.imageChanged();
 }
 
 void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve)
@@ -159,8 +159,8 @@ void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve)
 
 void drawCurve(Surface& surface, const CurveSpec& curve)
 {
-    if (auto* qt = dynamic_cast<QtSurface*>(&surface)) {
-        drawCurveBySpans(*qt, curve);
+    if (auto* image = dynamic_cast<ImageSurface*>(&surface)) {
+        drawCurveBySpans(*image, curve);
         return;
     }
     if (auto* painted = dynamic_cast<PainterSurface*>(&surface)) {

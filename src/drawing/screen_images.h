@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "model/app_state.h"
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 
 namespace spanrix {
 

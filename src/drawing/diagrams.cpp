@@ -1,11 +1,12 @@
-#include "ui/calc/diagrams.h"
+#include "drawing/diagrams.h"
 
 #include <cmath>
 #include <string>
 
+#include "engine/result_quantities.h"
 #include "model/number_format.h"
-#include "ui/calc/result_curve.h"
-#include "ui/surface.h"
+#include "drawing/result_curve.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 
@@ -13,49 +14,46 @@ namespace {
 
 inline constexpr Rgb kGridBlue{0, 0, 200};
 
-enum class Kind { Moment, Stress, Deflection, Shear };
-
+// Where a diagram sits and how it is titled; its values and peak come from its quantity.
 struct DiagramRow {
     double axisFraction;  // of the work-area height, in sixths
     const char* title;
     double titleShift;    // the title starts Wa / titleShift left of the beam's middle
-    const std::vector<double>* values;
     double direction;     // -1: positive values above the axis
-    double peak;
 };
 
-DiagramRow rowOf(Kind kind, const ResultSet& r)
+DiagramRow rowOf(Quantity quantity)
 {
-    switch (kind) {
-    case Kind::Moment: return {1.0, "MOMENT", 28, &r.momentAt, -1, r.peakMoment};
-    case Kind::Stress: return {2.75, "BENDING STRESS", 18, &r.stressAt, -1, r.peakStress};
+    switch (quantity) {
+    case Quantity::Moment: return {1.0, "MOMENT", 28, -1};
+    case Quantity::Stress: return {2.75, "BENDING STRESS", 18, -1};
     // In a window of its own, placed like the moment diagram.
-    case Kind::Shear: return {1.0, "SHEAR FORCE", 21, &r.shearAt, -1, r.peakShear};
-    case Kind::Deflection: break;
+    case Quantity::Shear: return {1.0, "SHEAR FORCE", 21, -1};
+    case Quantity::Slope:
+    case Quantity::Deflection: break;
     }
-    return {4.5, "DEFLECTION", 22, &r.deflectionAt, 1, r.peakDeflection};
+    return {4.5, "DEFLECTION", 22, 1};
 }
 
-std::string valueLabel(Kind kind, double v, double peak, const DiagramInput& in)
+// The value labels switch their unit on the diagram's peak; the deflection's labels keep
+// their own rule.
+std::string valueLabel(const ResultQuantity& q, double v, double peak, const DiagramInput& in)
 {
-    switch (kind) {
-    case Kind::Moment: return momentLabelText(v, peak, in.basis.metricUnits, in.sigFigs);
-    case Kind::Stress: return stressLabelText(v, peak, in.basis.metricUnits, in.sigFigs);
-    case Kind::Shear: return shearLabelText(v, peak, in.basis.metricUnits, in.sigFigs);
-    case Kind::Deflection: break;
-    }
-    return deflectionLabelText(v, in.basis, in.sigFigs);
+    if (q.id == Quantity::Deflection) return deflectionLabelText(v, in.basis, in.sigFigs);
+    return shownText(q, v, peak, in.basis, kPiMaxWindow, in.sigFigs);
 }
 
-void drawDiagram(Surface& s, Kind kind, const DiagramInput& in)
+void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in)
 {
     const ScreenGeometry& g = in.geometry;
-    const DiagramRow row = rowOf(kind, in.results);
+    const DiagramRow row = rowOf(quantity);
+    const ResultQuantity& q = resultQuantity(quantity);
+    const double peak = (peakValues(in.results).*q.peak).value;
     const double H = g.workAreaHeight, Wa = g.workAreaWidth;
     const double A = g.arrowScale / 2.0;
     const int32_t W = g.beamRight - g.beamLeft;
     const int32_t y0 = static_cast<int32_t>(roundHalfEven(row.axisFraction * H / 6));
-    const double P = std::abs(row.peak);
+    const double P = std::abs(peak);
     const double L = in.basis.beamLength;
 
     s.line(g.beamLeft, y0, g.beamRight, y0);
@@ -65,7 +63,7 @@ void drawDiagram(Surface& s, Kind kind, const DiagramInput& in)
         s.line(g.beamRight, gridY, g.beamLeft, gridY);
         s.setCurrentX(g.beamLeft - Wa / 15);
         s.setCurrentY(s.currentY() - H / 65);
-        s.text(valueLabel(kind, P * -t / 3, P, in));
+        s.text(valueLabel(q, P * -t / 3, P, in));
 
         const double step = static_cast<double>(t) + 3;
         const double xk = step * W / 6 + g.beamLeft;
@@ -85,9 +83,9 @@ void drawDiagram(Surface& s, Kind kind, const DiagramInput& in)
     s.setFontName(savedName);
     s.setBold(false);
 
-    if (row.peak == 0) return;
+    if (peak == 0) return;
     CurveSpec curve;
-    curve.values = row.values;
+    curve.values = &(in.results.*q.samples);
     curve.pointCount = in.basis.pointCount;
     curve.intervals = in.basis.intervals;
     curve.left = g.beamLeft;
@@ -101,14 +99,14 @@ void drawDiagram(Surface& s, Kind kind, const DiagramInput& in)
 
 }  // namespace
 
-void drawMomentDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Kind::Moment, in); }
-void drawStressDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Kind::Stress, in); }
+void drawMomentDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Quantity::Moment, in); }
+void drawStressDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Quantity::Stress, in); }
 void drawDeflectionDiagram(Surface& surface, const DiagramInput& in)
 {
-    drawDiagram(surface, Kind::Deflection, in);
+    drawDiagram(surface, Quantity::Deflection, in);
 }
 
-void drawShearDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Kind::Shear, in); }
+void drawShearDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Quantity::Shear, in); }
 
 void drawResultDiagrams(Surface& surface, const DiagramInput& in)
 {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/surface.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 

@@ -1,11 +1,11 @@
-#include "ui/loading/sketch.h"
+#include "drawing/sketch.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "model/legend_captions.h"
+#include "legend/legend_captions.h"
 #include "model/number_format.h"
-#include "ui/loading/legend.h"
+#include "drawing/legend.h"
 
 namespace spanrix {
 

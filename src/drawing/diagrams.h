@@ -2,7 +2,7 @@
 
 #include "engine/result_display.h"
 #include "engine/results.h"
-#include "model/geometry.h"
+#include "geometry/geometry.h"
 
 namespace spanrix {
 

@@ -1,4 +1,4 @@
-#include "ui/report/report_printing.h"
+#include "drawing/report_printing.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "model/geometry.h"
-#include "ui/painter_surface.h"
+#include "geometry/geometry.h"
+#include "drawing/painter_surface.h"
 
 namespace spanrix {
 

@@ -1,4 +1,4 @@
-#include "model/legend_layout.h"
+#include "legend/legend_layout.h"
 
 #include <algorithm>
 #include <cmath>

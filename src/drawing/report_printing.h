@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/report/screen_images.h"
+#include "drawing/screen_images.h"
 
 class QPagedPaintDevice;
 

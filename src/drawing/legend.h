@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/app_state.h"
-#include "ui/surface.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 

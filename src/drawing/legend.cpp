@@ -1,11 +1,11 @@
-#include "ui/loading/legend.h"
+#include "drawing/legend.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "model/legend_captions.h"
-#include "ui/loading/sketch.h"
+#include "legend/legend_captions.h"
+#include "drawing/sketch.h"
 
 namespace spanrix {
 

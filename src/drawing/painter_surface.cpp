@@ -1,12 +1,12 @@
-#include "ui/painter_surface.h"
+#include "drawing/painter_surface.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <cmath>
-#include <numbers>
 
-#include "model/geometry.h"
+#include "geometry/geometry.h"
+#include "model/units.h"
 
 namespace spanrix {
 
@@ -111,9 +111,9 @@ void SurfacePainter::arc(double xc, double yc, double r, float a1, float a2)
     const double ry = std::abs(r) * py_;
     const QPointF c = toPixels(xc, yc);
     double span = double(a2) - double(a1);
-    if (span < 0) span += 2 * std::numbers::pi;
+    if (span < 0) span += 2 * kPi;
     auto sixteenths = [](double radians) {
-        return int(std::lround(radians * 180.0 / std::numbers::pi * 16.0));
+        return int(std::lround(radians * 180.0 / kPi * 16.0));
     };
     painter_.drawArc(QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry), sixteenths(a1),
                      sixteenths(span));

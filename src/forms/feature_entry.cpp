@@ -1,4 +1,4 @@
-#include "model/feature_entry.h"
+#include "forms/feature_entry.h"
 
 #include <algorithm>
 #include <cmath>
