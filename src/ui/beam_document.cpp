@@ -75,8 +75,21 @@ void BeamDocument::changeFile(const QString& name, const std::function<void(AppS
     finishChange(name, std::move(before));
 }
 
+const AnalysisOutcome& BeamDocument::analyse(RunChecks checks, const ContinueQuestion& askContinue)
+{
+    analysis_ = analyseBeam(state_.model, askContinue, checks);
+    return analysis_;
+}
+
+void BeamDocument::followAnalysis()
+{
+    // No question while the user edits: a beam that does not converge stops where it is.
+    analysis_ = liveResults_ ? analyseBeam(state_.model, {}, RunChecks::RepeatOnly) : AnalysisOutcome{};
+}
+
 void BeamDocument::finishChange(const QString& name, Snapshot before)
 {
+    followAnalysis();
     emit changed();
     // Taken after the listeners have drawn: the legend and its shown-counts as the screen
     // now has them.
@@ -93,6 +106,7 @@ void BeamDocument::restore(const Snapshot& s)
     state_.sigFigs = s.sigFigs;
     filePath_ = s.filePath;
     if (view_.restore && s.view.has_value()) view_.restore(s.view);
+    followAnalysis();
     emit changed();
     emit savedStateChanged();
 }
