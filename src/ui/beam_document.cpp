@@ -41,7 +41,8 @@ BeamDocument::BeamDocument(AppState& state, QObject* parent) : QObject(parent), 
 
 BeamDocument::Snapshot BeamDocument::snapshot() const
 {
-    Snapshot s{state_.model, state_.sigFigs, filePath_, view_.capture ? view_.capture() : std::any()};
+    Snapshot s{state_.model, state_.sigFigs, filePath_, fileBeams_.at(QString()),
+               view_.capture ? view_.capture() : std::any()};
     // Whether an edit dialog is open belongs to the dialog, not to the beam.
     s.model.editingFeature = false;
     return s;
@@ -105,6 +106,7 @@ void BeamDocument::restore(const Snapshot& s)
     state_.model.editingFeature = editing;
     state_.sigFigs = s.sigFigs;
     filePath_ = s.filePath;
+    fileBeams_[QString()] = s.newBeam;
     if (view_.restore && s.view.has_value()) view_.restore(s.view);
     followAnalysis();
     emit changed();

@@ -38,9 +38,8 @@ public:
     void change(const QString& name, const std::function<void(AppState&)>& edit);
     // The same, replacing the model by `next`.
     void change(const QString& name, const BeamModel& next);
-    // A change that also changes the document's file: `path` (empty for a new beam, which
-    // is compared with the fresh beam of the start-up dialog), which holds the changed beam
-    // when fileHoldsBeam (Open) and does not (Import, Reinitialize).
+    // A change that also changes the document's file: `path` (empty for a new beam), which
+    // holds the changed beam when fileHoldsBeam (Open, Reinitialize) and does not (Import).
     void changeFile(const QString& name, const std::function<void(AppState&)>& edit,
                     const QString& path, bool fileHoldsBeam);
 
@@ -83,6 +82,7 @@ private:
         BeamModel model;
         int sigFigs = 0;
         QString filePath;
+        BeamModel newBeam;  // what a beam without a file is compared with
         std::any view;
     };
 

@@ -49,15 +49,6 @@ private:
 
 class BeamDocumentTest : public testing::AppDriver {
 protected:
-    // 20 ft on supports at both ends (features 1 and 2), 1000 lb at midspan (feature 3).
-    void simpleBeam()
-    {
-        startBeam(false, "20");
-        addSupport("0");
-        addSupport("20");
-        addPointLoad("1000", "10");
-        setSection("100", "", "5");
-    }
     void command(const char* name, const char* reply)
     {
         prompts.replies.push_back(std::string(reply));
@@ -203,8 +194,9 @@ TEST_F(BeamDocumentTest, AnEditedBeamIsAskedAboutBeforeAnyCommandThrowsItAway)
             ASSERT_EQ(saveQuestions(), 1) << what;
             EXPECT_EQ(prompts.shown.front().text, "Save changes to beam.lod?") << what;
             EXPECT_EQ(wentOn, answer == Answer::Discard || answer == Answer::Save) << what;
-            if (answer == Answer::Save)
+            if (answer == Answer::Save) {
                 EXPECT_EQ(fileText(dir / "beam.lod"), loadFileText(edited)) << what;
+            }
             if (answer == Answer::FailingSave) {
                 EXPECT_EQ(prompts.lastMessage(), "Could not save " + (dir / "beam.lod").string() + ".") << what;
                 EXPECT_EQ(model(), edited) << what;
@@ -213,7 +205,9 @@ TEST_F(BeamDocumentTest, AnEditedBeamIsAskedAboutBeforeAnyCommandThrowsItAway)
                 EXPECT_EQ(model(), edited) << what;
                 EXPECT_TRUE(loading().isVisible()) << what;
             }
-            if (answer == Answer::Discard) EXPECT_EQ(fileText(dir / "beam.lod"), savedText) << what;
+            if (answer == Answer::Discard) {
+                EXPECT_EQ(fileText(dir / "beam.lod"), savedText) << what;
+            }
         }
     }
 }

@@ -19,15 +19,6 @@ namespace {
 
 class Screens : public AppDriver {
 protected:
-    // 20 ft on supports at both ends (features 1 and 2), 1000 lb at midspan (feature 3).
-    void simpleBeam()
-    {
-        startBeam(false, "20");
-        addSupport("0");
-        addSupport("20");
-        addPointLoad("1000", "10");
-        setSection("100", "", "5");
-    }
     void run() { loading().action("runcalc")->trigger(); }
     // A run whose calculations screen is closed again: its results no longer follow the beam.
     void runAndReturn()

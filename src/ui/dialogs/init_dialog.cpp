@@ -166,7 +166,7 @@ bool InitDialog::accept_continue()
         // After Reinitialize: one change of the new beam, erased in the system it was drawn in.
         context_.state.model.metricUnits = metricAtOpen_;
         context_.document.changeFile(
-            "Change Beam Length", [&next](AppState& s) { s.model = next; }, QString(), false);
+            "Change Beam Length", [&next](AppState& s) { s.model = next; }, QString(), true);
     }
     emit beamAccepted();
     close();

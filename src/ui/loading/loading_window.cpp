@@ -244,7 +244,7 @@ void LoadingWindow::removeFeatureCommand()
 void LoadingWindow::reinitializeCommand()
 {
     if (!mayDiscardBeam([this] { reinitializeCommand(); })) return;
-    // The reset beam is a new one, compared with the fresh beam of the start-up dialog.
+    // The reset beam is a new one: there is nothing in it to save.
     context_.document.changeFile(
         "Reinitialize",
         [this](AppState& s) {
@@ -252,7 +252,7 @@ void LoadingWindow::reinitializeCommand()
             emit modelReplaced();
             legend_.clear();
         },
-        QString(), false);
+        QString(), true);
     const AppState& state = context_.state;
     if (context_.prompts.askYesNo(reinitializeQuestion(state.model, state.sigFigs)))
         emit changeBeamLengthRequested();
