@@ -122,4 +122,23 @@ void clearResultScreen(Surface& surface)
     surface.setForeColor(kBlack);
 }
 
+void drawRefusal(Surface& surface, const std::string& refusal)
+{
+    constexpr float kPoints = 14.0f;
+    // About half an em per character: centred closely enough without measuring the font.
+    constexpr double kTwipsPerPoint = 20.0;
+    const double width = static_cast<double>(refusal.size()) * kPoints * kTwipsPerPoint * 0.5;
+    const std::string fontName = surface.fontName();
+    const float fontSize = surface.fontSize();
+    surface.setFontName("arial");
+    surface.setFontSize(kPoints);
+    surface.setBold(true);
+    surface.setForeColor(kBlack);
+    surface.setCurrentPosition((surface.width() - width) / 2, surface.height() / 2 - kPoints * kTwipsPerPoint);
+    surface.text(refusal);
+    surface.setFontName(fontName);
+    surface.setFontSize(fontSize);
+    surface.setBold(false);
+}
+
 }  // namespace spanrix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/result_display.h"
 #include "engine/results.h"
 #include "geometry/geometry.h"
@@ -32,5 +34,8 @@ void drawResultDiagrams(Surface& surface, const DiagramInput& in);
 // Recalculation starts on a clean screen: a filled box of the background colour over the
 // whole surface, then black for drawing.
 void clearResultScreen(Surface& surface);
+
+// A beam the analysis refuses: the refusal in the middle of the cleared screen.
+void drawRefusal(Surface& surface, const std::string& refusal);
 
 }  // namespace spanrix

@@ -13,7 +13,7 @@
 
 namespace spanrix {
 
-// What every window works on: the program's state, the last analysis and the prompts.
+// What every window works on: the program's state, the beam document and the prompts.
 // Owned by the application object and passed to windows by reference.
 struct AppContext {
     explicit AppContext(Prompts& p)
@@ -25,8 +25,6 @@ struct AppContext {
     AppState state;
     // Every change of the beam in `state` goes through it.
     BeamDocument document{state};
-    // The last analysis that succeeded; none before the first.
-    std::shared_ptr<const Analysis> analysis;
     Prompts& prompts;
     // Where the section chooser looks for its catalogue; the first one found is read.
     std::vector<std::string> catalogueLocations;

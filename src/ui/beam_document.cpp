@@ -41,7 +41,8 @@ BeamDocument::BeamDocument(AppState& state, QObject* parent) : QObject(parent), 
 
 BeamDocument::Snapshot BeamDocument::snapshot() const
 {
-    Snapshot s{state_.model, state_.sigFigs, filePath_, view_.capture ? view_.capture() : std::any()};
+    Snapshot s{state_.model, state_.sigFigs, filePath_, fileBeams_.at(QString()),
+               view_.capture ? view_.capture() : std::any()};
     // Whether an edit dialog is open belongs to the dialog, not to the beam.
     s.model.editingFeature = false;
     return s;
@@ -75,8 +76,21 @@ void BeamDocument::changeFile(const QString& name, const std::function<void(AppS
     finishChange(name, std::move(before));
 }
 
+const AnalysisOutcome& BeamDocument::analyse(RunChecks checks, const ContinueQuestion& askContinue)
+{
+    analysis_ = analyseBeam(state_.model, askContinue, checks);
+    return analysis_;
+}
+
+void BeamDocument::followAnalysis()
+{
+    // No question while the user edits: a beam that does not converge stops where it is.
+    analysis_ = liveResults_ ? analyseBeam(state_.model, {}, RunChecks::RepeatOnly) : AnalysisOutcome{};
+}
+
 void BeamDocument::finishChange(const QString& name, Snapshot before)
 {
+    followAnalysis();
     emit changed();
     // Taken after the listeners have drawn: the legend and its shown-counts as the screen
     // now has them.
@@ -92,7 +106,9 @@ void BeamDocument::restore(const Snapshot& s)
     state_.model.editingFeature = editing;
     state_.sigFigs = s.sigFigs;
     filePath_ = s.filePath;
+    fileBeams_[QString()] = s.newBeam;
     if (view_.restore && s.view.has_value()) view_.restore(s.view);
+    followAnalysis();
     emit changed();
     emit savedStateChanged();
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "engine/analysis.h"
 #include "model/app_state.h"
 
 namespace spanrix {
@@ -55,13 +56,22 @@ public:
     // Whether the beam differs from the file (or from the fresh beam).
     bool isModified() const;
 
+    // The last analysis of the beam as it is now: empty (no analysis, no refusal) once the
+    // beam has changed since, unless results are kept current.
+    const AnalysisOutcome& analysis() const { return analysis_; }
+    // Analyses the beam as it is (Run Calculations asks its questions through askContinue).
+    const AnalysisOutcome& analyse(RunChecks checks, const ContinueQuestion& askContinue);
+    // While on (the calculations screen is open), every change repeats the analysis as the
+    // screen's recalculation does, without questions, before `changed` is emitted.
+    void keepResultsCurrent(bool on) { liveResults_ = on; }
+
     QUndoStack& undoStack() { return undo_; }
     void setViewKeeper(ViewKeeper keeper) { view_ = std::move(keeper); }
 
 signals:
     // The model still holds its old values: erase what shows them.
     void aboutToChange();
-    // The beam changed (an edit, a file, undo or redo).
+    // The beam changed (an edit, a file, undo or redo); the analysis follows it already.
     void changed();
     // The file, or whether the beam differs from it, may have changed: titles follow.
     void savedStateChanged();
@@ -72,6 +82,7 @@ private:
         BeamModel model;
         int sigFigs = 0;
         QString filePath;
+        BeamModel newBeam;  // what a beam without a file is compared with
         std::any view;
     };
 
@@ -79,8 +90,12 @@ private:
     // Undo and redo: the model, the file and the view exactly as they were.
     void restore(const Snapshot& s);
     void finishChange(const QString& name, Snapshot before);
+    // The analysis follows the changed beam: repeated when live, otherwise dropped.
+    void followAnalysis();
 
     AppState& state_;
+    AnalysisOutcome analysis_;
+    bool liveResults_ = false;
     QUndoStack undo_;
     ViewKeeper view_;
     QString filePath_;

@@ -75,6 +75,16 @@ protected:
         ASSERT_TRUE(app.loadingWindow().isVisible()) << prompts.lastMessage();
     }
 
+    // 20 ft on supports at both ends (features 1 and 2), 1000 lb at midspan (feature 3).
+    void simpleBeam()
+    {
+        startBeam(false, "20");
+        addSupport("0");
+        addSupport("20");
+        addPointLoad("1000", "10");
+        setSection("100", "", "5");
+    }
+
     LoadingWindow& loading() { return app.loadingWindow(); }
     BeamModel& model() { return app.context().state.model; }
 

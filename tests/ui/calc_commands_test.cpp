@@ -50,13 +50,6 @@ protected:
 
     BeamModel& model() { return context.state.model; }
     void run() { loading->action("runcalc")->trigger(); }
-    // The last run's results, edited in a copy the windows then read.
-    ResultSet& editedResults()
-    {
-        auto copy = std::make_shared<Analysis>(*context.analysis);
-        context.analysis = copy;
-        return copy->results;
-    }
     QAction* screenItem(const char* name) { return commands->screen()->action(name); }
 
     testing::ScriptedPrompts prompts;
@@ -169,7 +162,8 @@ TEST_F(CalcCommandsTest, ConvertingOnTheScreenRecalculatesInTheNewUnits)
     EXPECT_TRUE(commands->basis().metricUnits);
     EXPECT_FALSE(screenItem("metricunits")->isEnabled());
     EXPECT_TRUE(screenItem("englishunits")->isEnabled());
-    EXPECT_NEAR(context.analysis->results.peakMoment, 300000 * 4.448222 * 0.0254, 1e-3);
+    ASSERT_NE(commands->shownAnalysis(), nullptr);
+    EXPECT_NEAR(commands->shownAnalysis()->results.peakMoment, 300000 * 4.448222 * 0.0254, 1e-3);
 }
 
 TEST_F(CalcCommandsTest, LargeLoadsRunWithoutAConvergenceQuestion)
@@ -204,16 +198,18 @@ TEST_F(CalcCommandsTest, ChangeResolution)
 }
 
 // The value windows over a 100 ft beam at N = 100 (points every 12 in.) whose moment at
-// point i is 10 * i lb-in.
+// point i < N is 100 * i lb-in: simply supported with a couple of 10,000 lb-in at its
+// right end, whose moment is back to 0 at point N.
 class ValueWindowsTest : public CalcCommandsTest {
 protected:
     void SetUp() override
     {
         addSupport(model(), 0);
         addSupport(model(), 1200);
+        testing::addMoment(model(), 10000, 1200);
         run();
-        ResultSet& results = editedResults();
-        for (int i = 0; i <= 100; ++i) results.momentAt[static_cast<size_t>(i) + 1] = 10.0 * i;
+        ASSERT_NE(commands->shownAnalysis(), nullptr) << prompts.lastMessage();
+        ASSERT_NEAR(commands->shownAnalysis()->results.momentAt[51], 5000.0, 1e-6);
     }
     std::string momentAt(const char* typed, bool inches = false)
     {
@@ -229,13 +225,11 @@ protected:
 
 TEST_F(ValueWindowsTest, MaximumValues)
 {
-    editedResults().peakMoment = 1000;
-    editedResults().peakMomentLoc = 600;
     MaxValuesDialog* w = commands->showMaxValues();
     EXPECT_EQ(w->objectName(), "maxvalues");
     EXPECT_TRUE(w->isModal());
-    EXPECT_EQ(w->findChild<QLineEdit*>("maxmo")->text(), "83.3 lb.-ft.");
-    EXPECT_EQ(w->findChild<QLineEdit*>("locmaxmo")->text(), "50 ft.");
+    EXPECT_EQ(w->findChild<QLineEdit*>("maxmo")->text(), "825 lb.-ft.");
+    EXPECT_EQ(w->findChild<QLineEdit*>("locmaxmo")->text(), "99 ft.");
     w->findChild<QPushButton*>("Command1")->click();
     EXPECT_FALSE(w->isVisible());
 }
@@ -243,10 +237,11 @@ TEST_F(ValueWindowsTest, MaximumValues)
 TEST_F(ValueWindowsTest, PointValuesReadTheNearestPoint)
 {
     EXPECT_EQ(momentAt("0"), "0 lb.-in.");
-    EXPECT_EQ(momentAt("100"), "83.3 lb.-ft.");  // point N
-    EXPECT_EQ(momentAt("5"), "50 lb.-in.");      // 60 in. = point 5
-    EXPECT_EQ(momentAt("66", true), "60 lb.-in.");  // halfway 5..6 goes to 6
-    EXPECT_EQ(momentAt("54", true), "40 lb.-in.");  // halfway 4..5 goes to 4
+    EXPECT_EQ(momentAt("99"), "825 lb.-ft.");
+    EXPECT_EQ(momentAt("100"), "0 lb.-in.");  // point N
+    EXPECT_EQ(momentAt("5"), "500 lb.-in.");      // 60 in. = point 5
+    EXPECT_EQ(momentAt("66", true), "600 lb.-in.");  // halfway 5..6 goes to 6
+    EXPECT_EQ(momentAt("54", true), "400 lb.-in.");  // halfway 4..5 goes to 4
     EXPECT_TRUE(prompts.messages().empty());
 
     EXPECT_EQ(momentAt("100.6"), "");  // more than half an interval past the end
@@ -257,12 +252,13 @@ TEST_F(ValueWindowsTest, PointValuesReadTheNearestPoint)
 // A box shows its whole value, sign first, however many figures are shown.
 TEST_F(ValueWindowsTest, ResultBoxesHoldTheLongestValue)
 {
-    auto analysis = std::make_shared<Analysis>(*context.analysis);
+    auto analysis = std::make_shared<Analysis>(*commands->shownAnalysis());
     analysis->results.momentAt[6] = -8.88888888888888e-300;
-    context.analysis = analysis;
+    const ResultBasis basis = resultBasis(model(), analysis->grid);
     for (int figures : {3, 15}) {
-        context.state.sigFigs = figures;
-        PointValuesDialog* w = commands->showPointValues();
+        auto* w = new PointValuesDialog(analysis, basis, figures, prompts);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
         w->findChild<QLineEdit*>("loc")->setText("5");
         w->findChild<QPushButton*>("Command2")->click();
         w->layout()->activate();
@@ -282,7 +278,7 @@ TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)
     auto* loc = w->findChild<QLineEdit*>("loc");
     loc->setText("1");
     QTest::keyClick(loc, Qt::Key_Return);
-    EXPECT_EQ(w->findChild<QLineEdit*>("mom")->text(), "10 lb.-in.");
+    EXPECT_EQ(w->findChild<QLineEdit*>("mom")->text(), "100 lb.-in.");
     w->close();
 
     screenItem("metricunits")->trigger();

@@ -24,76 +24,76 @@ CalcCommands::CalcCommands(LoadingWindow& loading, AppContext& context)
 {
     loading_.setCommand("runcalc", [this] { runCalculations(); });
     loading_.setCommand("changerltn", [this] { changeResolution(); });
+    // The document has repeated the analysis already; the screen only shows it.
+    connect(&context_.document, &BeamDocument::changed, this, [this] {
+        if (screen_) showAnalysis();
+    });
 }
 
 CalcCommands::~CalcCommands() { delete screen_.data(); }
 
 CalculationsWindow* CalcCommands::screen() const { return screen_; }
 
-std::optional<DiagramInput> CalcCommands::shownDiagrams() const
+std::shared_ptr<const Analysis> CalcCommands::shownAnalysis() const
 {
-    if (!screen_ || !diagramsShown_) return std::nullopt;
-    return DiagramInput{context_.state.geometry, basis_, context_.analysis->results, diagramSigFigs_};
+    return screen_ ? context_.document.analysis().analysis : nullptr;
 }
 
-bool CalcCommands::analyseAndLabel(bool withChecks)
+std::optional<DiagramInput> CalcCommands::shownDiagrams() const
 {
-    Prompts& prompts = context_.prompts;
-    const ContinueQuestion askContinue = [&prompts] {
-        return prompts.askYesNo(notConvergingText(), std::string(kNotConvergingTitle));
-    };
-    const BeamModel& model = context_.state.model;
-    if (const auto refusal = withChecks ? checkBeam(model) : std::nullopt) {
-        prompts.message(*refusal);
-        return false;
-    }
-    AnalysisOutcome outcome = analyseBeam(model, askContinue, RunChecks::RepeatOnly);
-    if (!outcome) {
-        // The value windows no longer describe what the screen shows.
-        showingResults(false);
-        prompts.message(outcome.refusal);
-        return false;
-    }
-    context_.analysis = std::move(outcome.analysis);
-    basis_ = resultBasis(model, context_.analysis->grid);
-    exactPeaks_ = exactPeaks(context_.analysis->exact);
-    for (const ReactionCaption& c :
-         reactionCaptions(model, context_.analysis->reactions, context_.state.sigFigs))
-        loading_.showReactionCaption(c.featureRow, c.caption);
-    return true;
+    const auto shown = shownAnalysis();
+    if (!shown) return std::nullopt;
+    return DiagramInput{context_.state.geometry, basis_, shown->results, context_.state.sigFigs};
 }
 
 void CalcCommands::showingResults(bool shown)
 {
-    // The value windows read the last results; once a repeat was refused the screen is
-    // blank and those results no longer describe the beam.
-    diagramsShown_ = shown;
-    if (!screen_) return;
-    for (const char* item : {"max", "point", "exactmax", "sheardiagram", "exportcsv", "saveimages"})
+    // A blank screen offers no values: the last ones described another beam.
+    for (const char* item : {"max", "point", "exactmax", "sheardiagram", "exportcsv", "saveimages", "printcalc"})
         screen_->action(item)->setEnabled(shown);
     if (!shown && shear_) shear_->close();
 }
 
 void CalcCommands::runCalculations()
 {
-    if (!analyseAndLabel(true)) return;
-    // A screen still open from the last run shows its diagrams: start clean, as a fresh one.
-    if (screen_) clearScreen(*screen_);
-    drawDiagrams();
+    Prompts& prompts = context_.prompts;
+    const ContinueQuestion askContinue = [&prompts] {
+        return prompts.askYesNo(notConvergingText(), std::string(kNotConvergingTitle));
+    };
+    const AnalysisOutcome& outcome = context_.document.analyse(RunChecks::Full, askContinue);
+    if (!outcome) {
+        prompts.message(outcome.refusal);
+        if (screen_) showAnalysis();
+        return;
+    }
+    openScreen();
+    showAnalysis();
 }
 
-void CalcCommands::clearScreen(CalculationsWindow& screen)
+void CalcCommands::showAnalysis()
 {
-    clearResultScreen(screen.surface());
-    screen.surface().clear();  // also the part of the image the window does not show now
-}
-
-void CalcCommands::recalculate()
-{
-    CalculationsWindow& screen = openScreen();
-    clearScreen(screen);
-    if (!analyseAndLabel(false)) return;
-    drawDiagrams();
+    CalculationsWindow& screen = *screen_;
+    QtSurface& surface = screen.surface();
+    const ScreenGeometry& g = context_.state.geometry;
+    surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
+    // Every redraw starts clean, also the part of the image the window does not show now.
+    clearResultScreen(surface);
+    surface.clear();
+    const AnalysisOutcome& outcome = context_.document.analysis();
+    if (!outcome) {
+        drawRefusal(surface, outcome.refusal);
+        showingResults(false);
+        return;
+    }
+    const Analysis& analysis = *outcome.analysis;
+    const BeamModel& model = context_.document.model();
+    const int sigFigs = context_.state.sigFigs;
+    basis_ = resultBasis(model);
+    for (const ReactionCaption& c : reactionCaptions(model, analysis.reactions, sigFigs))
+        loading_.showReactionCaption(c.featureRow, c.caption);
+    drawResultDiagrams(surface, {g, basis_, analysis.results, sigFigs});
+    if (shear_) shear_->showResults(analysis.results, basis_, sigFigs);
+    showingResults(true);
 }
 
 void CalcCommands::changeResolution()
@@ -125,17 +125,25 @@ CalculationsWindow& CalcCommands::openScreen()
         w->wire("exportcsv", this, [this] { exportResults(); });
         w->wire("saveimages", this, [this] { saveDiagrams(); });
         w->wire("redrawscreen", this, [this] { loading_.drawSketch(13); });
-        w->wire("changesignificantfigures", this, [this] { changeSignificantFigures(); });
+        w->wire("changesignificantfigures", this, [this] { loading_.askSignificantFigures(); });
         // The loading screen may have converted the model while this screen was open.
         connect(w->action("unitmenu")->menu(), &QMenu::aboutToShow, this,
                 [this] { screen_->syncUnitItems(context_.state.model.metricUnits); });
-        w->wire("metricunits", this, [this] { convertUnits(kEnglishToMetric); });
-        w->wire("englishunits", this, [this] { convertUnits(kMetricToEnglish); });
+        w->wire("save", this, [this] { loading_.action("save")->trigger(); });
+        w->wire("metricunits", this, [this] { convertUnits(UnitConversion::EnglishToMetric); });
+        w->wire("englishunits", this, [this] { convertUnits(UnitConversion::MetricToEnglish); });
         // The help window and the about box are the loading screen's own commands.
         for (const auto& [item, loadingItem] : {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}}) {
             const QString target = loadingItem;
             w->wire(item, this, [this, target] { loading_.action(target)->trigger(); });
         }
+        // The title marks an edited beam, as the loading screen's does.
+        const auto showSavedState = [this] { screen_->setWindowModified(context_.document.isModified()); };
+        connect(&context_.document, &BeamDocument::savedStateChanged, w, showSavedState);
+        showSavedState();
+        // Results stay current only while they are shown.
+        context_.document.keepResultsCurrent(true);
+        connect(w, &QObject::destroyed, this, [this] { context_.document.keepResultsCurrent(false); });
     }
     screen_->syncUnitItems(context_.state.model.metricUnits);
     if (!screen_->isVisible()) screen_->showMaximized();
@@ -144,23 +152,12 @@ CalculationsWindow& CalcCommands::openScreen()
     return *screen_;
 }
 
-void CalcCommands::drawDiagrams()
-{
-    CalculationsWindow& screen = openScreen();
-    QtSurface& surface = screen.surface();
-    const ScreenGeometry& g = context_.state.geometry;
-    surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
-    diagramSigFigs_ = context_.state.sigFigs;
-    const ResultSet& results = context_.analysis->results;
-    drawResultDiagrams(surface, {g, basis_, results, diagramSigFigs_});
-    if (shear_) shear_->showResults(results, basis_, diagramSigFigs_);
-    showingResults(true);
-}
-
 ShearWindow* CalcCommands::showShearDiagram()
 {
+    const auto shown = shownAnalysis();
+    if (!shown) return nullptr;
     if (!shear_) shear_ = new ShearWindow(context_.state.geometry, screen_);
-    shear_->showResults(context_.analysis->results, basis_, diagramSigFigs_);
+    shear_->showResults(shown->results, basis_, context_.state.sigFigs);
     shear_->show();
     shear_->raise();
     shear_->activateWindow();
@@ -171,8 +168,9 @@ ShearWindow* CalcCommands::shearWindow() const { return shear_; }
 
 void CalcCommands::exportResults()
 {
-    exportResultsCsv({screen_, chooseSaveName_, context_.prompts, context_.state.currentDir},
-                     context_.analysis->results, basis_);
+    if (const auto shown = shownAnalysis())
+        exportResultsCsv({screen_, chooseSaveName_, context_.prompts, context_.state.currentDir},
+                         shown->results, basis_);
 }
 
 void CalcCommands::saveDiagrams()
@@ -182,16 +180,10 @@ void CalcCommands::saveDiagrams()
                          screen_->surface(), *shown);
 }
 
-void CalcCommands::changeSignificantFigures()
-{
-    if (loading_.askSignificantFigures()) recalculate();
-}
-
 void CalcCommands::convertUnits(UnitConversion direction)
 {
     loading_.convertUnits(direction);
     if (screen_) screen_->syncUnitItems(context_.state.model.metricUnits);
-    recalculate();
 }
 
 namespace {
@@ -208,22 +200,27 @@ MaxValuesDialog* showModal(MaxValuesDialog* dialog)
 
 MaxValuesDialog* CalcCommands::showMaxValues()
 {
+    const auto shown = shownAnalysis();
+    if (!shown) return nullptr;
     const int sigFigs = context_.state.sigFigs;
     return showModal(
-        new MaxValuesDialog(maxValueTexts(peakValues(context_.analysis->results), basis_, sigFigs), sigFigs,
-                            screen_));
+        new MaxValuesDialog(maxValueTexts(peakValues(shown->results), basis_, sigFigs), sigFigs, screen_));
 }
 
 MaxValuesDialog* CalcCommands::showExactMaxValues()
 {
+    const auto shown = shownAnalysis();
+    if (!shown) return nullptr;
     const int sigFigs = context_.state.sigFigs;
-    return showModal(
-        MaxValuesDialog::exact(maxValueTexts(exactPeaks_, basis_, sigFigs), sigFigs, screen_));
+    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks(shown->exact), basis_, sigFigs), sigFigs, screen_));
 }
 
 PointValuesDialog* CalcCommands::showPointValues()
 {
-    auto* dialog = new PointValuesDialog(context_.analysis, basis_, context_.state.sigFigs,
+    const auto shown = shownAnalysis();
+    if (!shown) return nullptr;
+    // Modal: the beam cannot change while it reads these results.
+    auto* dialog = new PointValuesDialog(shown, basis_, context_.state.sigFigs,
                                          context_.prompts, screen_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);

@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
+#include "engine/analysis.h"
 #include "engine/result_display.h"
 #include "model/units.h"
 #include "drawing/diagrams.h"
@@ -31,18 +33,17 @@ public:
     ~CalcCommands() override;
 
     // `runcalc`: the checks, the analysis, the reaction captions, then the calculations
-    // screen shown, cleared, and the three diagrams drawn.
+    // screen shown, cleared, and the three diagrams drawn. From then on the screen follows
+    // every change of the beam until it is closed.
     void runCalculations();
     // `changerltn`: the resolution of the next run.
     void changeResolution();
-    // The calculations screen's redraw with new units or figures: clear, analyse, draw.
-    void recalculate();
 
     // The value windows, application modal but not blocking the caller; each deletes
     // itself when closed.
     MaxValuesDialog* showMaxValues();
     PointValuesDialog* showPointValues();
-    // "Exact Maximum Values": the exact solution's peaks of the last run, modal as well.
+    // "Exact Maximum Values": the exact solution's peaks of the analysis, modal as well.
     MaxValuesDialog* showExactMaxValues();
     // "Shear Force Diagram": the modeless shear window, redrawn with every redraw of the
     // screen and closed with it.
@@ -55,22 +56,24 @@ public:
     // The calculations screen, or nullptr while it is not open.
     CalculationsWindow* screen() const;
     const ResultBasis& basis() const { return basis_; }
+    // The analysis the screen shows, or null while it shows none (not open, or blank for
+    // a beam the analysis refuses).
+    std::shared_ptr<const Analysis> shownAnalysis() const;
     // What the screen's diagrams were drawn from, to draw them again for printing;
-    // nullopt while it shows none (not open, or blank after a refused repeat).
+    // nullopt while it shows none.
     std::optional<DiagramInput> shownDiagrams() const;
 
     // The screen's `printcalc` command, installed by its owner.
     void setPrintCommand(std::function<void()> command) { printCommand_ = std::move(command); }
 
 private:
-    bool analyseAndLabel(bool withChecks);
     CalculationsWindow& openScreen();
-    void clearScreen(CalculationsWindow& screen);
-    void drawDiagrams();
+    // The screen shows the document's analysis: the diagrams, the shear window and the
+    // reaction captions, or a blank screen with the refusal in its middle.
+    void showAnalysis();
     void exportResults();
     void saveDiagrams();
     void showingResults(bool shown);
-    void changeSignificantFigures();
     void convertUnits(UnitConversion direction);
 
     LoadingWindow& loading_;
@@ -78,10 +81,7 @@ private:
     QPointer<CalculationsWindow> screen_;
     QPointer<ShearWindow> shear_;
     SaveNameChooser chooseSaveName_ = platformSaveDialog();
-    ResultBasis basis_;
-    PeakValues exactPeaks_;  // of the same run as basis_
-    bool diagramsShown_ = false;
-    int diagramSigFigs_ = 0;
+    ResultBasis basis_;  // of the shown analysis
     std::function<void()> printCommand_;
 };
 

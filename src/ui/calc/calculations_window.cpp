@@ -13,6 +13,7 @@ namespace {
 
 constexpr MenuEntry kMenu[] = {
     {0, "filemenu", "&File", true},
+    {1, "save", "Sa&ve", false},
     {1, "showloading", "Return to &Loading", false},
     {1, "printcalc", "&Print Load Cfg. and Calculations", false},
     {1, "exportcsv", "Export Results (CSV)...", false},
@@ -40,7 +41,7 @@ std::span<const MenuEntry> calculationsScreenMenu() { return kMenu; }
 CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("momdisplay");
-    setWindowTitle("Spanrix: Calculations Screen");
+    setWindowTitle("Spanrix: Calculations Screen[*]");
     setAttribute(Qt::WA_DeleteOnClose);
     surface_ = new QtSurface(this);
     setCentralWidget(surface_);
@@ -49,7 +50,11 @@ CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
     maximizeOverWorkArea(*this);
 }
 
-void CalculationsWindow::buildMenu() { menu_ = MenuCommands(*menuBar(), kMenu); }
+void CalculationsWindow::buildMenu()
+{
+    menu_ = MenuCommands(*menuBar(), kMenu);
+    menu_.action("save")->setShortcut(QKeySequence::Save);
+}
 
 QAction* CalculationsWindow::action(const QString& objectName) const { return menu_.action(objectName); }
 

@@ -144,9 +144,13 @@ bool BeamPropertiesDialog::accept_continue()
 
 void BeamPropertiesDialog::done(int result)
 {
-    // Even Cancel keeps the default E the load step put in.
-    if (!sameBeam(working_, context_.document.model()))
-        context_.document.change("Beam Properties", working_);
+    // Even Cancel keeps the default E the load step put in. Only the section is the
+    // dialog's: the rest of the beam stays as it is now.
+    BeamModel next = context_.document.model();
+    next.momentOfInertia = working_.momentOfInertia;
+    next.modulusE = working_.modulusE;
+    next.fiberDistance = working_.fiberDistance;
+    if (!sameBeam(next, context_.document.model())) context_.document.change("Beam Properties", next);
     QDialog::done(result);
 }
 

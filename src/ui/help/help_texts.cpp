@@ -16,6 +16,10 @@ constexpr std::string_view kSigFigsHelp =
 
 constexpr MenuHelp kLoadingScreenHelp[] = {
     {"Filemenu", "File"},
+    {"save",
+     "Save the beam to the load configuration file it was last opened from or saved to, "
+     "with no window (Ctrl+S). A beam not yet saved opens the Save window. The title shows * "
+     "while the beam has changes that are not saved."},
     {"saveloadcfg",
      "Save the beam, its features, its section properties and the resolution in a load "
      "configuration file (*.lod). The Save window chooses the folder and the name, and asks "
@@ -30,7 +34,15 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
      "Open the print dialog to print the loading screen's picture and the load configuration: "
      "the beam, its section properties, loads and supports. No results are printed from here; "
      "print them from the calculations screen."},
-    {"quitspanrix", "Close every window and end Spanrix. Save the load configuration first to keep it."},
+    {"quitspanrix",
+     "Close every window and end Spanrix. A beam with changes that are not saved is asked "
+     "about first: Save, Discard or Cancel."},
+    {"editmenu", "Edit"},
+    {"undo",
+     "Take back the last change of the beam (Ctrl+Z): a feature added, edited or removed, "
+     "the properties, the resolution, the units, the figures shown, Reinitialize or a file "
+     "opened. The item names the change."},
+    {"redo", "Make again the change last taken back (Ctrl+Shift+Z or Ctrl+Y)."},
     {"featmenu", "Feature"},
     {"addpointload",
      "Add a concentrated load at a location measured from the left end of the beam. A "
@@ -77,6 +89,9 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
 
 constexpr MenuHelp kCalculationsScreenHelp[] = {
     {"filemenu", "File"},
+    {"save",
+     "Save the beam to its load configuration file (Ctrl+S), as the loading screen's Save "
+     "does."},
     {"showloading",
      "Close the calculations screen and return to the loading screen, where the support "
      "reactions now show."},

@@ -30,11 +30,11 @@ PrintDialog* ReportCommands::openPrintDialog(PrintSource source)
     const std::optional<DiagramInput> shown =
         source == PrintSource::Calc ? calc_.shownDiagrams() : std::nullopt;
     const ResultBasis& basis = shown ? calc_.basis() : noRun_;
-    // Before the first run there is nothing to read, and the basis says there was no run.
-    static const Analysis none;
-    const Analysis& analysis = context_.analysis ? *context_.analysis : none;
+    // The dialog is modal: the beam and its analysis cannot change while it is open.
+    const std::shared_ptr<const Analysis> analysis = shown ? calc_.shownAnalysis() : nullptr;
     PrintMaterial material{
-        {state.model, analysis.reactions, analysis.results, basis, state.sigFigs},
+        {state.model, analysis ? analysis->reactions : noReactions_,
+         analysis ? analysis->results : noResults_, basis, state.sigFigs},
         loadingScreenImage(state, loading_.legend()),
         calculationsScreenImage(state.geometry, shown),
         shown ? basis.metricUnits : state.model.metricUnits,

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "engine/analysis.h"
 #include "engine/result_display.h"
 #include "ui/report/print_dialog.h"
 
@@ -35,7 +36,10 @@ private:
     AppContext& context_;
     PrintSource printSource_ = PrintSource::Load;
     std::unique_ptr<PrinterChooser> chooser_;
-    ResultBasis noRun_;  // what a report without shown results reads
+    // What a report without shown results reads.
+    ResultBasis noRun_;
+    ReactionSolution noReactions_;
+    ResultSet noResults_{0};
 };
 
 ReportCommands* installReportCommands(LoadingWindow& loading, CalcCommands& calc,
