@@ -1,52 +1,49 @@
 #include "design/beam_check.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
-ServiceCombinations serviceCombinations(const std::array<bool, kLoadCaseCount>& casePresent)
+ServiceCombinations serviceCombinations(const CasesPresent& present)
 {
+    // Named by the cases present only, as the combinations of the methods are.
+    auto of = [&](std::initializer_list<LoadCase> cases) {
+        std::array<double, kLoadCaseCount> factors{};
+        for (const LoadCase c : cases)
+            if (present[caseSlot(c)]) factors[caseSlot(c)] = 1;
+        return combinationOf(factors);
+    };
     ServiceCombinations service;
-    if (casePresent[caseSlot(LoadCase::L)]) {
-        service.live = LoadFactors{"L", {}};
-        service.live->factors[caseSlot(LoadCase::L)] = 1;
-    }
-    LoadFactors total{"", {}};
-    for (const LoadCase c : {LoadCase::D, LoadCase::L, LoadCase::Lr, LoadCase::S}) {
-        total.factors[caseSlot(c)] = 1;
-        if (!casePresent[caseSlot(c)]) continue;
-        if (!total.name.empty()) total.name += " + ";
-        total.name += loadCaseName(c);
-    }
-    if (!total.name.empty()) service.total = total;
+    if (present[caseSlot(LoadCase::L)]) service.live = of({LoadCase::L});
+    if (Combination total = of({LoadCase::D, LoadCase::L, LoadCase::Lr, LoadCase::S}); !total.name.empty())
+        service.total = std::move(total);
     return service;
 }
 
 SteelCheckRun checkSteelBeam(const BeamModel& model, const SteelShape& shape, const SteelCheckSettings& settings,
-                             double selfWeight, const std::vector<LoadFactors>& combinations)
+                             double selfWeight)
 {
     SteelCheckRun run{shape.name, checkYieldStress(settings, shape, model.metricUnits), std::nullopt, {}};
     if (auto refusal = steelCheckRefusal(model, shape, settings)) {
         run.refusal = *refusal;
         return run;
     }
-    const SharesOutcome shares = solveLoadShares(model, selfWeight);
-    if (!shares.solved) {
-        run.refusal = shares.refusal;
+    const CaseSolveOutcome solved = solveCases(model, selfWeight);
+    if (!solved) {
+        run.refusal = solved.refusal;
         return run;
     }
-    const SolvedShares& solved = *shares.solved;
+    const CaseSolutions& s = *solved.solutions;
 
-    std::vector<SuperposedDemands> strength;
-    strength.reserve(combinations.size());
-    for (const LoadFactors& f : combinations) strength.emplace_back(solved, f);
-    const ServiceCombinations service = serviceCombinations(solved.casePresent);
-    std::optional<SuperposedDemands> live, total;
-    if (service.live) live.emplace(solved, *service.live);
-    if (service.total) total.emplace(solved, *service.total);
+    std::vector<PatternedDemands> strength;
+    for (Combination& c : combinationsFor(settings.method, s.present)) strength.emplace_back(s, std::move(c));
+    const ServiceCombinations service = serviceCombinations(s.present);
+    std::optional<PatternedDemands> live, total;
+    if (service.live) live.emplace(s, *service.live);
+    if (service.total) total.emplace(s, *service.total);
 
     SteelCheckInput input{model, shape, settings, {}, live ? &*live : nullptr, total ? &*total : nullptr};
-    for (const SuperposedDemands& d : strength) input.combinations.push_back(&d);
+    for (const PatternedDemands& d : strength) input.combinations.push_back(&d);
     run.result = runSteelCheck(input);
     return run;
 }
 
-}  // namespace spanrix
+}  // namespace spanrix::design

@@ -11,7 +11,7 @@
 #include "design/steel_check.h"
 #include "files/steel_design_table.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 // The check's outcome: the result, or why there is none (in words a user reads).
 struct SteelCheckRun {
@@ -24,15 +24,15 @@ struct SteelCheckRun {
 // The service combinations of the deflection check: the live loads alone, and D + L + Lr
 // + S, each named by the cases the beam has (the live one absent without L loads).
 struct ServiceCombinations {
-    std::optional<LoadFactors> live;
-    std::optional<LoadFactors> total;
+    std::optional<Combination> live;
+    std::optional<Combination> total;
 };
-ServiceCombinations serviceCombinations(const std::array<bool, kLoadCaseCount>& casePresent);
+ServiceCombinations serviceCombinations(const CasesPresent& present);
 
-// Checks the beam in `shape` under `combinations` (those of settings.method). selfWeight is
-// a uniform dead load (force per length, internal units; 0 for none). Refused: a beam the
+// Checks the beam in `shape` under every combination of settings.method. selfWeight is a
+// uniform dead load (force per length, internal units; 0 for none). Refused: a beam the
 // analysis refuses, or settings the check cannot take (steelCheckRefusal).
 SteelCheckRun checkSteelBeam(const BeamModel& model, const SteelShape& shape, const SteelCheckSettings& settings,
-                             double selfWeight, const std::vector<LoadFactors>& combinations);
+                             double selfWeight);
 
-}  // namespace spanrix
+}  // namespace spanrix::design

@@ -5,7 +5,7 @@
 
 #include "model/number_format.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 namespace {
 
@@ -177,4 +177,4 @@ SteelCheckResult runSteelCheck(const SteelCheckInput& input)
     return result;
 }
 
-}  // namespace spanrix
+}  // namespace spanrix::design

@@ -14,7 +14,7 @@
 #include "model/beam_model.h"
 #include "model/steel_check_settings.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 // A stretch of the beam between two positions: an unbraced segment or a span.
 struct BeamStretch {
@@ -90,7 +90,7 @@ struct DesignCheckLine {
 
 struct SteelCheckResult {
     std::string section;
-    DesignMethod method = DesignMethod::Lrfd;
+    Method method = Method::Strength;
     double yieldStress = 0;  // psi or Pa
     std::vector<DesignCheckLine> lines;      // every combination and segment or span
     std::vector<DesignCheckLine> governing;  // the largest ratio of each check, in check order
@@ -122,4 +122,4 @@ std::optional<std::string> steelCheckRefusal(const BeamModel& model, const Steel
 // Runs every check. Requires steelCheckRefusal to have found nothing.
 SteelCheckResult runSteelCheck(const SteelCheckInput& input);
 
-}  // namespace spanrix
+}  // namespace spanrix::design

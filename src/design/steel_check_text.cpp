@@ -2,7 +2,7 @@
 
 #include "model/number_format.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 namespace {
 
@@ -71,11 +71,11 @@ std::string whereText(const DesignCheckLine& line, const BeamModel& model, int s
     return text;
 }
 
-CheckValueTexts checkValueTexts(const DesignCheckLine& line, DesignMethod method, const BeamModel& model,
+CheckValueTexts checkValueTexts(const DesignCheckLine& line, Method method, const BeamModel& model,
                                 int sigFigs)
 {
     const bool metric = model.metricUnits;
-    const bool lrfd = method == DesignMethod::Lrfd;
+    const bool lrfd = method == Method::Strength;
     CheckValueTexts t;
     t.check = checkTitle(line.kind);
     t.ratio = displayText(line.ratio, sigFigs);
@@ -124,7 +124,7 @@ std::vector<std::string> steelCheckReportLines(const BeamModel& model, const Ste
         lines.push_back(indent + "Steel: Fy = " + shown(run.yieldStress, stressUnit(model.metricUnits), sigFigs) +
                         ", E = " + shown(steelModulus(model.metricUnits), stressUnit(model.metricUnits), sigFigs));
     lines.push_back(indent + "Method: " +
-                    (settings.method == DesignMethod::Lrfd ? "strength design (LRFD)" : "allowable stress design (ASD)"));
+                    (settings.method == Method::Strength ? "strength design (LRFD)" : "allowable stress design (ASD)"));
     lines.push_back(indent + "Bracing of the compression flange: " + bracingText(settings, model, sigFigs));
     lines.push_back(indent + "Cb: " + (settings.cb == CbMode::Diagram ? "from the moment diagram" : "1.0"));
     lines.push_back(indent + "Deflection limits: live load span/" + numberText(settings.liveLimit) +
@@ -148,4 +148,4 @@ std::vector<std::string> steelCheckReportLines(const BeamModel& model, const Ste
     return lines;
 }
 
-}  // namespace spanrix
+}  // namespace spanrix::design

@@ -9,7 +9,7 @@
 
 #include "design/beam_check.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 // A check's stretch and location as text: "segment 11.7 ft to 23.3 ft", "span 0 m to 6 m",
 // "x = 0 ft" (shear).
@@ -24,7 +24,7 @@ struct CheckValueTexts {
     std::string verdict;   // "OK" or "FAILS"
     std::string detail;    // flexure: limit state, Lb, Lp, Lr, Cb; otherwise empty
 };
-CheckValueTexts checkValueTexts(const DesignCheckLine& line, DesignMethod method, const BeamModel& model,
+CheckValueTexts checkValueTexts(const DesignCheckLine& line, Method method, const BeamModel& model,
                                 int sigFigs);
 
 // "W18 X 50 passes: flexure governs at 0.87 (1.2D + 1.6L, segment 11.7 ft to 23.3 ft)";
@@ -37,4 +37,4 @@ std::string verdictText(const SteelCheckResult& result, const BeamModel& model, 
 std::vector<std::string> steelCheckReportLines(const BeamModel& model, const SteelCheckSettings& settings,
                                                const SteelCheckRun& run, int sigFigs);
 
-}  // namespace spanrix
+}  // namespace spanrix::design

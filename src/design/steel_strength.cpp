@@ -7,7 +7,7 @@
 #include "model/number_format.h"
 #include "model/units.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 namespace {
 
@@ -22,9 +22,9 @@ constexpr double kPsiToPascal = kPoundToNewton / (kInchToMetre * kInchToMetre);
 constexpr double kPhiFlexure = 0.90;
 constexpr double kOmegaFlexure = 1.67;
 
-double available(double nominal, DesignMethod method, double phi, double omega)
+double available(double nominal, Method method, double phi, double omega)
 {
-    return method == DesignMethod::Lrfd ? phi * nominal : nominal / omega;
+    return method == Method::Strength ? phi * nominal : nominal / omega;
 }
 
 // c of F2-8a (doubly symmetric I-shapes) and F2-8b (channels).
@@ -99,7 +99,7 @@ std::optional<std::string> flexureRefusal(const DesignSection& s, double fy, dou
 }
 
 FlexureStrength flexuralStrength(const DesignSection& s, double fy, double e, double lb, double cb,
-                                 DesignMethod method)
+                                 Method method)
 {
     FlexureStrength f;
     f.Lb = lb;
@@ -156,7 +156,7 @@ double momentGradientFactor(double mMax, double mA, double mB, double mC)
     return denominator > 0 ? 12.5 * mMax / denominator : 1.0;
 }
 
-ShearStrength shearStrength(const DesignSection& s, double fy, double e, DesignMethod method)
+ShearStrength shearStrength(const DesignSection& s, double fy, double e, Method method)
 {
     ShearStrength v;
     const double aw = s.d * s.tw;
@@ -174,4 +174,4 @@ ShearStrength shearStrength(const DesignSection& s, double fy, double e, DesignM
     return v;
 }
 
-}  // namespace spanrix
+}  // namespace spanrix::design

@@ -12,7 +12,7 @@
 #include "files/steel_design_table.h"
 #include "model/steel_check_settings.h"
 
-namespace spanrix {
+namespace spanrix::design {
 
 // The shape's design properties in the beam's unit system (metres exactly 0.0254 an inch).
 struct DesignSection {
@@ -55,7 +55,7 @@ std::optional<std::string> flexureRefusal(const DesignSection& section, double f
 
 // The available flexural strength for an unbraced length Lb and a factor Cb.
 FlexureStrength flexuralStrength(const DesignSection& section, double fy, double e, double lb,
-                                 double cb, DesignMethod method);
+                                 double cb, Method method);
 
 // Cb = 12.5 Mmax / (2.5 Mmax + 3 MA + 4 MB + 3 MC) from the absolute moments: the largest in
 // the segment and those at its quarter, middle and three-quarter points (F1-1). 1.0 when the
@@ -67,6 +67,6 @@ struct ShearStrength {
     double Cv1 = 1;  // web shear strength coefficient
     double available = 0;
 };
-ShearStrength shearStrength(const DesignSection& section, double fy, double e, DesignMethod method);
+ShearStrength shearStrength(const DesignSection& section, double fy, double e, Method method);
 
-}  // namespace spanrix
+}  // namespace spanrix::design

@@ -10,12 +10,9 @@
 #include <string_view>
 #include <vector>
 
-namespace spanrix {
+#include "design/combinations.h"
 
-// Strength design (LRFD) or allowable stress design (ASD), as the command line names them.
-enum class DesignMethod { Lrfd, Asd };
-std::string_view designMethodName(DesignMethod method);
-std::optional<DesignMethod> designMethodFromName(std::string_view name);
+namespace spanrix {
 
 // How the compression flange is braced: all along its length, or at the supports and at
 // the positions listed.
@@ -28,7 +25,7 @@ struct SteelCheckSettings {
     std::string section;  // a name of the steel design table; empty when none is chosen
     // Yield stress in psi or Pa; unset: the default grade of the section's type.
     std::optional<double> yieldStress;
-    DesignMethod method = DesignMethod::Lrfd;
+    design::Method method = design::Method::Strength;
     Bracing bracing = Bracing::AtPoints;
     std::vector<double> bracePoints;  // besides the supports; beam positions, internal units
     CbMode cb = CbMode::Diagram;

@@ -2,11 +2,10 @@
 
 #include <filesystem>
 
-#include "design/combination_demands.h"
-#include "design/steel_check.h"
+#include "design/beam_check.h"
 #include "engine_beams.h"
 
-namespace spanrix {
+namespace spanrix::design {
 namespace {
 
 using namespace test_beams;
@@ -79,25 +78,11 @@ BeamModel simpleSpan(double feet, double dead, double live, bool pointLoads)
     return m;
 }
 
-LoadFactors factors(const std::string& name, double d, double l)
-{
-    LoadFactors f{name, {}};
-    f.factors[caseSlot(LoadCase::D)] = d;
-    f.factors[caseSlot(LoadCase::L)] = l;
-    return f;
-}
-
 SteelCheckResult check(const BeamModel& m, const std::string& section, const SteelCheckSettings& settings)
 {
-    const SharesOutcome shares = solveLoadShares(m, 0);
-    EXPECT_TRUE(shares.solved) << shares.refusal;
-    const bool lrfd = settings.method == DesignMethod::Lrfd;
-    const SuperposedDemands strength(*shares.solved, lrfd ? factors("1.2D + 1.6L", 1.2, 1.6) : factors("D + L", 1, 1));
-    const SuperposedDemands dead(*shares.solved, lrfd ? factors("1.4D", 1.4, 0) : factors("D", 1, 0));
-    const SuperposedDemands live(*shares.solved, factors("L", 0, 1));
-    const SuperposedDemands total(*shares.solved, factors("D + L + Lr + S", 1, 1));
-    EXPECT_FALSE(steelCheckRefusal(m, shape(section), settings));
-    return runSteelCheck({m, shape(section), settings, {&dead, &strength}, &live, &total});
+    const SteelCheckRun run = checkSteelBeam(m, shape(section), settings, 0);
+    EXPECT_TRUE(run.result) << run.refusal;
+    return run.result.value_or(SteelCheckResult{});
 }
 
 // AISC Design Examples F.1-1 to F.1-3: W18 X 50, 35 ft, wD = 0.45 and wL = 0.75 kip/ft.
@@ -126,14 +111,14 @@ TEST(SteelCheck, DesignExamplesInFlexure)
     const BeamModel m = simpleSpan(35, 450.0 / kFoot, 750.0 / kFoot, false);
     for (const Case& c : cases) {
         SteelCheckSettings settings;
-        settings.method = c.example[5] == 'A' ? DesignMethod::Lrfd : DesignMethod::Asd;
+        settings.method = c.example[5] == 'A' ? Method::Strength : Method::AllowableStress;
         settings.bracing = c.bracing;
         for (const double x : c.bracesFeet) settings.bracePoints.push_back(x * kFoot);
         const SteelCheckResult r = check(m, "W18 X 50", settings);
         ASSERT_FALSE(r.governing.empty());
         const DesignCheckLine& flexure = r.governing.front();
         ASSERT_EQ(flexure.kind, DesignCheckKind::Flexure);
-        EXPECT_EQ(flexure.combination, settings.method == DesignMethod::Lrfd ? "1.2D + 1.6L" : "D + L") << c.example;
+        EXPECT_EQ(flexure.combination, settings.method == Method::Strength ? "1.2D + 1.6L" : "D + L") << c.example;
         expectNear(flexure.demand / kKipFoot, c.demand, std::string(c.example) + " demand");
         expectNear(flexure.capacity / kKipFoot, c.capacity, std::string(c.example) + " capacity");
         if (c.lb > 0) expectNear(flexure.flexure->Lb / kFoot, c.lb, std::string(c.example) + " Lb");
@@ -150,7 +135,7 @@ TEST(SteelCheck, ShearAndDeflectionOfASimpleSpan)
 {
     const BeamModel m = simpleSpan(12, 96 * kKip, 290 * kKip, true);
     for (const auto& [method, demand, capacity] :
-         {std::tuple{DesignMethod::Lrfd, 290.0, 306.0}, std::tuple{DesignMethod::Asd, 193.0, 204.0}}) {
+         {std::tuple{Method::Strength, 290.0, 306.0}, std::tuple{Method::AllowableStress, 193.0, 204.0}}) {
         SteelCheckSettings settings;
         settings.method = method;
         const SteelCheckResult r = check(m, "W24 X 62", settings);
@@ -175,4 +160,4 @@ TEST(SteelCheck, ShearAndDeflectionOfASimpleSpan)
 }
 
 }  // namespace
-}  // namespace spanrix
+}  // namespace spanrix::design

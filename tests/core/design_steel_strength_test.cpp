@@ -6,7 +6,7 @@
 #include "design/steel_strength.h"
 #include "model/units.h"
 
-namespace spanrix {
+namespace spanrix::design {
 namespace {
 
 const SteelDesignTable& shippedTable()
@@ -78,8 +78,8 @@ TEST(FlexuralStrength, DesignExamples)
         const double e = steelModulus(false);
         const double fy = c.fyKsi * kKsi;
         EXPECT_FALSE(flexureRefusal(s, fy, e)) << c.example;
-        const FlexureStrength lrfd = flexuralStrength(s, fy, e, c.lbFeet * kFoot, c.cb, DesignMethod::Lrfd);
-        const FlexureStrength asd = flexuralStrength(s, fy, e, c.lbFeet * kFoot, c.cb, DesignMethod::Asd);
+        const FlexureStrength lrfd = flexuralStrength(s, fy, e, c.lbFeet * kFoot, c.cb, Method::Strength);
+        const FlexureStrength asd = flexuralStrength(s, fy, e, c.lbFeet * kFoot, c.cb, Method::AllowableStress);
         EXPECT_EQ(lrfd.limitState, c.state) << c.example;
         EXPECT_EQ(lrfd.Mn, asd.Mn) << c.example;
         if (c.lp > 0) expectNear(lrfd.Lp / kFoot, c.lp, std::string(c.example) + " Lp");
@@ -93,7 +93,7 @@ TEST(FlexuralStrength, CbNeverLiftsTheStrengthAbovePlasticAndSlenderFlangesUseKc
 {
     const DesignSection s = english("W18 X 50");
     const FlexureStrength capped = flexuralStrength(s, 50 * kKsi, steelModulus(false), 8 * kFoot, 2.0,
-                                                    DesignMethod::Lrfd);
+                                                    Method::Strength);
     EXPECT_EQ(capped.Mn, capped.Mp);
     EXPECT_EQ(capped.limitState, FlexureLimitState::Yielding);
 
@@ -102,7 +102,7 @@ TEST(FlexuralStrength, CbNeverLiftsTheStrengthAbovePlasticAndSlenderFlangesUseKc
     slender.flangeSlenderness = 30;
     slender.htw = 20;  // 4 / sqrt(20) = 0.89, held to 0.76
     const FlexureStrength flb = flexuralStrength(slender, 50 * kKsi, steelModulus(false), 0, 1,
-                                                 DesignMethod::Lrfd);
+                                                 Method::Strength);
     EXPECT_EQ(flb.limitState, FlexureLimitState::FlangeLocalBuckling);
     EXPECT_DOUBLE_EQ(flb.Mn, 0.9 * steelModulus(false) * 0.76 * s.Sx / 900);
 }
@@ -120,18 +120,18 @@ TEST(FlexuralStrength, RefusesAChannelWithANonCompactFlange)
 TEST(ShearStrength, DesignExamplesAndWebsThatBuckle)
 {
     const DesignSection w = english("W24 X 62");
-    expectNear(shearStrength(w, 50 * kKsi, steelModulus(false), DesignMethod::Lrfd).available / kKsi, 306, "G.1A");
-    expectNear(shearStrength(w, 50 * kKsi, steelModulus(false), DesignMethod::Asd).available / kKsi, 204, "G.1B");
+    expectNear(shearStrength(w, 50 * kKsi, steelModulus(false), Method::Strength).available / kKsi, 306, "G.1A");
+    expectNear(shearStrength(w, 50 * kKsi, steelModulus(false), Method::AllowableStress).available / kKsi, 204, "G.1B");
 
     // C15 X 33.9, h/tw = 30.9: Cv1 = 1, Vn = 0.6 Fy d tw, phi 0.90 / Omega 1.67.
     const DesignSection c = english("C15 X 33.9");
-    const ShearStrength channel = shearStrength(c, 36 * kKsi, steelModulus(false), DesignMethod::Lrfd);
+    const ShearStrength channel = shearStrength(c, 36 * kKsi, steelModulus(false), Method::Strength);
     EXPECT_EQ(channel.Cv1, 1.0);
     EXPECT_DOUBLE_EQ(channel.available, 0.9 * 0.6 * 36 * kKsi * 15.0 * 0.400);
 
     DesignSection slender = w;
     slender.htw = 100;  // beyond 1.10 sqrt(kv E / Fy) = 61.2 at 50 ksi
-    const ShearStrength buckling = shearStrength(slender, 50 * kKsi, steelModulus(false), DesignMethod::Asd);
+    const ShearStrength buckling = shearStrength(slender, 50 * kKsi, steelModulus(false), Method::AllowableStress);
     expectNear(buckling.Cv1, 0.612, "Cv1");
     EXPECT_DOUBLE_EQ(buckling.available, 0.6 * 50 * kKsi * w.d * w.tw * buckling.Cv1 / 1.67);
 }
@@ -145,13 +145,13 @@ TEST(SteelStrengthUnits, MetricEqualsEnglish)
     const DesignSection m = designSection(shape, true);
     const double fyIn = 50 * kKsi;
     const double fyM = fyIn * kPoundToNewton / (kInchToMetre * kInchToMetre);
-    const FlexureStrength fIn = flexuralStrength(in, fyIn, steelModulus(false), 150, 1.2, DesignMethod::Lrfd);
+    const FlexureStrength fIn = flexuralStrength(in, fyIn, steelModulus(false), 150, 1.2, Method::Strength);
     const FlexureStrength fM = flexuralStrength(m, fyM, steelModulus(true), 150 * kInchToMetre, 1.2,
-                                                DesignMethod::Lrfd);
+                                                Method::Strength);
     EXPECT_NEAR(fM.available / (fIn.available * kPoundToNewton * kInchToMetre), 1, 1e-12);
     EXPECT_NEAR(fM.Lr / (fIn.Lr * kInchToMetre), 1, 1e-12);
-    const double vIn = shearStrength(in, fyIn, steelModulus(false), DesignMethod::Asd).available;
-    const double vM = shearStrength(m, fyM, steelModulus(true), DesignMethod::Asd).available;
+    const double vIn = shearStrength(in, fyIn, steelModulus(false), Method::AllowableStress).available;
+    const double vM = shearStrength(m, fyM, steelModulus(true), Method::AllowableStress).available;
     EXPECT_NEAR(vM / (vIn * kPoundToNewton), 1, 1e-12);
     EXPECT_NEAR(m.weightPerLength / (in.weightPerLength * kPoundToNewton / kInchToMetre), 1, 1e-12);
     EXPECT_DOUBLE_EQ(in.weightPerLength, 50.0 / 12);
@@ -164,4 +164,4 @@ TEST(SteelStrengthUnits, MetricEqualsEnglish)
 }
 
 }  // namespace
-}  // namespace spanrix
+}  // namespace spanrix::design
