@@ -87,10 +87,13 @@ TEST(CliDesign, ContinuousBeamWithAnOverhang)
     for (const json& c : every["checks"]) {
         if (c["check"] == "flexure") {
             ++flexureLines;
-            if (c["segment"] == json::array({480, 552})) EXPECT_EQ(c["Cb"], 1.0);
+            if (c["segment"] == json::array({480, 552})) {
+                EXPECT_EQ(c["Cb"], 1.0);
+            }
         }
-        if (c["check"] == "deflection-live" && c["span"] == json::array({480, 552}))
+        if (c["check"] == "deflection-live" && c["span"] == json::array({480, 552})) {
             EXPECT_DOUBLE_EQ(c["capacity"].get<double>(), 2 * 72.0 / 360);
+        }
     }
     EXPECT_EQ(flexureLines, 5 * 3);  // 1.4D, 1.2D + 1.6L, 1.2D + L, 1.2D, 0.9D in three segments
 }
