@@ -45,42 +45,31 @@ struct AnalyzeRequest {
     CombinationRequest combinations;
 };
 
-// The request the words make, or the usage error.
-struct ReadRequest {
-    AnalyzeRequest request;
-    std::optional<std::string> usageError;
-};
-
-ReadRequest readRequest(const ParsedOptions& options)
+// Fills the request, or returns the usage error.
+std::optional<std::string> readRequest(const ParsedOptions& options, AnalyzeRequest& request)
 {
-    ReadRequest read;
-    AnalyzeRequest& request = read.request;
-    auto refuse = [&read](std::string message) {
-        read.usageError = std::move(message);
-        return read;
-    };
     request.files = options.operands;
     request.version1 = options.has("--v1");
     request.exact = options.has("--exact");
     if (const auto text = options.value("--resolution")) {
         const auto n = parseNumber(*text);
         if (!n || !isUsableResolution(*n))
-            return refuse("--resolution must be a whole number from 10 to 200000, not '" + *text + "'");
+            return "--resolution must be a whole number from 10 to 200000, not '" + *text + "'";
         request.resolution = static_cast<float>(*n);
     }
     for (const std::string& text : options.values("--at")) {
         const auto x = parseNumber(text);
-        if (!x) return refuse("--at must be a number, not '" + text + "'");
+        if (!x) return "--at must be a number, not '" + text + "'";
         request.at.push_back(*x);
     }
     if (auto error = readCombinationRequest(options, request.combinations)) return refuse(*error);
     request.csv = options.value("--csv");
-    if (request.csv && request.csv->empty()) return refuse("--csv needs a file name");
-    if (request.files.empty()) return refuse("no FILE given");
-    if (request.csv && request.files.size() > 1) return refuse("--csv takes a single FILE");
+    if (request.csv && request.csv->empty()) return "--csv needs a file name";
+    if (request.files.empty()) return "no FILE given";
+    if (request.csv && request.files.size() > 1) return "--csv takes a single FILE";
     if (request.csv && *request.csv != "-" && sameFile(*request.csv, request.files.front()))
-        return refuse("--csv names the input file '" + request.files.front() + "'");
-    return read;
+        return "--csv names the input file '" + request.files.front() + "'";
+    return std::nullopt;
 }
 
 Json resolutionValue(float resolution)
@@ -236,16 +225,10 @@ int runAnalyze(const std::vector<std::string>& words)
     const OptionsOutcome parsed = parseOptions(words, kOptions);
     if (parsed.usageError) return usageError(*parsed.usageError, kAnalyzeSynopsis);
     if (parsed.options.help) return printHelp();
-    const ReadRequest read = readRequest(parsed.options);
-    if (read.usageError) return usageError(*read.usageError, kAnalyzeSynopsis);
-    const AnalyzeRequest& request = read.request;
+    AnalyzeRequest request;
+    if (const auto error = readRequest(parsed.options, request)) return usageError(*error, kAnalyzeSynopsis);
     // A CSV file that could not be written is refused before the work, not after it.
-    if (request.csv && *request.csv != "-") {
-        if (const auto refusal = saveTargetRefusal(*request.csv)) {
-            std::cerr << *refusal << "\n";
-            return kExitFileAccess;
-        }
-    }
+    if (request.csv && *request.csv != "-" && !canSave(*request.csv)) return kExitFileAccess;
 
     // Only as many points as the runs use (the program's screens keep room for the largest
     // resolution), so a small beam costs little; one set serves every file in turn.

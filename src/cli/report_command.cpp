@@ -124,12 +124,7 @@ int runReport(const std::vector<std::string>& words)
     ReportRequest request;
     if (const auto error = readRequest(parsed.options, request)) return usageError(*error, kReportSynopsis);
     // A PDF that could not be written is refused before the work, not after it.
-    if (request.pdf) {
-        if (const auto refusal = saveTargetRefusal(*request.pdf)) {
-            std::cerr << *refusal << "\n";
-            return kExitFileAccess;
-        }
-    }
+    if (request.pdf && !canSave(*request.pdf)) return kExitFileAccess;
 
     Analysed a;
     if (const OpenOutcome opened = openLoadFile(request.file, a.state.model); !opened.ok()) {

@@ -62,7 +62,9 @@ TEST(CliReport, RoundsExactlyAsTheWindows)
         const BeamPropertyTexts boxes = loadBeamProperties(model, figures);
         EXPECT_THAT(report, HasSubstr("Moment of Inertia = " + boxes.inertia + " "));
         EXPECT_THAT(report, HasSubstr("Furthest Fiber = " + boxes.fiber + " "));
-        if (!model.metricUnits) EXPECT_THAT(report, HasSubstr("Modulus of Elasticity = " + boxes.modulus + " psi\n"));
+        if (!model.metricUnits) {
+            EXPECT_THAT(report, HasSubstr("Modulus of Elasticity = " + boxes.modulus + " psi\n"));
+        }
     }
 }
 
