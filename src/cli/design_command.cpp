@@ -1,76 +1,57 @@
 #include "cli/design_command.h"
 
-#include <filesystem>
 #include <iostream>
 #include <optional>
-#include <system_error>
 
-#include <nlohmann/json.hpp>
-
+#include "cli/combinations_json.h"
 #include "cli/exit_status.h"
 #include "cli/help.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "design/beam_check.h"
-#include "files/load_file.h"
-#include "files/steel_design_table.h"
+#include "design/self_weight.h"
+#include "files/design_file.h"
 #include "model/number_format.h"
 
 namespace spanrix::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
 using namespace spanrix::design;
 
-const std::vector<OptionSpec> kOptions = {
-    {"--section", OptionKind::Value},     {"--fy", OptionKind::Value},
-    {"--method", OptionKind::Value},      {"--bracing", OptionKind::Value},
-    {"--cb", OptionKind::Value},          {"--live-limit", OptionKind::Value},
-    {"--total-limit", OptionKind::Value}, {"--case", OptionKind::RepeatedValue},
-    {"--self-weight", OptionKind::Flag},  {"--weight", OptionKind::Value},
-    {"--all", OptionKind::Flag},
-};
+// The check's own options and the load-case options the commands share (but a method of
+// combinations, which the check's --method chooses).
+std::vector<OptionSpec> designOptions()
+{
+    std::vector<OptionSpec> specs = withCombinationOptions({
+        {"--fy", OptionKind::Value},
+        {"--method", OptionKind::Value},
+        {"--bracing", OptionKind::Value},
+        {"--cb", OptionKind::Value},
+        {"--live-limit", OptionKind::Value},
+        {"--total-limit", OptionKind::Value},
+        {"--all", OptionKind::Flag},
+    });
+    std::erase_if(specs, [](const OptionSpec& s) { return s.name == "--combinations"; });
+    return specs;
+}
 
-struct CaseChoice {
-    int feature = 0;
-    LoadCase loadCase = LoadCase::D;
-};
-
-struct DesignRequest {
-    std::string file;
-    std::optional<std::string> section;
-    SteelCheckSettings settings;
-    std::vector<CaseChoice> cases;
-    bool selfWeight = false;
-    std::optional<double> weight;
-    bool all = false;
-};
-
-std::optional<std::string> readNumber(const ParsedOptions& options, std::string_view name, double& target,
-                                      bool positive)
+std::optional<std::string> readNumber(const ParsedOptions& options, std::string_view name, double& target)
 {
     const auto text = options.value(name);
     if (!text) return std::nullopt;
     const auto value = parseNumber(*text);
-    if (!value || (positive && !(*value > 0)))
-        return std::string(name) + " must be " + (positive ? "a positive number" : "a number") + ", not '" +
-               *text + "'";
+    if (!value || !(*value > 0)) return std::string(name) + " must be a positive number, not '" + *text + "'";
     target = *value;
     return std::nullopt;
 }
 
-// Fills the request, or returns the usage error.
-std::optional<std::string> readRequest(const ParsedOptions& options, DesignRequest& request)
+// Sets what the options give over the settings a file holds, or returns the usage error.
+std::optional<std::string> applySteelOptions(const ParsedOptions& options, SteelCheckSettings& s)
 {
-    if (options.operands.empty()) return "no FILE given";
-    if (options.operands.size() > 1) return "more than one FILE given";
-    request.file = options.operands.front();
-    request.section = options.value("--section");
-    SteelCheckSettings& s = request.settings;
     if (options.value("--fy")) {
         double fy = 0;
-        if (auto error = readNumber(options, "--fy", fy, true)) return error;
+        if (auto error = readNumber(options, "--fy", fy)) return error;
         s.yieldStress = fy;
     }
     if (const auto text = options.value("--method")) {
@@ -79,66 +60,23 @@ std::optional<std::string> readRequest(const ParsedOptions& options, DesignReque
         s.method = *method;
     }
     if (const auto text = options.value("--bracing")) {
-        if (*text == "continuous") {
-            s.bracing = Bracing::Continuous;
-        } else {
-            std::string_view rest = *text;
-            while (true) {
-                const std::size_t comma = rest.find(',');
-                const auto x = parseNumber(rest.substr(0, comma));
-                if (!x) return "--bracing must be continuous or positions X1,X2,..., not '" + *text + "'";
-                s.bracePoints.push_back(*x);
-                if (comma == std::string_view::npos) break;
-                rest.remove_prefix(comma + 1);
-            }
+        s.bracing = *text == "continuous" ? Bracing::Continuous : Bracing::AtPoints;
+        s.bracePoints.clear();
+        for (std::string_view rest = *text; s.bracing == Bracing::AtPoints;) {
+            const std::size_t comma = rest.find(',');
+            const auto x = parseNumber(rest.substr(0, comma));
+            if (!x) return "--bracing must be continuous or positions X1,X2,..., not '" + *text + "'";
+            s.bracePoints.push_back(*x);
+            if (comma == std::string_view::npos) break;
+            rest.remove_prefix(comma + 1);
         }
     }
     if (const auto text = options.value("--cb")) {
         if (*text != "diagram" && *text != "1") return "--cb must be diagram or 1, not '" + *text + "'";
         s.cb = *text == "1" ? CbMode::One : CbMode::Diagram;
     }
-    if (auto error = readNumber(options, "--live-limit", s.liveLimit, true)) return error;
-    if (auto error = readNumber(options, "--total-limit", s.totalLimit, true)) return error;
-    for (const std::string& text : options.values("--case")) {
-        const std::size_t equals = text.find('=');
-        const auto feature = parseNumber(std::string_view(text).substr(0, equals));
-        const auto loadCase = equals == std::string::npos ? std::nullopt : loadCaseFromName(text.substr(equals + 1));
-        if (!feature || *feature != roundHalfEven(*feature) || !loadCase)
-            return "--case must be N=C, a feature number and one of D, L, Lr, S, W, not '" + text + "'";
-        request.cases.push_back({static_cast<int>(std::min(*feature, 1e6)), *loadCase});
-    }
-    request.selfWeight = options.has("--self-weight");
-    if (options.value("--weight")) {
-        if (request.selfWeight) return "--self-weight and --weight cannot be given together";
-        double w = 0;
-        if (auto error = readNumber(options, "--weight", w, false)) return error;
-        request.weight = w;
-    }
-    request.all = options.has("--all");
-    return std::nullopt;
-}
-
-// Puts each chosen load in its case, or returns the usage error for a number that is not a
-// load of the beam.
-std::optional<std::string> applyCases(BeamModel& model, const std::vector<CaseChoice>& cases)
-{
-    for (const CaseChoice& c : cases) {
-        const bool row = c.feature >= 1 && c.feature <= model.numFeatures;
-        const FeatureKind kind = row ? featureKind(model, c.feature) : FeatureKind::None;
-        const int k = row ? featureIndex(model, c.feature) : 0;
-        if (kind == FeatureKind::None || kind == FeatureKind::Support || !isLive(model, kind, k))
-            return "--case " + std::to_string(c.feature) + ": feature " + std::to_string(c.feature) +
-                   " is not a load of the beam";
-        setLoadCase(model, kind, k, c.loadCase);
-    }
-    return std::nullopt;
-}
-
-std::string programDirectory()
-{
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    if (auto error = readNumber(options, "--live-limit", s.liveLimit)) return error;
+    return readNumber(options, "--total-limit", s.totalLimit);
 }
 
 Json stretchJson(const BeamStretch& s) { return Json::array({s.from, s.to}); }
@@ -200,31 +138,45 @@ int refused(const std::string& message, int status = kExitRefused)
 
 int runDesign(const std::vector<std::string>& words)
 {
-    const OptionsOutcome parsed = parseOptions(words, kOptions);
+    const OptionsOutcome parsed = parseOptions(words, designOptions());
     if (parsed.usageError) return usageError(*parsed.usageError, kDesignSynopsis);
-    if (parsed.options.help) return printHelp();
-    DesignRequest request;
-    if (const auto error = readRequest(parsed.options, request)) return usageError(*error, kDesignSynopsis);
+    const ParsedOptions& options = parsed.options;
+    if (options.help) return printHelp();
+    CombinationRequest loads;
+    SteelCheckSettings checked;  // the options' own faults, found before any file is read
+    std::optional<std::string> error = options.operands.size() == 1 ? std::nullopt
+                                       : options.operands.empty() ? std::optional<std::string>("no FILE given")
+                                                                  : "more than one FILE given";
+    if (!error) error = applySteelOptions(options, checked);
+    if (!error) error = readCombinationRequest(options, loads);
+    if (error) return usageError(*error, kDesignSynopsis);
 
     BeamModel model;
-    const OpenOutcome opened = openLoadFile(request.file, model);
+    const OpenOutcome opened = openBeamFile(options.operands.front(), model);
     if (!opened.ok()) return refused(*opened.error, kExitFileAccess);
-    if (const auto error = applyCases(model, request.cases)) return usageError(*error, kDesignSynopsis);
-
-    const std::string section = request.section.value_or(model.design.sectionName);
+    SteelCheckSettings settings = model.design.steelCheck;
+    applySteelOptions(options, settings);
+    // The section checked: the one given, else the check's own, else the beam's.
+    const std::string fileSection =
+        settings.section.empty() ? model.design.sectionName : settings.section;
+    if (const auto failure = applyCombinationRequest(loads, model)) {
+        if (failure->usage) return usageError(failure->message, kDesignSynopsis);
+        return refused(failure->message, failure->status);
+    }
+    const std::string section = loads.section ? model.design.sectionName : fileSection;
     if (section.empty())
         return refused("No section to check: give --section NAME, a W, S, C or MC shape such as \"W18 X 50\".");
-    const SteelDesignRead table = loadSteelDesignTable(steelDesignTableLocations(programDirectory()));
-    if (!table.table) return refused(table.message, kExitFileAccess);
-    const SteelShape* shape = table.table->find(section);
-    if (shape == nullptr) return refused("The section \"" + section + "\" is not in the steel design data.");
+    const SteelDesignRead& data = steelDesignData();
+    if (!data.table) return refused(data.message, kExitFileAccess);
+    const SteelShape* shape = data.table->find(section);
+    if (shape == nullptr) return refused(unknownSectionMessage(section));
 
-    const bool selfWeight = request.selfWeight || model.design.includeSelfWeight;
-    const double weight = request.weight.value_or(
-        selfWeight ? designSection(*shape, model.metricUnits).weightPerLength : 0.0);
-    const SteelCheckRun run = checkSteelBeam(model, *shape, request.settings, weight);
+    // A weight given on the command line is the one used, a section named or not.
+    const SelfWeight selfWeight = selfWeightOf(model, &*data.table);
+    if (!loads.weight && selfWeight.refusal) return refused(*selfWeight.refusal);
+    const SteelCheckRun run = checkSteelBeam(model, *shape, settings, loads.weight.value_or(selfWeight.perLength));
     if (!run.result) return refused(run.refusal);
-    std::cout << resultJson(*run.result, request.all).dump() << "\n";
+    std::cout << resultJson(*run.result, options.has("--all")).dump() << "\n";
     return flushOutput() ? kExitSuccess : kExitFileAccess;
 }
 

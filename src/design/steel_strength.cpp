@@ -14,7 +14,6 @@ namespace {
 constexpr double kModulusPsi = 29.0e6;
 constexpr double kPsiPerKsi = 1000;
 constexpr double kPaPerMpa = 1.0e6;
-constexpr double kInchesPerFoot = 12;
 // psi to Pa with the factors of the whole-model conversion, so that a converted beam is
 // checked against the same E and Fy.
 constexpr double kPsiToPascal = kPoundToNewton / (kInchToMetre * kInchToMetre);
@@ -41,13 +40,11 @@ DesignSection designSection(const SteelShape& shape, bool metricUnits)
     const double in2 = in * in;
     const double in3 = in2 * in;
     const double in4 = in2 * in2;
-    // lb/ft to lb/in, or to N/m.
-    const double weight = metricUnits ? kPoundToNewton / (kInchesPerFoot * kInchToMetre) : 1 / kInchesPerFoot;
     return DesignSection{shape.name,         shape.type,       shape.d * in,      shape.tw * in,
                          shape.Zx * in3,     shape.Sx * in3,   shape.Ix * in4,    shape.Iy * in4,
                          shape.ry * in,      shape.J * in4,    shape.Cw * in4 * in2,
                          shape.rts * in,     shape.ho * in,    shape.flangeSlenderness,
-                         shape.htw,          shape.weight * weight};
+                         shape.htw};
 }
 
 double steelModulus(bool metricUnits) { return metricUnits ? kModulusPsi * kPsiToPascal : kModulusPsi; }

@@ -21,7 +21,6 @@ struct DesignSection {
     double d = 0, tw = 0, Zx = 0, Sx = 0, Ix = 0, Iy = 0, ry = 0, J = 0, Cw = 0, rts = 0, ho = 0;
     double flangeSlenderness = 0;  // bf/2tf, or b/t of a channel
     double htw = 0;                // web slenderness h/tw
-    double weightPerLength = 0;    // lb/in or N/m
 };
 DesignSection designSection(const SteelShape& shape, bool metricUnits);
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/combinations.h"
+#include "design/method.h"
 
 namespace spanrix {
 
@@ -18,11 +18,13 @@ namespace spanrix {
 // the positions listed.
 enum class Bracing { Continuous, AtPoints };
 
-// Cb from the moment diagram (F1-1 on each segment) or 1.0 throughout.
+// Cb from the moment diagram of each segment or 1.0 throughout.
 enum class CbMode { Diagram, One };
 
 struct SteelCheckSettings {
-    std::string section;  // a name of the steel design table; empty when none is chosen
+    // The shape checked, a name of the steel design table; empty: the section the beam
+    // properties came from.
+    std::string section;
     // Yield stress in psi or Pa; unset: the default grade of the section's type.
     std::optional<double> yieldStress;
     design::Method method = design::Method::Strength;

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "files/design_file.h"
 #include "files/load_file.h"
 #include "model/number_format.h"
 #include "model/units.h"
@@ -41,6 +42,13 @@ struct Saved {
     ~Saved() { std::filesystem::remove(path); }
     std::filesystem::path path;
 };
+
+// The length a deflection limit divides: a span's, twice an overhang's (which ends at 552).
+double deflectionLimitLengthOf(const json& check)
+{
+    const double from = check["span"][0], to = check["span"][1];
+    return to == 552 ? 2 * (to - from) : to - from;
+}
 
 json checkOf(const json& out, const std::string& kind)
 {
@@ -154,6 +162,29 @@ TEST(CliDesign, Channel)
     EXPECT_NE(refused.err.find("MC6 X 15.3 is not compact"), std::string::npos) << refused.err;
 }
 
+// A design file keeps the section, the cases and the check's settings.
+TEST(CliDesign, SettingsKeptInADesignFile)
+{
+    BeamModel m = continuousBeam();
+    setLoadCase(m, FeatureKind::DistLoad, 2, LoadCase::L);
+    m.design.sectionName = "W16 X 31";
+    m.design.steelCheck.method = design::Method::AllowableStress;
+    m.design.steelCheck.bracing = Bracing::Continuous;
+    m.design.steelCheck.liveLimit = 180;
+    const auto path = scratchPath(".spanrix");
+    ASSERT_FALSE(writeDesignFile(path.string(), m));
+    const auto result = runCli("design " + quoted(path.string()));
+    std::filesystem::remove(path);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const json out = json::parse(result.out);
+    EXPECT_EQ(out["section"], "W16 X 31");
+    EXPECT_EQ(out["method"], "asd");
+    EXPECT_EQ(checkOf(out, "flexure")["Lb"], 0.0);
+    EXPECT_EQ(checkOf(out, "flexure")["combination"], "D + L");
+    EXPECT_DOUBLE_EQ(checkOf(out, "deflection-live")["capacity"].get<double>(),
+                     deflectionLimitLengthOf(checkOf(out, "deflection-live")) / 180);
+}
+
 TEST(CliDesign, RefusalsAndUsageErrors)
 {
     const Saved file(continuousBeam());
@@ -165,14 +196,13 @@ TEST(CliDesign, RefusalsAndUsageErrors)
     };
     const std::vector<Case> cases{
         {f, 4, "No section to check: give --section NAME, a W, S, C or MC shape such as \"W18 X 50\".\n"},
-        {f + " --section 'W18 X 51'", 4, "The section \"W18 X 51\" is not in the steel design data.\n"},
+        {f + " --section 'W18 X 51'", 4, "Unknown section \"W18 X 51\": it is not in the steel design data.\n"},
         {f + " --section w18x50 --fy 80000", 4, "The yield stress Fy must be from 30 to 70 ksi.\n"},
-        {f + " --section w18x50 --case 2=L", 2, "spanrix-cli: --case 2: feature 2 is not a load of the beam\n"},
-        {f + " --section w18x50 --case 4=X", 2, "spanrix-cli: --case must be N=C, a feature number and one of D, L, "
-                                                "Lr, S, W, not '4=X'\n"},
+        {f + " --section w18x50 --case 2=L", 2, "spanrix-cli: --case 2: feature 2 is not a load\n"},
+        {f + " --section w18x50 --bracing 1,x", 2,
+         "spanrix-cli: --bracing must be continuous or positions X1,X2,..., not '1,x'\n"},
         {f + " --section w18x50 --method lsd", 2, "spanrix-cli: --method must be lrfd or asd, not 'lsd'\n"},
-        {f + " --section w18x50 --self-weight --weight 4", 2,
-         "spanrix-cli: --self-weight and --weight cannot be given together\n"},
+        {f + " --section w18x50 --combinations lrfd", 2, "spanrix-cli: unknown option '--combinations'\n"},
     };
     for (const Case& c : cases) {
         const auto result = runCli("design " + c.arguments);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "design/beam_check.h"
+#include "design/steel_check_text.h"
 #include "engine_beams.h"
 
 namespace spanrix::design {
@@ -157,6 +158,46 @@ TEST(SteelCheck, ShearAndDeflectionOfASimpleSpan)
         EXPECT_EQ(total.capacity, span / 240);
         EXPECT_EQ(r.verdictLine()->kind, DesignCheckKind::Flexure);
     }
+}
+
+// F.1-2A in the report: the inputs, each check's governing line and the verdict.
+TEST(SteelCheckText, ReportSection)
+{
+    const BeamModel m = simpleSpan(35, 450.0 / kFoot, 750.0 / kFoot, false);
+    SteelCheckSettings settings;
+    settings.bracePoints = {140, 280};
+    const SteelCheckRun run = checkSteelBeam(m, shape("W18 X 50"), settings, 0);
+    const std::vector<std::string> expected{
+        "",
+        "",
+        "    STEEL DESIGN CHECK",
+        "    ------------------------------------",
+        "",
+        "        Section: W18 X 50",
+        "        Steel: Fy = 50 ksi, E = 29000 ksi",
+        "        Method: strength design (LRFD)",
+        "        Bracing of the compression flange: at the supports and at x = 11.7 ft, 23.3 ft",
+        "        Cb: from the moment diagram",
+        "        Deflection limits: live load span/360, total load span/240",
+        "",
+        "        Flexure: 1.2D + 1.6L, segment 11.7 ft to 23.3 ft, x = 17.5 ft, Mu = 266 kip-ft, "
+        "phiMn = 306 kip-ft, ratio 0.869, OK",
+        "            lateral-torsional buckling, Lb = 11.7 ft, Lp = 5.83 ft, Lr = 16.9 ft, Cb = 1.01",
+        "        Shear: 1.2D + 1.6L, x = 0 ft, Vu = 30.4 kips, phiVn = 192 kips, ratio 0.159, OK",
+        "        Live load deflection: L, span 0 ft to 35 ft, x = 17.5 ft, deflection = 1.09 in., "
+        "allowed = 1.17 in., ratio 0.936, OK",
+        "        Total load deflection: D + L, span 0 ft to 35 ft, x = 17.5 ft, deflection = 1.75 in., "
+        "allowed = 1.75 in., ratio 0.998, OK",
+        "",
+        "        W18 X 50 passes: total load deflection governs at 0.998 (D + L, span 0 ft to 35 ft)",
+    };
+    EXPECT_EQ(steelCheckReportLines(m, settings, run, 3), expected);
+
+    // Refused: the inputs, then why.
+    settings.yieldStress = 80000;
+    const auto refused = steelCheckReportLines(m, settings, checkSteelBeam(m, shape("W18 X 50"), settings, 0), 3);
+    EXPECT_EQ(refused[6], "        Steel: Fy = 80 ksi, E = 29000 ksi");
+    EXPECT_EQ(refused.back(), "        The yield stress Fy must be from 30 to 70 ksi.");
 }
 
 }  // namespace
