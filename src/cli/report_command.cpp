@@ -9,12 +9,14 @@
 #include <optional>
 
 #include "cli/batch_run.h"
+#include "cli/combinations_json.h"
 #include "cli/exit_status.h"
 #include "cli/help.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "engine/analysis.h"
 #include "engine/exact.h"
+#include "files/design_file.h"
 #include "files/load_file.h"
 #include "files/text_file.h"
 #include "model/app_state.h"
@@ -31,12 +33,12 @@ namespace {
 constexpr int kPaperWorkAreaWidth = 24000;
 constexpr int kPaperWorkAreaHeight = 12900;
 
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionSpec> kOptions = withCombinationOptions({
     {"--title", OptionKind::Value},
     {"--pdf", OptionKind::Value},
     {"--at", OptionKind::Value},
     {"--exact", OptionKind::Flag},
-};
+});
 
 struct ReportRequest {
     std::string file;
@@ -44,6 +46,7 @@ struct ReportRequest {
     std::optional<std::string> pdf;
     std::optional<std::string> at;
     bool exact = false;
+    CombinationRequest combinations;
 };
 
 // Fills the request, or returns the usage error.
@@ -56,6 +59,7 @@ std::optional<std::string> readRequest(const ParsedOptions& options, ReportReque
     request.pdf = options.value("--pdf");
     request.at = options.value("--at");
     request.exact = options.has("--exact");
+    if (auto error = readCombinationRequest(options, request.combinations)) return error;
     if (request.pdf && request.pdf->empty()) return "--pdf needs a file name";
     if (request.pdf && sameFile(*request.pdf, request.file))
         return "--pdf names the input file '" + request.file + "'";
@@ -127,9 +131,14 @@ int runReport(const std::vector<std::string>& words)
     if (request.pdf && !canSave(*request.pdf)) return kExitFileAccess;
 
     Analysed a;
-    if (const OpenOutcome opened = openLoadFile(request.file, a.state.model); !opened.ok()) {
+    if (const OpenOutcome opened = openBeamFile(request.file, a.state.model); !opened.ok()) {
         std::cerr << *opened.error << "\n";
         return kExitFileAccess;
+    }
+    if (const auto failure = applyCombinationRequest(request.combinations, a.state.model)) {
+        if (failure->usage) return usageError(failure->message, kReportSynopsis);
+        std::cerr << failure->message << "\n";
+        return failure->status;
     }
     if (const auto refusal = runBatch(a.state.model, a.reactions, a.results)) {
         std::cerr << *refusal << "\n";
@@ -148,6 +157,16 @@ int runReport(const std::vector<std::string>& words)
     choices.feetSelected = false;  // --at is in the internal unit, inches or metres
     ReportData data{a.state.model, a.reactions, a.results, a.basis, a.state.sigFigs};
     if (request.exact) data.exactPeaks = exactPeaks(exactSolution(a.state.model, a.reactions));
+    CombinationsOutcome combined;
+    if (request.combinations.method) {
+        combined = runRequestedCombinations(request.combinations, a.state.model);
+        if (combined.failure) {
+            std::cerr << combined.failure->message << "\n";
+            return combined.failure->status;
+        }
+        choices.loadCombinations = true;
+        data.combinations = &combined.run;
+    }
     if (const auto refusal = reportRefusal(data, choices))
         return usageError("--at " + choices.location + ": " + *refusal, kReportSynopsis);
     const std::vector<std::string> lines = reportLines(data, choices, today());

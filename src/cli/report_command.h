@@ -9,7 +9,9 @@
 namespace spanrix::cli {
 
 inline constexpr std::string_view kReportSynopsis =
-    "spanrix-cli report FILE [--title T] [--pdf OUT.pdf] [--at X] [--exact]";
+    "spanrix-cli report FILE [--title T] [--pdf OUT.pdf] [--at X] [--exact]\n"
+    "                           [--combinations lrfd|asd] [--case N=C]... [--section NAME]\n"
+    "                           [--self-weight | --weight W]";
 
 inline constexpr std::string_view kReportHelp =
     "report writes the printed report of the beam in FILE: the header, the beam\n"
@@ -24,6 +26,11 @@ inline constexpr std::string_view kReportHelp =
     "                  inches (english) or metres (metric) from 0 to the beam length\n"
     "  --exact         add an EXACT MAXIMUM VALUES section after the maximum values: the\n"
     "                  true extremes of the closed-form elastic curve, shear included\n"
+    "  --combinations lrfd|asd\n"
+    "                  add a LOAD COMBINATIONS section at the end: the case of each load,\n"
+    "                  each combination with its support reactions and its extremes over\n"
+    "                  the live-load patterns, and the envelope's extremes; --case,\n"
+    "                  --section, --self-weight and --weight as for analyze\n"
     "  --pdf OUT.pdf   write a PDF file instead: a page with the loading screen's sketch\n"
     "                  and legend, a page with the moment, stress and deflection diagrams,\n"
     "                  then the text; drawn offscreen, no display is needed. OUT.pdf is\n"

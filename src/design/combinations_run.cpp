@@ -6,6 +6,7 @@ CombinationsRun runCombinations(const BeamModel& model, Method method, double se
 {
     CombinationsRun run;
     run.method = method;
+    run.selfWeight = selfWeight;
     CaseSolveOutcome solved = solveCases(model, selfWeight);
     if (!solved) {
         run.refusal = std::move(solved.refusal);

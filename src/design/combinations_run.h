@@ -18,6 +18,7 @@ struct CombinationsRun {
     std::shared_ptr<const CaseSolutions> solutions;
     std::vector<Combination> combinations;
     CombinationsResult result;
+    double selfWeight = 0;  // the dead load added over the whole beam, internal units
     std::string refusal;  // the run's message when the beam is refused
     explicit operator bool() const { return solutions != nullptr; }
 };

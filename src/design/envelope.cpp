@@ -149,4 +149,22 @@ CombinationsResult combineCases(const CaseSolutions& s, const std::vector<Combin
     return result;
 }
 
+std::string patternText(const Pattern& pattern, const Combination& combination, size_t partCount)
+{
+    std::string text;
+    for (LoadCase c : kLoadCases) {
+        if (!isPatterned(c) || combination.factor(c) == 0.0) continue;
+        std::vector<int> loaded;
+        for (int part = 1; part <= static_cast<int>(partCount); ++part)
+            if (partLoaded(pattern, c, part)) loaded.push_back(part);
+        if (!text.empty()) text += "; ";
+        text += std::string(loadCaseName(c)) + " on ";
+        if (loaded.empty()) text += "no part";
+        text += loaded.size() == 1 ? "part " : loaded.empty() ? "" : "parts ";
+        for (size_t i = 0; i < loaded.size(); ++i)
+            text += (i ? ", " : "") + std::to_string(loaded[i]);
+    }
+    return text;
+}
+
 }  // namespace spanrix::design

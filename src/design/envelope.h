@@ -4,6 +4,7 @@
 // sum of the solved cases, the worst pattern found point by point.
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "design/case_solutions.h"
@@ -57,5 +58,10 @@ Pattern worstPattern(const CaseSolutions& s, const Combination& combination, Qua
 // then that pattern's exact extreme within a calculation interval of it.
 Bounds patternedBounds(const CaseSolutions& s, const Combination& combination,
                        const Curves& curves, Quantity q, double from, double to);
+
+// The loaded parts of each patterned case of a combination, as the report and the windows
+// write them: "L on parts 1, 3; S on part 2", "L on no part"; empty when the combination
+// patterns nothing.
+std::string patternText(const Pattern& pattern, const Combination& combination, size_t partCount);
 
 }  // namespace spanrix::design

@@ -54,8 +54,14 @@ public:
     void maximumValues(Lines& out) const;
     void exactMaximumValues(Lines& out) const;
     void pointValues(Lines& out) const;
+    void loadCombinations(Lines& out) const;
 
 private:
+    void loadCaseLines(Lines& out, const design::CombinationsRun* run) const;
+    void combinationLines(Lines& out, const design::CombinationsRun& run,
+                          const design::CombinationResult& r) const;
+    void extremeLines(Lines& out, const design::CombinationsRun& run,
+                      const design::QuantityBounds& bounds, bool named) const;
     static void maximumLines(Lines& out, const MaxValueTexts& texts);
     std::string shown(double v, const char* unit) const { return displayText(v, d_.sigFigs) + unit; }
     // A feature's location: metres, or inches when it was typed in inches, else feet.
@@ -81,6 +87,7 @@ private:
     std::string momentLine(int k) const;
     std::string supportLine(int k, const std::map<int, std::string>& reactions) const;
     std::map<int, std::string> reactionTexts() const;
+    std::map<int, std::string> reactionTexts(const ReactionSolution& reactions) const;
 
     const ReportData& d_;
     const BeamModel& m_;
@@ -188,7 +195,13 @@ std::map<int, std::string> ReportWriter::reactionTexts() const
     // longer shown, would be printed with the wrong units or for another beam.
     if (!c_.supportReactions || d_.basis.pointCount < 1 || d_.basis.metricUnits != m_.metricUnits)
         return texts;
-    for (ReactionCaption& c : reactionCaptions(m_, d_.reactions, d_.sigFigs))
+    return reactionTexts(d_.reactions);
+}
+
+std::map<int, std::string> ReportWriter::reactionTexts(const ReactionSolution& reactions) const
+{
+    std::map<int, std::string> texts;
+    for (ReactionCaption& c : reactionCaptions(m_, reactions, d_.sigFigs))
         texts.emplace(c.featureRow, ", Reaction=" + std::move(c.caption));
     return texts;
 }
@@ -265,6 +278,94 @@ void ReportWriter::pointValues(Lines& out) const
     out.add("        Slope=" + found.values->slope);
 }
 
+void ReportWriter::loadCombinations(Lines& out) const
+{
+    out.section("LOAD COMBINATIONS", 35);
+    const design::CombinationsRun* run = d_.combinations;
+    loadCaseLines(out, run);
+    if (!run || !*run) return;
+    out.blank();
+    out.add(kEntryIndent + (run->method == design::Method::Strength
+                                ? "Strength Design (LRFD), ASCE 7-16"
+                                : "Allowable Stress Design (ASD), ASCE 7-16"));
+    const size_t parts = run->solutions->parts.size();
+    if (parts > 1)
+        out.add(kEntryIndent + "Live loads (L, Lr, S) patterned over parts 1 to " +
+                std::to_string(parts) + ", the spans and overhangs from the left");
+    for (const design::CombinationResult& r : run->result.combinations) combinationLines(out, *run, r);
+    if (run->combinations.empty()) return;
+    out.blank();
+    out.add(kEntryIndent + "Envelope");
+    out.add(rule(kEntryIndent, 8));
+    extremeLines(out, *run, run->result.envelope, true);
+}
+
+// Every live load with its case, as the load configuration lists it, and the self-weight.
+void ReportWriter::loadCaseLines(Lines& out, const design::CombinationsRun* run) const
+{
+    out.add(kEntryIndent + "Load Cases");
+    out.add(rule(kEntryIndent, 10));
+    auto list = [&](FeatureKind kind, auto entryLine) {
+        const int count = std::min(featureCount(m_, kind), featureCapacity(kind));
+        for (int k = 1; k <= count; ++k)
+            if (isLive(m_, kind, k))
+                out.add(entryLine(k) + ", Case=" + std::string(loadCaseName(loadCaseOf(m_, kind, k))));
+    };
+    list(FeatureKind::PointLoad, [&](int k) { return pointLoadLine(k); });
+    list(FeatureKind::DistLoad, [&](int k) { return distLoadLine(k); });
+    list(FeatureKind::Moment, [&](int k) { return momentLine(k); });
+    if (run && run->selfWeight != 0.0) {
+        const std::string weight = m_.metricUnits ? shown(run->selfWeight, " N/m")
+                                                  : shown(run->selfWeight * kFeetToInches, " lb./ft.");
+        const std::string& section = m_.design.sectionName;
+        out.add(kEntryIndent + "Self-weight=" + weight + (section.empty() ? "" : " (" + section + ")") +
+                ", Case=D");
+    }
+}
+
+void ReportWriter::combinationLines(Lines& out, const design::CombinationsRun& run,
+                                    const design::CombinationResult& r) const
+{
+    out.blank();
+    out.add(kEntryIndent + r.combination.name);
+    out.add(rule(kEntryIndent, r.combination.name.size()));
+    const std::map<int, std::string> reactions = reactionTexts(r.reactions);
+    const int count = std::min(m_.numSupports, kMaxSupports);
+    for (int k = 1; k <= count; ++k)
+        if (isLive(m_, FeatureKind::Support, k)) out.add(supportLine(k, reactions));
+    extremeLines(out, run, r.patterned, false);
+}
+
+// The largest and smallest moment, shear and deflection over the patterns, each with its
+// place, the pattern that gives it and (named) its combination.
+void ReportWriter::extremeLines(Lines& out, const design::CombinationsRun& run,
+                                const design::QuantityBounds& bounds, bool named) const
+{
+    using design::Quantity;
+    const bool metric = d_.basis.metricUnits;
+    auto line = [&](const char* label, Quantity q, bool max) {
+        const design::Bounds& b = bounds[static_cast<size_t>(q)];
+        const design::Extreme& e = max ? b.max : b.min;
+        const std::string value = q == Quantity::Moment  ? momentText(e.value, metric, d_.sigFigs)
+                                  : q == Quantity::Shear ? shearText(e.value, metric, d_.sigFigs)
+                                                         : deflectionText(e.value, d_.basis, d_.sigFigs);
+        std::string text = kEntryIndent + label + " = " + value + " at x=" +
+                           locationText(e.x, d_.basis, d_.sigFigs);
+        const design::Combination& c = run.combinations[static_cast<size_t>(e.combination)];
+        if (named) text += ", " + c.name;
+        const std::string pattern = design::patternText(e.pattern, c, run.solutions->parts.size());
+        if (!pattern.empty()) text += ", " + pattern;
+        out.add(text);
+    };
+    line("Largest Positive Moment", Quantity::Moment, true);
+    line("Largest Negative Moment", Quantity::Moment, false);
+    line("Largest Positive Shear", Quantity::Shear, true);
+    line("Largest Negative Shear", Quantity::Shear, false);
+    // Deflection is held downward positive and shown upward positive.
+    line("Largest Downward Deflection", Quantity::Deflection, true);
+    line("Largest Upward Deflection", Quantity::Deflection, false);
+}
+
 // The length of the escape sequence that starts text (at an ESC): a control sequence
 // "ESC [ ... final", an operating-system command "ESC ] ... BEL or ESC \", otherwise ESC and
 // the character after it.
@@ -318,7 +419,7 @@ std::string printableText(std::string_view text)
 bool printsReportText(const ReportChoices& c)
 {
     return !c.title.empty() || c.beamProperties || c.loadConfiguration || c.maximumValues ||
-           c.pointValues || c.steelDesignCheck;
+           c.pointValues || c.loadCombinations || c.steelDesignCheck;
 }
 
 std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices)
@@ -341,6 +442,7 @@ std::vector<std::string> reportLines(const ReportData& data, const ReportChoices
     if (choices.maximumValues) writer.maximumValues(out);
     if (data.exactPeaks) writer.exactMaximumValues(out);
     if (choices.pointValues) writer.pointValues(out);
+    if (choices.loadCombinations) writer.loadCombinations(out);
     if (choices.steelDesignCheck)
         for (const std::string& line : data.steelCheckLines) out.add(line);
     out.blank(2);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "design/combinations_run.h"
 #include "engine/reactions.h"
 #include "engine/result_display.h"
 #include "engine/results.h"
@@ -22,9 +23,10 @@ struct ReportChoices {
     bool supportReactions = false;  // in the Supports list of the load configuration
     bool maximumValues = false;
     bool pointValues = false;
+    bool loadCombinations = false;  // the LOAD COMBINATIONS section, after everything else
     std::string location;       // the values-at-a-point location exactly as typed
     bool feetSelected = true;   // English: typed in feet rather than inches
-    bool steelDesignCheck = false;  // the steel design check section, after the others
+    bool steelDesignCheck = false;  // the STEEL DESIGN CHECK section, after the load combinations
 };
 
 // What the report reads. The beam sections show the model as it is; the result sections
@@ -37,6 +39,8 @@ struct ReportData {
     int sigFigs;
     // The exact solution's peaks, for a section of their own after the maximum values.
     std::optional<PeakValues> exactPeaks = std::nullopt;
+    // The load combinations of the beam, for their section; none when not run.
+    const design::CombinationsRun* combinations = nullptr;
     // The steel design check section's lines (steelCheckReportLines), when it is chosen.
     std::vector<std::string> steelCheckLines = {};
 };
@@ -45,7 +49,7 @@ struct ReportData {
 // sequence) becomes a single blank, so the text cannot break the layout or drive a terminal.
 std::string printableText(std::string_view text);
 
-// A text report is printed when there is a title or any of its sections is chosen.
+// A text report is printed when there is a title or any of the sections is chosen.
 bool printsReportText(const ReportChoices& choices);
 
 // Why the report must not be printed: "Invalid location." for a values-at-a-point
@@ -53,8 +57,8 @@ bool printsReportText(const ReportChoices& choices);
 std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices);
 
 // The lines in their fixed order (header, beam properties, load configuration, maximum
-// values, exact maximum values when the data has them, values at a point, steel design
-// check, footer); none when printsReportText is false. `date` is
+// values, exact maximum values when the data has them, values at a point, load
+// combinations, steel design check, footer); none when printsReportText is false. `date` is
 // today's date in the system's short form. An empty string is a blank line.
 std::vector<std::string> reportLines(const ReportData& data, const ReportChoices& choices,
                                      std::string_view date);

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "design/combinations_run.h"
 #include "engine/analysis.h"
 #include "engine_beams.h"
 #include "model/legend_captions.h"
@@ -241,6 +242,31 @@ TEST(Report, ValuesAtAPointRefuseWhatThePointWindowRefuses)
     c.location = "abc";  // not asked for, so not checked
     EXPECT_EQ(reportRefusal(data, c), std::nullopt);
 }
+
+TEST(Report, LoadCombinationsListCasesCombinationsAndTheEnvelope)
+{
+    ReportCase r = ReportCase::midspanLoad();
+    test_beams::addPointLoad(r.model, 100, 30);
+    setLoadCase(r.model, FeatureKind::PointLoad, 2, LoadCase::L);
+    const design::CombinationsRun run = design::runCombinations(r.model, design::Method::Strength, 0);
+    ASSERT_TRUE(run) << run.refusal;
+    ReportChoices c;
+    c.loadCombinations = true;
+    const auto lines =
+        reportLines({r.model, r.reactions, r.results, r.basis, 3, std::nullopt, &run}, c, "5/6/2024");
+    EXPECT_THAT(lines, Contains("    LOAD COMBINATIONS"));
+    EXPECT_THAT(lines, Contains("        100 lb., x=60 in., Case=D"));
+    EXPECT_THAT(lines, Contains("        100 lb., x=30 in., Case=L"));
+    EXPECT_THAT(lines, Contains("        Strength Design (LRFD), ASCE 7-16"));
+    // 1.2 x 100 lb at midspan and 1.6 x 100 lb at a quarter: 60 + 120 lb at the left end.
+    const auto governing = std::find(lines.begin(), lines.end(), "        1.2D + 1.6L");
+    ASSERT_NE(governing, lines.end());
+    EXPECT_EQ(governing[2], "        Simple support; 0 in., Reaction=180 lb.");
+    EXPECT_THAT(lines, Contains("        Largest Positive Moment = 500 lb.-ft. at x=5 ft., "
+                                "1.2D + 1.6L, L on part 1"));
+    EXPECT_EQ(lines.back(), "5/6/2024");
+}
+
 
 }  // namespace
 }  // namespace spanrix
