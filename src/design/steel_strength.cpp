@@ -49,6 +49,12 @@ DesignSection designSection(const SteelShape& shape, bool metricUnits)
 
 double steelModulus(bool metricUnits) { return metricUnits ? kModulusPsi * kPsiToPascal : kModulusPsi; }
 
+BeamSectionProperties beamSectionProperties(const SteelShape& shape, bool metricUnits)
+{
+    const DesignSection s = designSection(shape, metricUnits);
+    return {static_cast<float>(s.Ix), static_cast<float>(s.d / 2), static_cast<float>(steelModulus(metricUnits))};
+}
+
 const SteelGrade& defaultGrade(SteelShapeType type)
 {
     return type == SteelShapeType::W ? kSteelGrades[0] : kSteelGrades[1];

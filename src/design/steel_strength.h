@@ -27,6 +27,15 @@ DesignSection designSection(const SteelShape& shape, bool metricUnits);
 // E = 29,000 ksi, in psi or Pa.
 double steelModulus(bool metricUnits);
 
+// What "Use for Beam Properties" puts in the beam: I = Ix, c = d/2 and E, in the beam's
+// internal units and as the model holds them.
+struct BeamSectionProperties {
+    float momentOfInertia = 0;
+    float fiberDistance = 0;
+    float modulusE = 0;
+};
+BeamSectionProperties beamSectionProperties(const SteelShape& shape, bool metricUnits);
+
 // The grade a shape's type is checked in unless another is chosen: A992 for W, A36 for S,
 // C and MC; and its Fy in psi or Pa.
 const SteelGrade& defaultGrade(SteelShapeType type);

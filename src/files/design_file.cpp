@@ -117,7 +117,7 @@ public:
         if (it == object_.end()) throw Fault(where(key) + " is missing");
         return *it;
     }
-    Fields object(std::string_view key) const { return Fields(member(key), where(key)); }
+    Fields object(std::string_view key) const { return Fields(member(key), pathOf(key)); }
     const Json& array(std::string_view key, int capacity) const
     {
         const Json& a = member(key);
@@ -170,12 +170,14 @@ public:
         if (!c) throw Fault(where(key) + " must be one of D, L, Lr, S, W");
         return *c;
     }
-    std::string where(std::string_view key = {}) const
+    // A member's path from the file's top ("design.steelCheck.method"), and as a fault names it.
+    std::string pathOf(std::string_view key) const
     {
         std::string w = path_;
         if (!key.empty()) w += (w.empty() ? "" : ".") + std::string(key);
-        return "\"" + w + "\"";
+        return w;
     }
+    std::string where(std::string_view key = {}) const { return "\"" + pathOf(key) + "\""; }
 
 private:
     const Json& object_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "design/steel_strength.h"
@@ -153,6 +154,11 @@ TEST(SteelStrengthUnits, MetricEqualsEnglish)
     const double vIn = shearStrength(in, fyIn, steelModulus(false), Method::AllowableStress).available;
     const double vM = shearStrength(m, fyM, steelModulus(true), Method::AllowableStress).available;
     EXPECT_NEAR(vM / (vIn * kPoundToNewton), 1, 1e-12);
+
+    const BeamSectionProperties beam = beamSectionProperties(shape, true);
+    EXPECT_EQ(beam.momentOfInertia, static_cast<float>(800 * std::pow(kInchToMetre, 4)));
+    EXPECT_EQ(beam.fiberDistance, static_cast<float>(9 * kInchToMetre));
+    EXPECT_EQ(beamSectionProperties(shape, false).modulusE, 29e6f);
 
     EXPECT_FALSE(yieldStressRefusal(345e6, true));
     EXPECT_EQ(yieldStressRefusal(75 * kKsi, false), "The yield stress Fy must be from 30 to 70 ksi.");
