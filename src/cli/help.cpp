@@ -24,7 +24,8 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 success; 2 usage error (also an output file that names an input\n"
     "file); 3 file access error: a FILE not read, an output file not written (\"Could not\n"
     "save OUT.\", the file that was there left as it was), or standard output not\n"
-    "written; 4 beam refused by the analysis (its message on standard error).\n";
+    "written; 4 beam refused by the analysis, or a --section the steel design data lacks\n"
+    "(the message on standard error).\n";
 
 }  // namespace
 

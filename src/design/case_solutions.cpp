@@ -242,16 +242,24 @@ ReactionSolution combinedReactions(const CaseSolutions& s, const std::vector<dou
 
 ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights)
 {
+    return combinedExact(s, weights, 0.0, s.beamLength);
+}
+
+ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights,
+                            double from, double to)
+{
     // Every component's breakpoints, so each combined piece lies within one piece of each.
-    std::vector<double> breaks{0.0, s.beamLength};
+    std::vector<double> breaks{from, to};
     for (size_t i = 0; i < s.components.size(); ++i)
         if (weights[i] != 0.0)
-            for (const ExactSolution::Piece& p : s.components[i].exact.pieces) breaks.push_back(p.x0);
+            for (const ExactSolution::Piece& p : s.components[i].exact.pieces)
+                if (p.x0 > from && p.x0 < to) breaks.push_back(p.x0);
     std::sort(breaks.begin(), breaks.end());
     breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
 
     ExactSolution out;
     out.stressFactor = s.stressFactor;
+    if (breaks.size() < 2) breaks.push_back(to);  // a single point
     out.pieces.resize(breaks.size() - 1);
     for (size_t k = 0; k + 1 < breaks.size(); ++k) {
         out.pieces[k].x0 = breaks[k];
@@ -261,8 +269,13 @@ ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& w
         const double w = weights[i];
         if (w == 0.0) continue;
         const ExactSolution& e = s.components[i].exact;
-        out.shearBeforeStart += w * e.shearBeforeStart;
-        size_t at = 0;  // the component's piece holding the combined piece's start
+        out.shearBeforeStart += w * exactValuesAt(e, from).shear;  // just left of from
+        // The component's piece holding the combined piece's start.
+        auto at = static_cast<size_t>(
+            std::upper_bound(e.pieces.begin(), e.pieces.end(), from,
+                             [](double x, const ExactSolution::Piece& p) { return x < p.x0; }) -
+            e.pieces.begin());
+        at = at == 0 ? 0 : at - 1;
         for (ExactSolution::Piece& piece : out.pieces) {
             while (at + 1 < e.pieces.size() && e.pieces[at + 1].x0 <= piece.x0) ++at;
             const ExactSolution::Piece& p = e.pieces[at];
@@ -273,7 +286,7 @@ ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& w
             piece.moment.c1 += w * (m.c1 + h * (2 * m.c2 + 3 * h * m.c3));
             piece.moment.c2 += w * (m.c2 + 3 * h * m.c3);
             piece.moment.c3 += w * m.c3;
-            const SectionValues v = exactValuesAt(e, piece.x0);  // slope and deflection are continuous
+            const SectionValues v = pieceValuesAt(p, h, 0);
             piece.slope0 += w * v.slope;
             piece.deflection0 += w * v.deflection;
         }

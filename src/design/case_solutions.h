@@ -85,9 +85,13 @@ std::vector<double> loadingWeights(const CaseSolutions& s, const Combination& co
 // Every part of every patterned case loaded.
 Pattern allPartsLoaded(const CaseSolutions& s);
 
-// The reactions and the exact solution of a loading, as factored sums.
+// The reactions and the exact solution of a loading, as factored sums. The solution covers
+// [from, to] only when they are given (the pieces there, cut to it): a search near one
+// point then costs a few pieces, not the whole beam.
 ReactionSolution combinedReactions(const CaseSolutions& s, const std::vector<double>& weights);
 ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights);
+ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights,
+                            double from, double to);
 
 // A quantity of the section values (deflection times E*I, positive downward).
 double quantityOf(const SectionValues& v, Quantity q);

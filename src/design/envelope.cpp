@@ -21,9 +21,10 @@ Extreme refine(const CaseSolutions& s, const Combination& combination, Quantity 
 {
     Extreme e;
     e.pattern = worstPattern(s, combination, q, x, upper);
-    const ExactSolution exact = combinedExact(s, loadingWeights(s, combination, e.pattern));
     const double dx = s.grid.dx;
-    const ExactRanges ranges = exactRanges(exact, std::max(from, x - dx), std::min(to, x + dx));
+    const double lo = std::max(from, x - dx), hi = std::min(to, x + dx);
+    const ExactSolution exact = combinedExact(s, loadingWeights(s, combination, e.pattern), lo, hi);
+    const ExactRanges ranges = exactRanges(exact, lo, hi);
     const Peak& peak = rangeEnd(ranges, q, upper);
     e.value = peak.value;
     e.x = peak.x;
@@ -99,10 +100,9 @@ Curves envelopeCurves(const CaseSolutions& s, const std::vector<Combination>& co
     return envelope;
 }
 
-Bounds patternedBounds(const CaseSolutions& s, const Combination& combination,
-                       const Curves& curves, Quantity q, double from, double to)
+Bounds patternedBounds(const CaseSolutions& s, const Combination& combination, Quantity q,
+                       double from, double to)
 {
-    const auto qi = static_cast<size_t>(q);
     const double dx = s.grid.dx;
     const int last = s.grid.pointCount - 1;
     // The calculation points within [from, to], allowing for the rounding of i * dx.
@@ -113,11 +113,43 @@ Bounds patternedBounds(const CaseSolutions& s, const Combination& combination,
         return {refine(s, combination, q, middle, true, from, to),
                 refine(s, combination, q, middle, false, from, to)};
     }
+    // The factored samples the two curves add up, as combinationCurves adds them; summed
+    // point by point here while looking for the worst, so nothing is stored.
+    struct Term {
+        double factor;
+        const double* upper;
+        const double* lower;
+    };
+    std::array<Term, kLoadCaseCount> terms{};
+    size_t count = 0;
+    for (LoadCase c : kLoadCases) {
+        const double f = combination.factor(c);
+        const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][static_cast<size_t>(q)];
+        if (f == 0.0 || samples.all.empty()) continue;
+        if (!isPatterned(c))
+            terms[count++] = {f, samples.all.data(), samples.all.data()};
+        else if (f > 0)
+            terms[count++] = {f, samples.positive.data(), samples.negative.data()};
+        else
+            terms[count++] = {f, samples.negative.data(), samples.positive.data()};
+    }
     int worstUpper = first, worstLower = first;
-    for (int i = first + 1; i <= end; ++i) {
-        const auto slot = static_cast<size_t>(i);
-        if (curves.upper[qi][slot] > curves.upper[qi][static_cast<size_t>(worstUpper)]) worstUpper = i;
-        if (curves.lower[qi][slot] < curves.lower[qi][static_cast<size_t>(worstLower)]) worstLower = i;
+    double highest = 0, lowest = 0;
+    for (int i = first; i <= end; ++i) {
+        const auto at = static_cast<size_t>(i);
+        double upper = 0, lower = 0;
+        for (size_t t = 0; t < count; ++t) {
+            upper += terms[t].factor * terms[t].upper[at];
+            lower += terms[t].factor * terms[t].lower[at];
+        }
+        if (i == first || upper > highest) {
+            highest = upper;
+            worstUpper = i;
+        }
+        if (i == first || lower < lowest) {
+            lowest = lower;
+            worstLower = i;
+        }
     }
     return {refine(s, combination, q, s.grid.x(worstUpper), true, from, to),
             refine(s, combination, q, s.grid.x(worstLower), false, from, to)};
@@ -134,11 +166,10 @@ CombinationsResult combineCases(const CaseSolutions& s, const std::vector<Combin
         const std::vector<double> weights = loadingWeights(s, combination, all);
         r.reactions = combinedReactions(s, weights);
         r.peaks = exactPeaks(combinedExact(s, weights));
-        const Curves curves = combinationCurves(s, combination);
         for (Quantity q : kQuantities) {
             const auto qi = static_cast<size_t>(q);
             Bounds& b = r.patterned[qi];
-            b = patternedBounds(s, combination, curves, q, 0.0, s.beamLength);
+            b = patternedBounds(s, combination, q, 0.0, s.beamLength);
             b.max.combination = b.min.combination = static_cast<int>(index);
             Bounds& e = result.envelope[qi];
             if (index == 0 || b.max.value > e.max.value) e.max = b.max;

@@ -56,8 +56,8 @@ Pattern worstPattern(const CaseSolutions& s, const Combination& combination, Qua
 // The largest and the smallest value of a quantity over [from, to] for one combination
 // over all patterns: the worst calculation point of its curves, the pattern found there,
 // then that pattern's exact extreme within a calculation interval of it.
-Bounds patternedBounds(const CaseSolutions& s, const Combination& combination,
-                       const Curves& curves, Quantity q, double from, double to);
+Bounds patternedBounds(const CaseSolutions& s, const Combination& combination, Quantity q,
+                       double from, double to);
 
 // The loaded parts of each patterned case of a combination, as the report and the windows
 // write them: "L on parts 1, 3; S on part 2", "L on no part"; empty when the combination

@@ -293,6 +293,17 @@ ExactRanges exactRanges(const ExactSolution& s, double from, double to)
     return {moment.range(), shear.range(), deflection.range()};
 }
 
+SectionValues pieceValuesAt(const ExactSolution::Piece& piece, double t, double stressFactor)
+{
+    SectionValues v;
+    v.moment = momentOf(piece)(t);
+    v.shear = shearOf(piece)(t);
+    v.stress = stressFactor * v.moment;
+    v.slope = slopeOf(piece)(t);
+    v.deflection = deflectionOf(piece)(t);
+    return v;
+}
+
 SectionValues exactValuesAt(const ExactSolution& s, double x)
 {
     SectionValues v;

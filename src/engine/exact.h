@@ -56,6 +56,10 @@ struct SectionValues {
     double moment = 0, shear = 0, stress = 0, slope = 0, deflection = 0;
 };
 
+// The values at t from the start of one piece, the moment and shear of the piece's own
+// cubic: no search for the piece, for callers that walk the pieces in order.
+SectionValues pieceValuesAt(const ExactSolution::Piece& piece, double t, double stressFactor);
+
 // The values at x, kept within the beam. Where a value jumps, x takes the side the
 // calculation points take: the moment includes an applied moment at x, the shear leaves
 // out a load or support force at x.

@@ -1,5 +1,6 @@
 #include "files/design_file.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -18,6 +19,17 @@ using Json = nlohmann::ordered_json;
 
 // A design file is a few tens of kilobytes at full capacity.
 constexpr std::uintmax_t kMaxDesignFileBytes = 4u * 1024u * 1024u;
+
+// A float as the shortest decimal that reads back as the same float ("8.995", not the
+// double 8.994999885559082 it holds), so the file shows what the user typed.
+Json single(float v)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, v);
+    double shortest = v;
+    std::from_chars(text, written.ptr, shortest);
+    return shortest;
+}
 
 Json maybe(const MaybeNumber& n) { return n.isSet() ? Json(static_cast<double>(n)) : Json(nullptr); }
 Json loadCase(LoadCase c) { return std::string(loadCaseName(c)); }
@@ -39,6 +51,22 @@ Json steelCheckJson(const SteelCheckSettings& s)
             {"totalLimit", s.totalLimit}};
 }
 
+// Point loads and moments alike: a magnitude at a location, in a case.
+static_assert(kMaxPointLoads == kMaxMoments);
+using LoadSlots = Slots<kMaxPointLoads>;
+using CaseSlots = std::array<LoadCase, kMaxPointLoads + 1>;
+
+Json placedLoadsJson(int count, const LoadSlots& magnitude, const LoadSlots& location,
+                     const CaseSlots& cases)
+{
+    Json out = Json::array();
+    for (int i = 1; i <= count; ++i)
+        out.push_back({{"magnitude", maybe(magnitude[static_cast<size_t>(i)])},
+                       {"location", maybe(location[static_cast<size_t>(i)])},
+                       {"case", loadCase(cases[static_cast<size_t>(i)])}});
+    return out;
+}
+
 Json modelJson(const BeamModel& m)
 {
     Json j;
@@ -47,10 +75,10 @@ Json modelJson(const BeamModel& m)
     j["units"] = m.metricUnits ? "metric" : "english";
     j["useInches"] = m.useInches;
     j["beamLength"] = maybe(m.beamLength);
-    j["resolution"] = static_cast<double>(m.resolution);
-    j["section"] = {{"momentOfInertia", static_cast<double>(m.momentOfInertia)},
-                    {"modulusE", static_cast<double>(m.modulusE)},
-                    {"fiberDistance", static_cast<double>(m.fiberDistance)}};
+    j["resolution"] = single(m.resolution);
+    j["section"] = {{"momentOfInertia", single(m.momentOfInertia)},
+                    {"modulusE", single(m.modulusE)},
+                    {"fiberDistance", single(m.fiberDistance)}};
     j["largestMagnitudes"] = {{"pointLoad", maybe(m.maxPointLoadMag)},
                               {"previousPointLoad", maybe(m.prevMaxPointLoadMag)},
                               {"moment", maybe(m.maxMomentMag)},
@@ -61,11 +89,7 @@ Json modelJson(const BeamModel& m)
                   {"distributedLoads", m.shownDistLoads},
                   {"moments", m.shownMoments},
                   {"supports", m.shownSupports}};
-    Json& points = j["pointLoads"] = Json::array();
-    for (int i = 1; i <= m.numPointLoads; ++i)
-        points.push_back({{"magnitude", maybe(m.pointLoadMag[i])},
-                          {"location", maybe(m.pointLoadLoc[i])},
-                          {"case", loadCase(m.pointLoadCase[static_cast<size_t>(i)])}});
+    j["pointLoads"] = placedLoadsJson(m.numPointLoads, m.pointLoadMag, m.pointLoadLoc, m.pointLoadCase);
     Json& dists = j["distributedLoads"] = Json::array();
     for (int i = 1; i <= m.numDistLoads; ++i) {
         const auto k = static_cast<size_t>(i);
@@ -75,11 +99,7 @@ Json modelJson(const BeamModel& m)
                          {"end", maybe(m.distLoadEnd[k])},
                          {"case", loadCase(m.distLoadCase[k])}});
     }
-    Json& moments = j["moments"] = Json::array();
-    for (int i = 1; i <= m.numMoments; ++i)
-        moments.push_back({{"magnitude", maybe(m.momentMag[i])},
-                           {"location", maybe(m.momentLoc[i])},
-                           {"case", loadCase(m.momentCase[static_cast<size_t>(i)])}});
+    j["moments"] = placedLoadsJson(m.numMoments, m.momentMag, m.momentLoc, m.momentCase);
     Json& supports = j["supports"] = Json::array();
     for (int i = 1; i <= m.numSupports; ++i)
         supports.push_back({{"location", maybe(m.supportLoc[i])},
@@ -221,6 +241,18 @@ void readSteelCheck(const Fields& f, SteelCheckSettings& s)
     s.totalLimit = f.number("totalLimit");
 }
 
+void readPlacedLoads(const Fields& f, std::string_view key, int& count, LoadSlots& magnitude,
+                     LoadSlots& location, CaseSlots& cases)
+{
+    readEntries(f, key, kMaxPointLoads, [&](int i, const Fields& e) {
+        const auto k = static_cast<size_t>(i);
+        count = i;
+        magnitude[k] = e.maybeNumber("magnitude");
+        location[k] = e.maybeNumber("location");
+        cases[k] = e.loadCase("case");
+    });
+}
+
 void readModel(const Fields& f, BeamModel& m)
 {
     const std::string units = f.text("units");
@@ -246,12 +278,7 @@ void readModel(const Fields& f, BeamModel& m)
     m.shownMoments = shown.count("moments", kMaxMoments);
     m.shownSupports = shown.count("supports", kMaxSupports);
 
-    readEntries(f, "pointLoads", kMaxPointLoads, [&m](int i, const Fields& e) {
-        m.numPointLoads = i;
-        m.pointLoadMag[i] = e.maybeNumber("magnitude");
-        m.pointLoadLoc[i] = e.maybeNumber("location");
-        m.pointLoadCase[static_cast<size_t>(i)] = e.loadCase("case");
-    });
+    readPlacedLoads(f, "pointLoads", m.numPointLoads, m.pointLoadMag, m.pointLoadLoc, m.pointLoadCase);
     readEntries(f, "distributedLoads", kMaxDistLoads, [&m](int i, const Fields& e) {
         const auto k = static_cast<size_t>(i);
         m.numDistLoads = i;
@@ -261,12 +288,7 @@ void readModel(const Fields& f, BeamModel& m)
         m.distLoadEnd[k] = e.maybeNumber("end");
         m.distLoadCase[k] = e.loadCase("case");
     });
-    readEntries(f, "moments", kMaxMoments, [&m](int i, const Fields& e) {
-        m.numMoments = i;
-        m.momentMag[i] = e.maybeNumber("magnitude");
-        m.momentLoc[i] = e.maybeNumber("location");
-        m.momentCase[static_cast<size_t>(i)] = e.loadCase("case");
-    });
+    readPlacedLoads(f, "moments", m.numMoments, m.momentMag, m.momentLoc, m.momentCase);
     readEntries(f, "supports", kMaxSupports, [&m](int i, const Fields& e) {
         m.numSupports = i;
         m.supportLoc[i] = e.maybeNumber("location");

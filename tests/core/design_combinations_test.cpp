@@ -7,6 +7,7 @@
 #include "design/case_solutions.h"
 #include "design/envelope.h"
 #include "engine_beams.h"
+#include "model/units.h"
 
 namespace spanrix::design {
 namespace {
@@ -175,6 +176,12 @@ TEST(DesignCombinations, SelfWeightIsADeadLoadOfCombinationsOnly)
     const CombinationsResult result = combineCases(*solved.solutions, combinations);
     EXPECT_NEAR(result.combinations.front().peaks.moment.value, w * span * span / 8, 1e-9);
     EXPECT_NEAR(result.combinations[1].reactions.supportForce(2), w * span / 2 + 500, 1e-9);
+
+    // A typed weight is a distributed load's intensity: it converts with the beam.
+    m.design = {"", true, w};
+    EXPECT_TRUE(hasDesignData(m));
+    ASSERT_TRUE(convertUnitSystem(m, kEnglishToMetric));
+    EXPECT_NEAR(m.design.weightPerLength, w * kPoundToNewton / kInchToMetre, 1e-9);
 }
 
 }  // namespace

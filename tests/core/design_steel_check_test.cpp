@@ -5,6 +5,7 @@
 #include "design/beam_check.h"
 #include "design/steel_check_text.h"
 #include "engine_beams.h"
+#include "model/units.h"
 
 namespace spanrix::design {
 namespace {
@@ -58,6 +59,14 @@ TEST(SteelCheckGeometry, SegmentsRunBetweenBracePointsAndSpansBetweenSupports)
         EXPECT_EQ(deflectionSpans(m), c.spans) << c.beam;
     }
     EXPECT_EQ(deflectionLimitLength({200, 240, true}), 80);
+
+    // Brace points and a chosen Fy convert with the beam.
+    BeamModel m = emptyBeam(240);
+    m.design.steelCheck.bracePoints = {100};
+    m.design.steelCheck.yieldStress = 50000;
+    convertUnitSystem(m, kEnglishToMetric);
+    EXPECT_DOUBLE_EQ(m.design.steelCheck.bracePoints[0], 2.54);
+    EXPECT_NEAR(*m.design.steelCheck.yieldStress / 344.7e6, 1, 1e-3);
     EXPECT_EQ(deflectionLimitLength({40, 200, false}), 160);
 }
 
