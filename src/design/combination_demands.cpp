@@ -5,15 +5,13 @@
 namespace spanrix::design {
 
 PatternedDemands::PatternedDemands(const CaseSolutions& solutions, Combination combination)
-    : solutions_(solutions),
-      combination_(std::move(combination)),
-      curves_(combinationCurves(solutions, combination_))
+    : solutions_(solutions), combination_(std::move(combination))
 {
 }
 
 Extreme PatternedDemands::largest(Quantity q, double from, double to) const
 {
-    const Bounds b = patternedBounds(solutions_, combination_, curves_, q, from, to);
+    const Bounds b = patternedBounds(solutions_, combination_, q, from, to);
     return std::abs(b.max.value) >= std::abs(b.min.value) ? b.max : b.min;
 }
 

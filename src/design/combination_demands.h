@@ -27,7 +27,6 @@ private:
 
     const CaseSolutions& solutions_;
     Combination combination_;
-    Curves curves_;
 };
 
 // The loaded parts of each patterned case the combination holds, from 1 at the left.
