@@ -132,7 +132,7 @@ int runReport(const std::vector<std::string>& words)
 
     Analysed a;
     if (const OpenOutcome opened = openBeamFile(request.file, a.state.model); !opened.ok()) {
-        std::cerr << *opened.error << "\n";
+        std::cerr << *opened.error << (opened.reason.empty() ? "" : ": " + opened.reason) << "\n";
         return kExitFileAccess;
     }
     if (const auto failure = applyCombinationRequest(request.combinations, a.state.model)) {

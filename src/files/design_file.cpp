@@ -312,7 +312,11 @@ void readModel(const Fields& f, BeamModel& m)
     if (design.has("steelCheck")) readSteelCheck(design.object("steelCheck"), m.design.steelCheck);
 }
 
-OpenOutcome refused(std::string message) { return OpenOutcome{std::move(message), {}, BeamFileFormat::Design}; }
+// A damaged file is a "File access error" with its reason; other refusals say it all.
+OpenOutcome refused(std::string message, std::string reason = {})
+{
+    return OpenOutcome{std::move(message), std::move(reason), {}, BeamFileFormat::Design};
+}
 
 }  // namespace
 
@@ -338,7 +342,7 @@ OpenOutcome readDesignText(std::string_view text, BeamModel& current)
         // The parser's own account, which names the place, without its error code.
         std::string reason = e.what();
         if (const size_t end = reason.find("] "); end != std::string::npos) reason.erase(0, end + 2);
-        return refused(fileAccessError + ": " + reason);
+        return refused(fileAccessError, reason);
     }
     BeamModel fresh = current;
     resetModel(fresh);
@@ -354,10 +358,10 @@ OpenOutcome readDesignText(std::string_view text, BeamModel& current)
         if (root.text("format") != kDesignFormatName) throw Fault("not a Spanrix design file");
         readModel(root, fresh);
     } catch (const Fault& fault) {
-        return refused(fileAccessError + ": " + fault.what());
+        return refused(fileAccessError, fault.what());
     }
     current = fresh;
-    return OpenOutcome{std::nullopt, legendRowsOf(current), BeamFileFormat::Design};
+    return OpenOutcome{std::nullopt, {}, legendRowsOf(current), BeamFileFormat::Design};
 }
 
 bool isDesignText(std::string_view text)
@@ -368,10 +372,13 @@ bool isDesignText(std::string_view text)
 
 OpenOutcome openBeamFile(const std::string& path, BeamModel& current)
 {
-    auto text = readWholeFile(path, kMaxDesignFileBytes);
-    if (!text) return OpenOutcome{std::string(kFileAccessError), {}};
-    if (isDesignText(*text)) return readDesignText(*text, current);
-    return readLoadText(std::move(*text), FileLayout::Current, current);
+    std::string problem;
+    auto text = readWholeFile(path, kMaxDesignFileBytes, &problem);
+    OpenOutcome outcome = !text                 ? OpenOutcome{std::string(kFileAccessError), problem, {}}
+                          : isDesignText(*text) ? readDesignText(*text, current)
+                                                : readLoadText(std::move(*text), FileLayout::Current, current);
+    if (!outcome.ok() && !outcome.reason.empty()) outcome.reason = path + ": " + outcome.reason;
+    return outcome;
 }
 
 }  // namespace spanrix

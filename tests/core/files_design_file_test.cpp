@@ -120,7 +120,8 @@ TEST(DesignFile, RefusesNewerVersionsAndDamage)
         BeamModel current = m;
         const OpenOutcome outcome = readDesignText(c.text, current);
         ASSERT_FALSE(outcome.ok()) << c.message;
-        EXPECT_EQ(outcome.error->substr(0, c.message.size()), c.message);
+        const std::string shown = *outcome.error + (outcome.reason.empty() ? "" : ": " + outcome.reason);
+        EXPECT_EQ(shown.substr(0, c.message.size()), c.message);
         EXPECT_EQ(current, m);  // nothing changes
     }
 }
