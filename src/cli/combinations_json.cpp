@@ -13,18 +13,6 @@ namespace {
 
 using namespace design;
 
-// The steel design data, read once when a command first needs it, from the places the
-// program looks beside itself.
-const SteelDesignRead& designData()
-{
-    static const SteelDesignRead read = [] {
-        std::error_code error;
-        const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-        return loadSteelDesignTable(steelDesignTableLocations(error ? "" : self.parent_path().string()));
-    }();
-    return read;
-}
-
 Json factorsJson(const Combination& c)
 {
     Json out = Json::object();
@@ -72,6 +60,16 @@ Json boundsJson(const QuantityBounds& bounds, const CombinationsRun& run, bool w
 }
 
 }  // namespace
+
+const SteelDesignRead& steelDesignData()
+{
+    static const SteelDesignRead read = [] {
+        std::error_code error;
+        const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+        return loadSteelDesignTable(steelDesignTableLocations(error ? "" : self.parent_path().string()));
+    }();
+    return read;
+}
 
 std::vector<OptionSpec> withCombinationOptions(std::vector<OptionSpec> specs)
 {
@@ -125,7 +123,7 @@ std::optional<RequestFailure> applyCombinationRequest(const CombinationRequest& 
         setLoadCase(model, kind, k, loadCase);
     }
     if (request.section) {
-        const SteelDesignRead& data = designData();
+        const SteelDesignRead& data = steelDesignData();
         if (!data.table) return RequestFailure{kExitRefused, data.message};
         const SteelShape* shape = data.table->find(*request.section);
         if (!shape) return RequestFailure{kExitRefused, unknownSectionMessage(*request.section)};
@@ -147,7 +145,7 @@ CombinationsOutcome runRequestedCombinations(const CombinationRequest& request,
     CombinationsOutcome outcome;
     const SteelDesignRead* data = nullptr;
     if (model.design.includeSelfWeight && !model.design.sectionName.empty()) {
-        data = &designData();
+        data = &steelDesignData();
         if (!data->table) {
             outcome.failure = RequestFailure{kExitRefused, data->message};
             return outcome;

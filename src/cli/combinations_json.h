@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "cli/result_json.h"
 #include "design/combinations_run.h"
+#include "files/steel_design_table.h"
 #include "model/beam_model.h"
 
 namespace spanrix::cli {
@@ -40,6 +41,10 @@ inline constexpr std::string_view kCombinationsOutputHelp =
     "                         \"min\":{...}},\"shear\":{...},\"deflection\":{...}}\n"
     "  reactions and peaks load every part; \"pattern\" lists the loaded parts (spans and\n"
     "  overhangs, from 1 at the left) of each patterned case, e.g. {\"L\":[1,3]}.\n";
+
+// The steel design data, read once when a command first needs it, from the places the
+// program looks beside itself.
+const SteelDesignRead& steelDesignData();
 
 // Appends the options to a command's own.
 std::vector<OptionSpec> withCombinationOptions(std::vector<OptionSpec> specs);

@@ -5,6 +5,7 @@
 
 #include "cli/analyze_command.h"
 #include "cli/combinations_json.h"
+#include "cli/design_command.h"
 #include "cli/exit_status.h"
 #include "cli/output.h"
 #include "cli/report_command.h"
@@ -30,8 +31,8 @@ constexpr std::string_view kExitStatus =
 
 std::string synopses()
 {
-    return std::string(kAnalyzeSynopsis) + "\n       " + std::string(kReportSynopsis) +
-           "\n       spanrix-cli --help";
+    return std::string(kAnalyzeSynopsis) + "\n       " + std::string(kReportSynopsis) + "\n       " +
+           std::string(kDesignSynopsis) + "\n       spanrix-cli --help";
 }
 
 int printHelp()
@@ -40,6 +41,7 @@ int printHelp()
               << kOptionRules << "\n"
               << kAnalyzeHelp << kCombinationOptionsHelp << kCombinationsOutputHelp << "\n"
               << kReportHelp << "\n"
+              << kDesignHelp << "\n"
               << kExitStatus;
     return flushOutput() ? kExitSuccess : kExitFileAccess;
 }

@@ -9,11 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "design/method.h"
 #include "model/beam_model.h"
 
 namespace spanrix::design {
-
-enum class Method { Strength, AllowableStress };
 
 // "lrfd" and "asd", as the command line names them.
 std::string_view methodName(Method method);

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/text_file.h"
+
 namespace spanrix {
 
 namespace fs = std::filesystem;
@@ -12,6 +14,24 @@ std::vector<std::string> dataFileLocations(const std::string& programDir, std::s
     const fs::path dir(programDir);
     return {std::string(fileName), (dir / fileName).string(),
             (dir / ".." / "share" / "spanrix" / fileName).string()};
+}
+
+std::optional<FoundDataFile> readFirstDataFile(const std::vector<std::string>& locations,
+                                               std::uintmax_t maxBytes)
+{
+    for (const std::string& location : locations) {
+        std::error_code ec;
+        if (!fs::exists(location, ec)) continue;
+        return FoundDataFile{shownPath(location), readWholeFile(location, maxBytes)};
+    }
+    return std::nullopt;
+}
+
+std::string lookedForText(const std::vector<std::string>& locations)
+{
+    std::string text = " It was looked for in:";
+    for (const std::string& location : locations) text.append("\n").append(shownPath(location));
+    return text;
 }
 
 std::string shownPath(const std::string& location)

@@ -3,6 +3,8 @@
 // The data files shipped with the program (the section catalogue, the steel design table):
 // where they are looked for, and how messages name them.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,18 @@ namespace spanrix {
 // Where a shipped data file is looked for, first found wins: the working directory, beside
 // the program, then the installed data folder (<bin>/../share/spanrix).
 std::vector<std::string> dataFileLocations(const std::string& programDir, std::string_view fileName);
+
+// The first of the locations that exists, as messages show it, with its whole text
+// (nullopt when it could not be read, or is larger than maxBytes). nullopt when none exists.
+struct FoundDataFile {
+    std::string shownPath;
+    std::optional<std::string> text;
+};
+std::optional<FoundDataFile> readFirstDataFile(const std::vector<std::string>& locations,
+                                               std::uintmax_t maxBytes);
+
+// " It was looked for in:" and each location on a line of its own.
+std::string lookedForText(const std::vector<std::string>& locations);
 
 // A location as messages show it: absolute and normalised when that can be worked out.
 std::string shownPath(const std::string& location);

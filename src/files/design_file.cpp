@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "design/combinations.h"
 #include "files/text_file.h"
 
 namespace spanrix {
@@ -32,6 +33,23 @@ Json single(float v)
 
 Json maybe(const MaybeNumber& n) { return n.isSet() ? Json(static_cast<double>(n)) : Json(nullptr); }
 Json loadCase(LoadCase c) { return std::string(loadCaseName(c)); }
+
+constexpr std::string_view kContinuous = "continuous";
+constexpr std::string_view kAtPoints = "points";
+constexpr std::string_view kCbFromDiagram = "diagram";
+constexpr std::string_view kCbOne = "1";
+
+Json steelCheckJson(const SteelCheckSettings& s)
+{
+    return {{"section", s.section},
+            {"yieldStress", s.yieldStress ? Json(*s.yieldStress) : Json(nullptr)},
+            {"method", design::methodName(s.method)},
+            {"bracing", s.bracing == Bracing::Continuous ? kContinuous : kAtPoints},
+            {"bracePoints", s.bracePoints},
+            {"cb", s.cb == CbMode::Diagram ? kCbFromDiagram : kCbOne},
+            {"liveLimit", s.liveLimit},
+            {"totalLimit", s.totalLimit}};
+}
 
 // Point loads and moments alike: a magnitude at a location, in a case.
 static_assert(kMaxPointLoads == kMaxMoments);
@@ -95,7 +113,8 @@ Json modelJson(const BeamModel& m)
     }
     j["design"] = {{"section", m.design.sectionName},
                    {"selfWeight", m.design.includeSelfWeight},
-                   {"weightPerLength", m.design.weightPerLength}};
+                   {"weightPerLength", m.design.weightPerLength},
+                   {"steelCheck", steelCheckJson(m.design.steelCheck)}};
     return j;
 }
 
@@ -118,7 +137,7 @@ public:
         if (it == object_.end()) throw Fault(where(key) + " is missing");
         return *it;
     }
-    Fields object(std::string_view key) const { return Fields(member(key), where(key)); }
+    Fields object(std::string_view key) const { return Fields(member(key), pathOf(key)); }
     const Json& array(std::string_view key, int capacity) const
     {
         const Json& a = member(key);
@@ -152,6 +171,7 @@ public:
             throw Fault(where(key) + " must be a whole number from 0 to " + std::to_string(capacity));
         return v.get<int>();
     }
+    bool has(std::string_view key) const { return object_.find(key) != object_.end(); }
     bool flag(std::string_view key) const
     {
         const Json& v = member(key);
@@ -170,12 +190,14 @@ public:
         if (!c) throw Fault(where(key) + " must be one of D, L, Lr, S, W");
         return *c;
     }
-    std::string where(std::string_view key = {}) const
+    // A member's path from the file's top ("design.steelCheck.method"), and as a fault names it.
+    std::string pathOf(std::string_view key) const
     {
         std::string w = path_;
         if (!key.empty()) w += (w.empty() ? "" : ".") + std::string(key);
-        return "\"" + w + "\"";
+        return w;
     }
+    std::string where(std::string_view key = {}) const { return "\"" + pathOf(key) + "\""; }
 
 private:
     const Json& object_;
@@ -190,6 +212,33 @@ void readEntries(const Fields& root, std::string_view key, int capacity, ReadEnt
     for (size_t i = 0; i < list.size(); ++i)
         readEntry(static_cast<int>(i) + 1,
                   Fields(list[i], std::string(key) + "[" + std::to_string(i + 1) + "]"));
+}
+
+// Bound so that a damaged file cannot ask for any amount of memory.
+constexpr int kMaxBracePoints = 1000;
+
+void readSteelCheck(const Fields& f, SteelCheckSettings& s)
+{
+    s.section = f.text("section");
+    s.yieldStress = f.maybeNumber("yieldStress").isSet() ? std::optional<double>(f.number("yieldStress"))
+                                                          : std::nullopt;
+    const auto method = design::methodFromName(f.text("method"));
+    if (!method) throw Fault(f.where("method") + " must be lrfd or asd");
+    s.method = *method;
+    const std::string bracing = f.text("bracing");
+    if (bracing != kContinuous && bracing != kAtPoints) throw Fault(f.where("bracing") + " must be continuous or points");
+    s.bracing = bracing == kContinuous ? Bracing::Continuous : Bracing::AtPoints;
+    const Json& points = f.array("bracePoints", kMaxBracePoints);
+    s.bracePoints.clear();
+    for (const Json& x : points) {
+        if (!x.is_number()) throw Fault(f.where("bracePoints") + " must list numbers");
+        s.bracePoints.push_back(x.get<double>());
+    }
+    const std::string cb = f.text("cb");
+    if (cb != kCbFromDiagram && cb != kCbOne) throw Fault(f.where("cb") + " must be diagram or 1");
+    s.cb = cb == kCbOne ? CbMode::One : CbMode::Diagram;
+    s.liveLimit = f.number("liveLimit");
+    s.totalLimit = f.number("totalLimit");
 }
 
 void readPlacedLoads(const Fields& f, std::string_view key, int& count, LoadSlots& magnitude,
@@ -259,6 +308,8 @@ void readModel(const Fields& f, BeamModel& m)
     m.design.sectionName = design.text("section");
     m.design.includeSelfWeight = design.flag("selfWeight");
     m.design.weightPerLength = design.number("weightPerLength");
+    // Files written before the steel check had settings keep its defaults.
+    if (design.has("steelCheck")) readSteelCheck(design.object("steelCheck"), m.design.steelCheck);
 }
 
 // A damaged file is a "File access error" with its reason; other refusals say it all.

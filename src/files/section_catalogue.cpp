@@ -2,19 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "files/data_files.h"
 #include "files/list_notation.h"
-#include "files/text_file.h"
 #include "model/number_format.h"
 #include "model/units.h"
 
 namespace spanrix {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -153,26 +148,19 @@ std::vector<std::string> sectionCatalogueLocations(const std::string& programDir
 
 CatalogueLoad loadSectionCatalogue(const std::vector<std::string>& locations)
 {
-    for (const std::string& location : locations) {
-        std::error_code ec;
-        if (!fs::exists(location, ec)) continue;
-        const std::string path = shownPath(location);
-        auto text = readWholeFile(location, kMaxCatalogueBytes);
-        if (!text)
-            return {{}, "The section catalogue " + inQuotes(path) +
-                            " could not be read; the lists are empty."};
-        if (const auto problem = notTextProblem(*text))
-            return {{}, "The section catalogue " + inQuotes(path) + " " + *problem +
-                            "; the lists are empty."};
-        CatalogueLoad load{readSectionCatalogue(std::move(*text)), std::nullopt};
-        load.message = problemsOf(load.catalogue, path);
-        return load;
-    }
-    std::string message = "The section catalogue ";
-    message.append(inQuotes(kCatalogueFileName))
-        .append(" was not found; the lists are empty. It was looked for in:");
-    for (const std::string& location : locations) message.append("\n").append(shownPath(location));
-    return {{}, message};
+    auto found = readFirstDataFile(locations, kMaxCatalogueBytes);
+    if (!found)
+        return {{}, "The section catalogue " + inQuotes(kCatalogueFileName) +
+                        " was not found; the lists are empty." + lookedForText(locations)};
+    if (!found->text)
+        return {{}, "The section catalogue " + inQuotes(found->shownPath) +
+                        " could not be read; the lists are empty."};
+    if (const auto problem = notTextProblem(*found->text))
+        return {{}, "The section catalogue " + inQuotes(found->shownPath) + " " + *problem +
+                        "; the lists are empty."};
+    CatalogueLoad load{readSectionCatalogue(std::move(*found->text)), std::nullopt};
+    load.message = problemsOf(load.catalogue, found->shownPath);
+    return load;
 }
 
 std::optional<SectionValueTexts> sectionValueTexts(const CatalogueEntry& entry, bool metricUnits,

@@ -3,13 +3,10 @@
 #include <array>
 #include <cctype>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <unordered_set>
 
 #include "files/data_files.h"
 #include "files/list_notation.h"
-#include "files/text_file.h"
 #include "model/number_format.h"
 
 namespace spanrix {
@@ -249,18 +246,12 @@ std::vector<std::string> steelDesignTableLocations(const std::string& programDir
 
 SteelDesignRead loadSteelDesignTable(const std::vector<std::string>& locations)
 {
-    for (const std::string& location : locations) {
-        std::error_code ec;
-        if (!std::filesystem::exists(location, ec)) continue;
-        const std::string path = shownPath(location);
-        const auto text = readWholeFile(location, kMaxTableBytes);
-        if (!text) return {std::nullopt, "The steel design table " + inQuotes(path) + " could not be read."};
-        return readSteelDesignTable(*text, path);
-    }
-    std::string message = "The steel design table ";
-    message.append(inQuotes(kSteelDesignFileName)).append(" was not found. It was looked for in:");
-    for (const std::string& location : locations) message.append("\n").append(shownPath(location));
-    return {std::nullopt, message};
+    const auto found = readFirstDataFile(locations, kMaxTableBytes);
+    if (!found)
+        return {std::nullopt,
+                "The steel design table " + inQuotes(kSteelDesignFileName) + " was not found." + lookedForText(locations)};
+    if (!found->text) return {std::nullopt, "The steel design table " + inQuotes(found->shownPath) + " could not be read."};
+    return readSteelDesignTable(*found->text, found->shownPath);
 }
 
 }  // namespace spanrix

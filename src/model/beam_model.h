@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/steel_check_settings.h"
+
 namespace spanrix {
 
 inline constexpr int kMaxPointLoads = 50;
@@ -53,11 +55,12 @@ inline constexpr size_t caseSlot(LoadCase c) { return static_cast<size_t>(c); }
 // What a design check adds to the beam: the catalogue section the beam properties came
 // from (its name as the design data writes it, empty when I or c was typed) and the
 // section's own weight as a dead load. With no section, the typed weight per length
-// (internal units: lb/in or N/m) serves instead.
+// (internal units: lb/in or N/m) serves instead. And what the steel design check is asked.
 struct DesignSettings {
     std::string sectionName;
     bool includeSelfWeight = false;
     double weightPerLength = 0.0;
+    SteelCheckSettings steelCheck;
 
     bool operator==(const DesignSettings&) const = default;
 };

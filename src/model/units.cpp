@@ -114,6 +114,9 @@ void scaleModel(BeamModel& m, Factors f)
     for (int i = 1; i <= std::min(m.numSupports, kMaxSupports); ++i)
         if (m.supportLoc[i] != -1.0) m.supportLoc[i] = m.supportLoc[i] * len;
     m.design.weightPerLength = m.design.weightPerLength * force / len;
+    SteelCheckSettings& steel = m.design.steelCheck;
+    for (double& x : steel.bracePoints) x *= len;
+    if (steel.yieldStress) *steel.yieldStress *= force / (len * len);
 }
 
 }  // namespace

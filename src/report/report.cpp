@@ -426,7 +426,7 @@ std::string printableText(std::string_view text)
 bool printsReportText(const ReportChoices& c)
 {
     return !c.title.empty() || c.beamProperties || c.loadConfiguration || c.maximumValues ||
-           c.pointValues || c.loadCombinations;
+           c.pointValues || c.loadCombinations || c.steelDesignCheck;
 }
 
 std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices)
@@ -450,6 +450,8 @@ std::vector<std::string> reportLines(const ReportData& data, const ReportChoices
     if (data.exactPeaks) writer.exactMaximumValues(out);
     if (choices.pointValues) writer.pointValues(out);
     if (choices.loadCombinations) writer.loadCombinations(out);
+    if (choices.steelDesignCheck)
+        for (const std::string& line : data.steelCheckLines) out.add(line);
     out.blank(2);
     out.add(std::string(date));
     return out.take();

@@ -26,6 +26,7 @@ struct ReportChoices {
     bool loadCombinations = false;  // the LOAD COMBINATIONS section, after everything else
     std::string location;       // the values-at-a-point location exactly as typed
     bool feetSelected = true;   // English: typed in feet rather than inches
+    bool steelDesignCheck = false;  // the STEEL DESIGN CHECK section, after the load combinations
 };
 
 // What the report reads. The beam sections show the model as it is; the result sections
@@ -40,6 +41,8 @@ struct ReportData {
     std::optional<PeakValues> exactPeaks = std::nullopt;
     // The load combinations of the beam, for their section; none when not run.
     const design::CombinationsRun* combinations = nullptr;
+    // The steel design check section's lines (steelCheckReportLines), when it is chosen.
+    std::vector<std::string> steelCheckLines = {};
 };
 
 // The title as the report prints it: each control character (tab, line end, escape
@@ -55,7 +58,7 @@ std::optional<std::string> reportRefusal(const ReportData& data, const ReportCho
 
 // The lines in their fixed order (header, beam properties, load configuration, maximum
 // values, exact maximum values when the data has them, values at a point, load
-// combinations, footer); none when printsReportText is false. `date` is
+// combinations, steel design check, footer); none when printsReportText is false. `date` is
 // today's date in the system's short form. An empty string is a blank line.
 std::vector<std::string> reportLines(const ReportData& data, const ReportChoices& choices,
                                      std::string_view date);

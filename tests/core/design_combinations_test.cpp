@@ -178,7 +178,9 @@ TEST(DesignCombinations, SelfWeightIsADeadLoadOfCombinationsOnly)
     EXPECT_NEAR(result.combinations[1].reactions.supportForce(2), w * span / 2 + 500, 1e-9);
 
     // A typed weight is a distributed load's intensity: it converts with the beam.
-    m.design = {"", true, w};
+    m.design = {};
+    m.design.includeSelfWeight = true;
+    m.design.weightPerLength = w;
     EXPECT_TRUE(hasDesignData(m));
     ASSERT_TRUE(convertUnitSystem(m, kEnglishToMetric));
     EXPECT_NEAR(m.design.weightPerLength, w * kPoundToNewton / kInchToMetre, 1e-9);

@@ -55,7 +55,17 @@ TEST(DesignFile, KeepsCasesDesignSettingsAndUnsetNumbers)
     m.pointLoadMag[1] = 0.0;  // removed, kept in place
     setLoadCase(m, FeatureKind::DistLoad, 1, LoadCase::Lr);
     setLoadCase(m, FeatureKind::Moment, 1, LoadCase::W);
-    m.design = {"W18 X 50", true, 4.5};
+    m.design.sectionName = "W18 X 50";
+    m.design.includeSelfWeight = true;
+    m.design.weightPerLength = 4.5;
+    SteelCheckSettings& steel = m.design.steelCheck;  // every setting away from its default
+    steel.section = "W21 X 48";
+    steel.yieldStress = 36000;
+    steel.method = design::Method::AllowableStress;
+    steel.bracePoints = {80, 160};
+    steel.cb = CbMode::One;
+    steel.liveLimit = 480;
+    steel.totalLimit = 180;
     m.maxMomentMag = MaybeNumber();  // never set: null in the file
 
     const std::string text = designFileText(m);
@@ -101,6 +111,10 @@ TEST(DesignFile, RefusesNewerVersionsAndDamage)
          "File access error: \"useInches\" must be true or false"},
         {replaced("\"format\": \"spanrix-design\"", "\"format\": \"other\""),
          "File access error: not a Spanrix design file"},
+        {replaced("\"method\": \"lrfd\"", "\"method\": \"lsd\""),
+         "File access error: \"design.steelCheck.method\" must be lrfd or asd"},
+        {replaced("\"bracePoints\": []", "\"bracePoints\": [\"a\"]"),
+         "File access error: \"design.steelCheck.bracePoints\" must list numbers"},
     };
     for (const Case& c : cases) {
         BeamModel current = m;
