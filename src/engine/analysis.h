@@ -56,12 +56,9 @@ struct AnalysisOutcome {
 AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askContinue,
                             RunChecks checks = RunChecks::Full);
 
-// The analysis steps in order, without the checks (recalculate uses it): reactions,
-// moments, stresses, slope and deflection. Returns the failure message (missing section
-// properties, a resolution no grid can have, a singular system, a beam the solver cannot
-// take, or reactions or results beyond the range of numbers) or nullopt when the results
-// are complete.
-// On failure the results must not be shown.
+// The same steps without the checks, into a reaction solution and results the caller
+// keeps (older tests still read them this way). Returns the refusal or nullopt; on a
+// refusal the results must not be shown.
 std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& reactions,
                                    ResultSet& results, const ContinueQuestion& askContinue);
 
