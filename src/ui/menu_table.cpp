@@ -8,6 +8,14 @@
 
 namespace spanrix {
 
+QList<QKeySequence> shortcutsOf(const MenuKeys& keys)
+{
+    QList<QKeySequence> shortcuts;
+    if (keys.standard != QKeySequence::UnknownKey) shortcuts = QKeySequence::keyBindings(keys.standard);
+    if (shortcuts.isEmpty() && keys.fallback) shortcuts.append(QKeySequence(QString::fromLatin1(keys.fallback)));
+    return shortcuts;
+}
+
 MenuCommands::MenuCommands(QMenuBar& bar, std::span<const MenuEntry> entries) : entries_(entries)
 {
     QMenu* top = nullptr;
@@ -28,6 +36,7 @@ MenuCommands::MenuCommands(QMenuBar& bar, std::span<const MenuEntry> entries) : 
         }
         QAction* a = parent->addAction(e.caption);
         a->setObjectName(e.name);
+        a->setShortcuts(shortcutsOf(e.keys));
         actions_.insert(e.name, a);
     }
 }

@@ -128,6 +128,8 @@ CalculationsWindow& CalcCommands::openScreen()
         connect(w->action("unitmenu")->menu(), &QMenu::aboutToShow, this,
                 [this] { screen_->syncUnitItems(context_.state.model.metricUnits); });
         w->wire("metricunits", this, [this] { convertUnits(kEnglishToMetric); });
+        w->setFileName(loading_.fileName());
+        connect(&loading_, &LoadingWindow::fileNameChanged, w, &CalculationsWindow::setFileName);
         w->wire("englishunits", this, [this] { convertUnits(kMetricToEnglish); });
         // The help window and the about box are the loading screen's own commands.
         for (const auto& [item, loadingItem] : {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}}) {
@@ -156,7 +158,11 @@ void CalcCommands::drawDiagrams()
 
 ShearWindow* CalcCommands::showShearDiagram()
 {
-    if (!shear_) shear_ = new ShearWindow(context_.state.geometry, screen_);
+    if (!shear_) {
+        shear_ = new ShearWindow(context_.state.geometry, screen_);
+        shear_->setFileName(loading_.fileName());
+        connect(&loading_, &LoadingWindow::fileNameChanged, shear_.data(), &ShearWindow::setFileName);
+    }
     shear_->showResults(context_.results, basis_, diagramSigFigs_);
     shear_->show();
     shear_->raise();

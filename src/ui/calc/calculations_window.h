@@ -31,6 +31,9 @@ public:
     // The menu items no command has been wired to (none, once the screen is assembled).
     QStringList unwiredCommands() const;
 
+    // The caption names the open file (none: the bare caption).
+    void setFileName(const QString& fileName);
+
     // The conversion into the system already in force is disabled.
     void syncUnitItems(bool metricUnits);
 

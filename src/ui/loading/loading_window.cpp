@@ -21,6 +21,7 @@
 #include "ui/loading/legend_painting.h"
 #include "ui/loading/sketch.h"
 #include "ui/qt_surface.h"
+#include "ui/window_title.h"
 #include "ui/work_area.h"
 
 namespace spanrix {
@@ -33,23 +34,23 @@ constexpr const char* kCaption = "Spanrix: Loading Screen";
 constexpr MenuEntry kMenu[] = {
     {0, "Filemenu", "&File", true},
     {1, "saveloadcfg", "&Save Load Configuration", false},
-    {1, "openloadcfg", "&Open Load Configuration", false},
+    {1, "openloadcfg", "&Open Load Configuration", false, {QKeySequence::Open, "Ctrl+O"}},
     {1, "importloadcfg", "&Import Version 1 File", false},
-    {1, "printload", "&Print Load Configuration", false},
-    {1, "quitspanrix", "E&xit Spanrix", false},
+    {1, "printload", "&Print Load Configuration", false, {QKeySequence::Print, "Ctrl+P"}},
+    {1, "quitspanrix", "E&xit Spanrix", false, {QKeySequence::Quit, "Ctrl+Q"}},
     {0, "featmenu", "F&eature", true},
     {1, "addfeature", "&Add Feature", true},
-    {2, "addpointload", "Add &Point Load", false},
-    {2, "adddistload", "Add &Dist. Load", false},
-    {2, "addmoment", "Add &Moment", false},
-    {2, "addsupport", "Add &Support", false},
+    {2, "addpointload", "Add &Point Load", false, {QKeySequence::UnknownKey, "Ctrl+1"}},
+    {2, "adddistload", "Add &Dist. Load", false, {QKeySequence::UnknownKey, "Ctrl+2"}},
+    {2, "addmoment", "Add &Moment", false, {QKeySequence::UnknownKey, "Ctrl+3"}},
+    {2, "addsupport", "Add &Support", false, {QKeySequence::UnknownKey, "Ctrl+4"}},
     {1, "editfeature", "&Edit Feature", false},
     {1, "removefeature", "&Remove Feature", false},
     {0, "beammenu", "&Beam", true},
     {1, "beamproperties", "&Properties", false},
     {1, "reinitialize", "&Reinitialize", false},
     {0, "calcmenu", "&Calculate", true},
-    {1, "runcalc", "&Run Calculations", false},
+    {1, "runcalc", "&Run Calculations", false, {QKeySequence::UnknownKey, "F5"}},
     {1, "changerltn", "&Change Resolution", false},
     {0, "displayprops", "&Display", true},
     {1, "redrawscreen", "&Redraw", false},
@@ -58,7 +59,7 @@ constexpr MenuEntry kMenu[] = {
     {1, "metricunits", "Convert to &Metric", false},
     {1, "englishunits", "Convert to &English", false},
     {0, "helpsx", "&Help", true},
-    {1, "docsx", "&Documentation", false},
+    {1, "docsx", "&Documentation", false, {QKeySequence::HelpContents, "F1"}},
     {1, "aboutsx", "&About Spanrix", false},
 };
 
@@ -255,7 +256,9 @@ void LoadingWindow::showOpenedModel(const BeamModel& opened)
 
 void LoadingWindow::setFileName(const QString& fileName)
 {
-    setWindowTitle(fileName.isEmpty() ? QString(kCaption) : QString(kCaption) + " - " + fileName);
+    fileName_ = fileName;
+    setWindowTitle(titleNamingFile(kCaption, fileName));
+    emit fileNameChanged(fileName);
 }
 
 namespace {

@@ -59,6 +59,7 @@ public:
     void showOpenedModel(const BeamModel& opened);
     // The caption names the file last saved or opened; an empty name shows the bare caption.
     void setFileName(const QString& fileName);
+    QString fileName() const { return fileName_; }
     // Unit menu items mirror metricUnits.
     void syncUnitMenu();
     // The whole-model conversion with the sketch erased before and drawn after, the menu
@@ -97,6 +98,8 @@ signals:
     void modelReplaced();
     // A ".lod" file was dropped onto the window.
     void loadFileDropped(const QString& path);
+    // The open file's name changed (empty: no file); the other main windows name it too.
+    void fileNameChanged(const QString& fileName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +126,7 @@ private:
     std::unique_ptr<Sketch> sketch_;
     MenuCommands menu_;
     std::function<void(FeatureKind, int)> editFeature_;
+    QString fileName_;
 
     struct MirroredLabel {
         QLabel* widget = nullptr;
