@@ -117,13 +117,13 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     const BeamModel built = model();
     const std::vector<std::string> builtCaptions = captions();
 
-    // Wildcards and "/" are refused before anything is written.
+    // Wildcards are refused before anything is written.
     FileWindow* save = show("saveloadcfg", "Saveload");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(boxText(save, "Savename"), "loadcfg");
     type(save, "Savename", "be*m");
     press(save, "savebutton");
-    EXPECT_EQ(prompts.lastMessage(), "A file name may not contain *, ? or /.");
+    EXPECT_EQ(prompts.lastMessage(), "A file name may not contain * or ?.");
     EXPECT_TRUE(save->isVisible());
     EXPECT_FALSE(fs::exists(dir / "be*m.lod"));
 
@@ -171,6 +171,42 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     settle();
     EXPECT_EQ(fileText(dir / "beam.lod"), loadFileText(model()));
     EXPECT_EQ(find("Saveload"), nullptr);
+}
+
+TEST_F(FileWindows, ATypedPathSavesIntoItsFolderAndTheWindowsFollow)
+{
+    startBeam(false, "20");
+    addSupport("0");
+
+    // A missing folder is refused; nothing is written and the window stays.
+    FileWindow* save = show("saveloadcfg", "Saveload");
+    ASSERT_NE(save, nullptr);
+    type(save, "Savename", "missing/twospan");
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.lastMessage(), "The folder " + (dir / "missing").string() + " does not exist.");
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+
+    // Relative to the shown directory; the next window opens in the file's folder.
+    type(save, "Savename", "sub/twospan");
+    press(save, "savebutton");
+    settle();
+    EXPECT_EQ(fileText(dir / "sub" / "twospan.lod"), loadFileText(model()));
+    EXPECT_EQ(state().currentDir, (dir / "sub").string());
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - twospan.lod");
+    loading().action("openloadcfg")->trigger();
+    FileWindow* retrieve = qobject_cast<FileWindow*>(find("getload"));
+    ASSERT_NE(retrieve, nullptr);
+    EXPECT_EQ(retrieve->browser().directory().toStdString(), (dir / "sub").string());
+    EXPECT_EQ(listed(retrieve, "flist"), QStringList{"twospan.lod"});
+    retrieve->close();
+
+    // Absolute.
+    save = show("saveloadcfg", "Saveload");
+    type(save, "Savename", QString::fromStdString((dir / "sub" / "abs").string()));
+    press(save, "savebutton");
+    settle();
+    EXPECT_TRUE(fs::exists(dir / "sub" / "abs.lod"));
 }
 
 TEST_F(FileWindows, ImportReadsAVersionOneBeam)

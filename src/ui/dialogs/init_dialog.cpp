@@ -111,7 +111,8 @@ void InitDialog::showUnitControls()
 void InitDialog::load()
 {
     AppState& state = context_.state;
-    state.currentDir = QDir::homePath().toStdString();
+    // The file windows start in the folder the program was started from.
+    state.currentDir = QDir::currentPath().toStdString();
 
     // Each opening starts from the design defaults, then follows the model.
     eng_->setChecked(true);

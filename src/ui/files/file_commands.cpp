@@ -42,7 +42,10 @@ SaveWindow* FileCommands::showSaveWindow()
     return bringForward(save_, [this] {
         auto* window = new SaveWindow(context_, &loading_);
         connect(window, &SaveWindow::saved, this, [this](const QString& path) {
-            loading_.setFileName(QFileInfo(path).fileName());
+            const QFileInfo file(path);
+            loading_.setFileName(file.fileName());
+            // The next file window opens where this file went.
+            context_.state.currentDir = file.absolutePath().toStdString();
         });
         return window;
     });
