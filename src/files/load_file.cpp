@@ -263,4 +263,16 @@ OpenOutcome importVersion1File(const std::string& path, BeamModel& current)
     return readLoadFile(path, FileLayout::Version1, current);
 }
 
+std::string openFailureReason(const std::string& path)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) return path + " no longer exists.";
+    if (!fs::is_regular_file(status)) return path + " is not a file.";
+    if (!std::ifstream(path, std::ios::binary).is_open()) return path + " cannot be read.";
+    const auto size = fs::file_size(path, ec);
+    if (ec || size > kMaxLoadFileBytes) return path + " is too large for a load configuration file.";
+    return path + " holds no load configuration Spanrix can read.";
+}
+
 }  // namespace spanrix

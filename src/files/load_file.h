@@ -51,4 +51,8 @@ OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current
 OpenOutcome openLoadFile(const std::string& path, BeamModel& current);
 OpenOutcome importVersion1File(const std::string& path, BeamModel& current);
 
+// Why the file at path did not open, for a message after "File access error": it is gone,
+// not a file, unreadable, too large, or holds no load configuration Spanrix can read.
+std::string openFailureReason(const std::string& path);
+
 }  // namespace spanrix

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -17,6 +18,7 @@
 #include "app_driver.h"
 #include "files/load_file.h"
 #include "ui/files/directory_browser.h"
+#include "ui/files/file_commands.h"
 #include "ui/files/file_window.h"
 
 namespace spanrix {
@@ -207,6 +209,56 @@ TEST_F(FileWindows, ATypedPathSavesIntoItsFolderAndTheWindowsFollow)
     press(save, "savebutton");
     settle();
     EXPECT_TRUE(fs::exists(dir / "sub" / "abs.lod"));
+}
+
+TEST_F(FileWindows, RecentFilesOutliveTheProgramAndForgetFilesThatNoLongerOpen)
+{
+    startBeam(false, "20");
+    addSupport("0");
+    const QString settings = QString::fromStdString((dir / "settings.ini").string());
+    const auto lod = [this](int i) { return dir / ("beam" + std::to_string(i) + ".lod"); };
+    for (int i = 1; i <= 9; ++i) {
+        addPointLoad(QString::number(i), "1");
+        ASSERT_EQ(writeLoadFile(lod(i).string(), model()), std::nullopt);
+    }
+    const std::string second = fileText(lod(2));
+    {
+        testing::ScriptedPrompts quiet;
+        SpanrixApp earlier(quiet, settings);
+        earlier.start();
+        for (int i = 1; i <= 9; ++i) earlier.fileCommands().openFile(lod(i).string(), FileLayout::Current);
+        earlier.fileCommands().openFile(lod(2).string(), FileLayout::Current);
+        ASSERT_TRUE(quiet.messages().empty()) << quiet.lastMessage();
+    }
+
+    SpanrixApp later(prompts, settings);
+    later.start();
+    QMenu* menu = later.loadingWindow().action("openrecent")->menu();
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction* a : menu->actions()) texts << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(texts, (QStringList{"&1 beam2.lod", "&2 beam9.lod", "&3 beam8.lod", "&4 beam7.lod",
+                                  "&5 beam6.lod", "&6 beam5.lod", "&7 beam4.lod", "&8 beam3.lod",
+                                  "-", "&Clear Recent Files"}));
+    EXPECT_EQ(menu->actions()[0]->toolTip().toStdString(), dir.string());
+
+    // Chosen, it opens as Open does and comes first.
+    fs::remove(lod(9));
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(loadFileText(later.context().state.model), second);
+    EXPECT_EQ(later.loadingWindow().windowTitle(), "Spanrix: Loading Screen - beam2.lod");
+
+    // Gone: the message says why, the beam stays and the list forgets it.
+    emit menu->aboutToShow();
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(prompts.lastMessage(), "File access error\n" + lod(9).string() + " no longer exists.");
+    EXPECT_EQ(loadFileText(later.context().state.model), second);
+    EXPECT_EQ(menu->actions()[1]->text(), "&2 beam8.lod");
+
+    later.loadingWindow().action("clearrecent")->trigger();
+    EXPECT_EQ(menu->actions(), QList<QAction*>{later.loadingWindow().action("clearrecent")});
+    EXPECT_FALSE(later.loadingWindow().action("clearrecent")->isEnabled());
+    later.loadingWindow().hide();
 }
 
 TEST_F(FileWindows, ImportReadsAVersionOneBeam)

@@ -1,9 +1,13 @@
 #include "ui/files/file_commands.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 #include "ui/app_context.h"
 #include "ui/files/load_window.h"
+#include "ui/files/recent_files.h"
 #include "ui/files/save_window.h"
 #include "ui/loading/loading_window.h"
 
@@ -27,14 +31,50 @@ Window* bringForward(QPointer<Window>& slot, Make make)
 
 }  // namespace
 
-FileCommands::FileCommands(LoadingWindow& loading, AppContext& context)
-    : QObject(&loading), loading_(loading), context_(context)
+FileCommands::FileCommands(LoadingWindow& loading, AppContext& context, const QString& settingsFile)
+    : QObject(&loading),
+      loading_(loading),
+      context_(context),
+      recent_(new RecentFiles(settingsFile, this))
 {
     loading_.setCommand("saveloadcfg", [this] { showSaveWindow(); });
     loading_.setCommand("openloadcfg", [this] { showRetrieveWindow(); });
     loading_.setCommand("importloadcfg", [this] { showImportWindow(); });
     connect(&loading_, &LoadingWindow::loadFileDropped, this,
             [this](const QString& path) { openFile(path.toStdString(), FileLayout::Current); });
+
+    loading_.setCommand("clearrecent", [this] { recent_->clear(); });
+    QMenu* menu = loading_.action("openrecent")->menu();
+    menu->setToolTipsVisible(true);
+    // Read afresh on opening: another Spanrix may have opened files meanwhile.
+    connect(menu, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
+    connect(recent_, &RecentFiles::changed, this, &FileCommands::fillRecentMenu);
+    fillRecentMenu();
+}
+
+void FileCommands::fillRecentMenu()
+{
+    QMenu* menu = loading_.action("openrecent")->menu();
+    QAction* clear = loading_.action("clearrecent");
+    for (QAction* a : menu->actions())
+        if (a != clear) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    const QStringList paths = recent_->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QFileInfo file(paths[i]);
+        QString name = file.fileName();
+        // Digits 1 to 8 as access keys; a "&" of the name stays a character.
+        auto* item = new QAction(QString("&%1 %2").arg(i + 1).arg(name.replace('&', "&&")), menu);
+        item->setObjectName(QString("recentfile%1").arg(i + 1));
+        item->setToolTip(QDir::toNativeSeparators(file.absolutePath()));
+        item->setData(paths[i]);
+        connect(item, &QAction::triggered, this, [this, path = paths[i]] { openRecentFile(path); });
+        menu->insertAction(clear, item);
+    }
+    if (!paths.isEmpty()) menu->insertSeparator(clear);
+    clear->setEnabled(!paths.isEmpty());
 }
 
 SaveWindow* FileCommands::showSaveWindow()
@@ -43,6 +83,7 @@ SaveWindow* FileCommands::showSaveWindow()
         auto* window = new SaveWindow(context_, &loading_);
         connect(window, &SaveWindow::saved, this, [this](const QString& path) {
             const QFileInfo file(path);
+            recent_->add(path);
             loading_.setFileName(file.fileName());
             // The next file window opens where this file went.
             context_.state.currentDir = file.absolutePath().toStdString();
@@ -71,25 +112,41 @@ LoadWindow* FileCommands::showImportWindow()
 
 bool FileCommands::openFile(const std::string& path, FileLayout layout)
 {
+    const auto error = readIntoScreen(path, layout);
+    if (error) context_.prompts.message(*error);
+    return !error;
+}
+
+bool FileCommands::openRecentFile(const QString& path)
+{
+    const auto error = readIntoScreen(path.toStdString(), FileLayout::Current);
+    if (!error) return true;
+    recent_->remove(path);
+    context_.prompts.message(*error + "\n" + openFailureReason(path.toStdString()));
+    return false;
+}
+
+std::optional<std::string> FileCommands::readIntoScreen(const std::string& path, FileLayout layout)
+{
     BeamModel opened = context_.state.model;
     const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
                                                               : importVersion1File(path, opened);
-    if (!outcome.ok()) {
-        context_.prompts.message(*outcome.error);
-        return false;
-    }
+    if (!outcome.ok()) return outcome.error;
     loading_.showOpenedModel(opened);
     const QFileInfo file(QString::fromStdString(path));
     loading_.setFileName(file.fileName());
     // The next file window opens where this file was found.
     context_.state.currentDir = file.absolutePath().toStdString();
+    // A version-1 file is no file Open could open again.
+    if (layout == FileLayout::Current) recent_->add(file.absoluteFilePath());
     emit fileOpened();
-    return true;
+    return std::nullopt;
 }
 
-FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context)
+FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context,
+                                  const QString& settingsFile)
 {
-    return new FileCommands(loading, context);
+    return new FileCommands(loading, context, settingsFile);
 }
 
 }  // namespace spanrix

@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
+#include <optional>
 #include <string>
 
 #include "files/load_file.h"
@@ -11,6 +13,7 @@ namespace spanrix {
 struct AppContext;
 class LoadWindow;
 class LoadingWindow;
+class RecentFiles;
 class SaveWindow;
 
 // The loading screen's Save, Open and Import commands with their windows, and opening a
@@ -20,7 +23,8 @@ class FileCommands : public QObject {
     Q_OBJECT
 
 public:
-    FileCommands(LoadingWindow& loading, AppContext& context);
+    // settingsFile keeps the recent files; empty: the user's settings.
+    FileCommands(LoadingWindow& loading, AppContext& context, const QString& settingsFile);
 
     // Each shows its window, or brings it forward when it is open already.
     SaveWindow* showSaveWindow();
@@ -30,20 +34,32 @@ public:
     // Reads the file into a copy of the model; only a complete read replaces the beam on
     // the loading screen. A failure says "File access error" and changes nothing.
     bool openFile(const std::string& path, FileLayout layout);
+    // A file of "Open Recent": opened as Open does; one that no longer opens says why and
+    // leaves the list.
+    bool openRecentFile(const QString& path);
+
+    RecentFiles& recentFiles() { return *recent_; }
 
 signals:
     // A file replaced the model; the start-up dialog, if open, has no more to do.
     void fileOpened();
 
 private:
+    // Reads the file into the loading screen; the error, or nullopt.
+    std::optional<std::string> readIntoScreen(const std::string& path, FileLayout layout);
+    // The "Open Recent" submenu: the files, newest first, then Clear Recent Files.
+    void fillRecentMenu();
+
     LoadingWindow& loading_;
     AppContext& context_;
     QPointer<SaveWindow> save_;
     QPointer<LoadWindow> retrieve_;
     QPointer<LoadWindow> import_;
+    RecentFiles* recent_;
 };
 
 // Wires `saveloadcfg`, `openloadcfg`, `importloadcfg` and file drops on the loading screen.
-FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context);
+FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context,
+                                  const QString& settingsFile = {});
 
 }  // namespace spanrix

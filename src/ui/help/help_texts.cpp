@@ -23,6 +23,9 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
     {"openloadcfg",
      "Open a load configuration file (*.lod) chosen in the Retrieve window. It replaces the "
      "current beam, whose sketch and legend are then drawn again."},
+    {"clearrecent",
+     "Open Recent lists the last eight load configuration files opened or saved, newest "
+     "first; choosing one opens it as Open does. Clear Recent Files empties the list."},
     {"importloadcfg",
      "Read a file written by version 1 of Spanrix, chosen in the Import window, into the "
      "current form. Save it afterwards to keep it as a current load configuration file."},

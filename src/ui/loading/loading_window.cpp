@@ -35,6 +35,8 @@ constexpr MenuEntry kMenu[] = {
     {0, "Filemenu", "&File", true},
     {1, "saveloadcfg", "&Save Load Configuration", false},
     {1, "openloadcfg", "&Open Load Configuration", false, {QKeySequence::Open, "Ctrl+O"}},
+    {1, "openrecent", "Open &Recent", true},
+    {2, "clearrecent", "&Clear Recent Files", false},
     {1, "importloadcfg", "&Import Version 1 File", false},
     {1, "printload", "&Print Load Configuration", false, {QKeySequence::Print, "Ctrl+P"}},
     {1, "quitspanrix", "E&xit Spanrix", false, {QKeySequence::Quit, "Ctrl+Q"}},
