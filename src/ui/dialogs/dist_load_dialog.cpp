@@ -49,6 +49,7 @@ DistLoadDialog::DistLoadDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = loadmag0_;
+    locationField_ = loadstart_;
 
     watchText(loadmag0_, &TouchedFields::magnitude);
     watchText(loadmag1_, &TouchedFields::endMagnitude);

@@ -41,6 +41,7 @@ MomentDialog::MomentDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = loadmag_;
+    locationField_ = loadloc_;
 
     watchText(loadmag_, &TouchedFields::magnitude);
     watchText(loadloc_, &TouchedFields::location);

@@ -38,6 +38,7 @@ SupportDialog::SupportDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = suploc_;
+    locationField_ = suploc_;
 
     watchText(suploc_, &TouchedFields::location);
     watchOption(feet_, &TouchedFields::lengthUnit);

@@ -20,6 +20,7 @@
 #include "ui/menu_table.h"
 #include "ui/loading/legend_painting.h"
 #include "ui/loading/sketch.h"
+#include "ui/loading/sketch_pointer.h"
 #include "ui/qt_surface.h"
 #include "ui/window_title.h"
 #include "ui/work_area.h"
@@ -80,6 +81,12 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     sketch_ = std::make_unique<Sketch>(*surface_, context_.state, legend_);
     buildMenu();
     installOwnCommands();
+    pointer_ = new SketchPointer(*surface_, context_.state, legend_, [this] { return std::span(placed_); },
+                                 {[this](int row) { editFeature(row); },
+                                  [this](int row) { removeFeature(row); },
+                                  [this](FeatureKind kind, double at) {
+                                      if (addFeature_) addFeature_(kind, at);
+                                  }});
 
     // Load step. The start-up dialog has read the work area before this window exists.
     AppState& state = context_.state;
@@ -107,6 +114,11 @@ QStringList LoadingWindow::unwiredCommands() const { return menu_.unwiredCommand
 void LoadingWindow::setEditFeatureHandler(std::function<void(FeatureKind, int)> handler)
 {
     editFeature_ = std::move(handler);
+}
+
+void LoadingWindow::setAddFeatureHandler(std::function<void(FeatureKind, double)> handler)
+{
+    addFeature_ = std::move(handler);
 }
 
 void LoadingWindow::changeEvent(QEvent* event)
@@ -147,8 +159,13 @@ void LoadingWindow::editFeatureCommand()
     if (!reply) return;
     const FeatureNumberReply r = readEditFeatureReply(*reply, model.numFeatures);
     if (r.outcome == FeatureNumberReply::Outcome::Empty) return;
-    const FeatureKind kind =
-        r.outcome == FeatureNumberReply::Outcome::Valid ? featureKind(model, r.row) : FeatureKind::None;
+    editFeature(r.outcome == FeatureNumberReply::Outcome::Valid ? r.row : 0);
+}
+
+void LoadingWindow::editFeature(int n)
+{
+    BeamModel& model = context_.state.model;
+    const FeatureKind kind = n >= 1 && n <= model.numFeatures ? featureKind(model, n) : FeatureKind::None;
     if (kind == FeatureKind::None) {
         context_.prompts.message(std::string(kInvalidFeatureNumber));
         return;
@@ -156,7 +173,7 @@ void LoadingWindow::editFeatureCommand()
     // Without a dialog to finish the edit the flag must not stay raised.
     if (!editFeature_) return;
     model.editingFeature = true;
-    editFeature_(kind, r.row);
+    editFeature_(kind, n);
 }
 
 void LoadingWindow::removeFeatureCommand()
@@ -376,6 +393,8 @@ void LoadingWindow::mirrorLegend()
             if (!m.widget) {
                 m.widget = new QLabel(surface_);
                 m.widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+                // Pointing at a label is pointing at the sketch (its feature).
+                m.widget->setAttribute(Qt::WA_TransparentForMouseEvents);
             } else if (m.shown == label) {
                 continue;
             }
@@ -393,7 +412,8 @@ void LoadingWindow::placeLabels()
     const auto captionSize = [this](int row, int slot, const LegendLabel&) {
         return labels_[size_t(row - 1)][size_t(slot)].widget->sizeHint();
     };
-    for (const PlacedLabel& placed : placeLegend(legend_, px, py, captionSize)) {
+    placed_ = placeLegend(legend_, px, py, captionSize);
+    for (const PlacedLabel& placed : placed_) {
         // Both vertical edges rounded alike: labels clear of each other stay clear.
         const LabelRect& r = placed.rect;
         const int top = toPixels(r.top, py);
@@ -401,6 +421,7 @@ void LoadingWindow::placeLabels()
         labels_[size_t(placed.row - 1)][size_t(placed.slot)].widget->setGeometry(
             toPixels(r.left, px), top, toPixels(r.width, px), std::max(1, bottom - top));
     }
+    pointer_->refresh();
 }
 
 }  // namespace spanrix
