@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "ui/prompts.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -80,6 +81,7 @@ PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis
 
     connect(find, &QPushButton::clicked, this, &PointValuesDialog::findValues);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    explainInputs(*this);
 }
 
 void PointValuesDialog::findValues()

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -58,6 +59,7 @@ DistLoadDialog::DistLoadDialog(AppContext& context, LoadingWindow& loading)
     watchOption(feet_, &TouchedFields::lengthUnit);
     watchOption(inch_, &TouchedFields::lengthUnit);
     for (QRadioButton* o : {pi_, pf_, kg_, n_}) watchOption(o, &TouchedFields::forceUnit);
+    explainInputs(*this);
 }
 
 FeatureEntry DistLoadDialog::entry() const

@@ -15,6 +15,7 @@
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/work_area.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -89,6 +90,7 @@ InitDialog::InitDialog(AppContext& context, QWidget* parent)
         accept_continue();
         emit retrieveRequested();
     });
+    explainInputs(*this);
 }
 
 void InitDialog::open(bool offerRetrieve)

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -47,6 +48,7 @@ PointLoadDialog::PointLoadDialog(AppContext& context, LoadingWindow& loading)
     watchOption(inch_, &TouchedFields::lengthUnit);
     watchOption(kg_, &TouchedFields::forceUnit);
     watchOption(n_, &TouchedFields::forceUnit);
+    explainInputs(*this);
 }
 
 FeatureEntry PointLoadDialog::entry() const

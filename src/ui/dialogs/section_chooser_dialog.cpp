@@ -10,6 +10,7 @@
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/dialogs/section_picture.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -72,6 +73,7 @@ SectionChooserDialog::SectionChooserDialog(AppContext& context, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     if (load.message) context_.prompts.message(*load.message);
+    explainInputs(*this);
 }
 
 QWidget* SectionChooserDialog::makeTab(int kind)

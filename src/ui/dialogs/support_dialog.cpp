@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -45,6 +46,7 @@ SupportDialog::SupportDialog(AppContext& context, LoadingWindow& loading)
     watchOption(inch_, &TouchedFields::lengthUnit);
     connect(simple_, &QRadioButton::clicked, this, [this] { showType(); });
     connect(cantilever_, &QRadioButton::clicked, this, [this] { showType(); });
+    explainInputs(*this);
 }
 
 FeatureEntry SupportDialog::entry() const

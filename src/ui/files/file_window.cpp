@@ -7,6 +7,7 @@
 #include "ui/app_context.h"
 #include "ui/files/directory_browser.h"
 #include "ui/work_area.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -44,6 +45,7 @@ void FileWindow::arrange(QWidget* left, QPushButton* action)
     layout->addLayout(buttons, 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
+    explainInputs(*this);
 }
 
 void FileWindow::showWindow()
