@@ -224,8 +224,8 @@ TEST_F(HelpTest, EveryDialogInputExplainsItself)
         }
         EXPECT_GT(inputs, 0);
         for (const InputTip& tip : inputTips()) {
-            if (window->objectName() == QString::fromUtf8(tip.window))
-                EXPECT_NE(window->findChild<QWidget*>(QString::fromUtf8(tip.control)), nullptr) << tip.control;
+            if (window->objectName() != QString::fromUtf8(tip.window)) continue;
+            EXPECT_NE(window->findChild<QWidget*>(QString::fromUtf8(tip.control)), nullptr) << tip.control;
         }
     };
     check(find("properties"));
