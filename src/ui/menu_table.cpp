@@ -12,7 +12,9 @@ QList<QKeySequence> shortcutsOf(const MenuKeys& keys)
 {
     QList<QKeySequence> shortcuts;
     if (keys.standard != QKeySequence::UnknownKey) shortcuts = QKeySequence::keyBindings(keys.standard);
-    if (shortcuts.isEmpty() && keys.fallback) shortcuts.append(QKeySequence(QString::fromLatin1(keys.fallback)));
+    if (!keys.keys) return shortcuts;
+    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(keys.keys)))
+        if (!shortcuts.contains(key)) shortcuts.append(key);
     return shortcuts;
 }
 

@@ -14,11 +14,12 @@ class QObject;
 
 namespace spanrix {
 
-// An item's shortcut: the platform's key for a standard command, or `fallback` where the
-// platform has none for it (or the command is not a standard one).
+// An item's shortcuts: the platform's keys for a standard command, and `keys` ("Ctrl+Y" or
+// "Ctrl+Shift+Z; Ctrl+Y") wherever the platform does not bind them already, so the item has
+// them on every platform. The menus show the first.
 struct MenuKeys {
     QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
-    const char* fallback = nullptr;
+    const char* keys = nullptr;
 };
 
 // One line of a window's menu: a top-level menu (depth 0), an item or submenu of it

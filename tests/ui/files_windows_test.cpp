@@ -18,6 +18,7 @@
 #include "app_driver.h"
 #include "files/load_file.h"
 #include "ui/files/directory_browser.h"
+#include "ui/dialogs/init_dialog.h"
 #include "ui/files/file_commands.h"
 #include "ui/files/file_window.h"
 
@@ -134,12 +135,12 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     settle();
     EXPECT_EQ(find("Saveload"), nullptr);
     ASSERT_EQ(fileText(dir / "beam.lod"), loadFileText(built));
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod[*]");
 
     // Back to the first beam through Reinitialize (No) and Open.
     loading().action("reinitialize")->trigger();
     EXPECT_EQ(model().numFeatures, 0);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen[*]");
     FileWindow* retrieve = show("openloadcfg", "getload");
     ASSERT_NE(retrieve, nullptr);
     EXPECT_EQ(retrieve->windowTitle(), "Retrieve Load Configuration");
@@ -155,7 +156,7 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     EXPECT_EQ(model(), built);
     EXPECT_EQ(captions(), builtCaptions);
     EXPECT_EQ(legendText("blank61"), "");
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod[*]");
 
     // Saving onto it asks; No writes nothing and keeps the window, Yes replaces the file.
     addPointLoad("300", "9");
@@ -195,7 +196,7 @@ TEST_F(FileWindows, ATypedPathSavesIntoItsFolderAndTheWindowsFollow)
     settle();
     EXPECT_EQ(fileText(dir / "sub" / "twospan.lod"), loadFileText(model()));
     EXPECT_EQ(state().currentDir, (dir / "sub").string());
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - twospan.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - twospan.lod[*]");
     loading().action("openloadcfg")->trigger();
     FileWindow* retrieve = qobject_cast<FileWindow*>(find("getload"));
     ASSERT_NE(retrieve, nullptr);
@@ -225,14 +226,15 @@ TEST_F(FileWindows, RecentFilesOutliveTheProgramAndForgetFilesThatNoLongerOpen)
     {
         testing::ScriptedPrompts quiet;
         SpanrixApp earlier(quiet, settings);
-        earlier.start();
-        for (int i = 1; i <= 9; ++i) earlier.fileCommands().openFile(lod(i).string(), FileLayout::Current);
+        earlier.startWithFile(lod(1).string());
+        for (int i = 2; i <= 9; ++i) earlier.fileCommands().openFile(lod(i).string(), FileLayout::Current);
         earlier.fileCommands().openFile(lod(2).string(), FileLayout::Current);
         ASSERT_TRUE(quiet.messages().empty()) << quiet.lastMessage();
     }
 
     SpanrixApp later(prompts, settings);
     later.start();
+    ASSERT_TRUE(later.initDialog().accept_continue());
     QMenu* menu = later.loadingWindow().action("openrecent")->menu();
     emit menu->aboutToShow();
     QStringList texts;
@@ -246,7 +248,7 @@ TEST_F(FileWindows, RecentFilesOutliveTheProgramAndForgetFilesThatNoLongerOpen)
     fs::remove(lod(9));
     menu->actions()[0]->trigger();
     EXPECT_EQ(loadFileText(later.context().state.model), second);
-    EXPECT_EQ(later.loadingWindow().windowTitle(), "Spanrix: Loading Screen - beam2.lod");
+    EXPECT_EQ(later.loadingWindow().windowTitle(), "Spanrix: Loading Screen - beam2.lod[*]");
 
     // Gone: the message says why, the beam stays and the list forgets it.
     emit menu->aboutToShow();
@@ -331,6 +333,7 @@ TEST_F(FileWindows, RetrieveWindowListsChoosesAndRefuses)
     startBeam(false, "10");
     addSupport("0");
     const BeamModel before = model();
+    prompts.saveChoices.assign(2, SaveChoice::Discard);  // the edited beam may go
     for (const char* name : {"a.lod", "B.lod", "notes.txt", "x.c", ".hidden.lod"})
         std::ofstream(dir / name) << "x";
     std::ofstream(dir / "b.lod") << "51,0,0,0,0,0,0,0,0,\r\n";
@@ -430,9 +433,10 @@ TEST_F(FileWindows, DroppedFileReplacesTheBeamAndEndsAStaleEdit)
     };
     std::ofstream(dir / "notes.txt") << "x";
     EXPECT_FALSE(drop(dir / "notes.txt"));
+    prompts.saveChoices.push_back(SaveChoice::Discard);
     ASSERT_TRUE(drop(dir / "other.lod"));
     EXPECT_EQ(model(), expected);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - other.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - other.lod[*]");
     EXPECT_EQ(state().currentDir, dir.string());
 
     // The edit was opened on the old beam's point load; the new one's stays as read.
@@ -452,7 +456,7 @@ TEST_F(FileWindows, CommandLineOpensAFile)
     EXPECT_TRUE(loading().isVisible());
     EXPECT_FALSE(find("properties")->isVisible());
     EXPECT_EQ(model().numFeatures, 3);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - propped_cantilever.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - propped_cantilever.lod[*]");
 
     QProcess help;
     help.start(SPANRIX_GUI_PATH, {"--help"});
@@ -468,7 +472,7 @@ TEST_F(FileWindows, CommandLineFileThatCannotBeReadKeepsTheDefaultBeam)
     EXPECT_TRUE(loading().isVisible());
     EXPECT_EQ(model().beamLength, 1200.0);
     EXPECT_EQ(model().numFeatures, 0);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen[*]");
 }
 
 }  // namespace

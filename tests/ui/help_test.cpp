@@ -99,7 +99,7 @@ TEST_F(HelpTest, HelpDescribesEveryCommandOfBothScreens)
     ASSERT_NE(screens, nullptr);
     ASSERT_EQ(screens->count(), 2);
     const QStringList menuPages[] = {
-        {"File", "Feature", "Beam", "Calculation", "Display", "Units", "Help"},
+        {"File", "Edit", "Feature", "Beam", "Calculation", "Display", "Units", "Help"},
         {"File", "Calculate", "Display", "Units", "Help"},
     };
     for (int s = 0; s < 2; ++s) {

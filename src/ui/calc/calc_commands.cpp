@@ -25,11 +25,20 @@ CalcCommands::CalcCommands(LoadingWindow& loading, AppContext& context)
 {
     loading_.setCommand("runcalc", [this] { runCalculations(); });
     loading_.setCommand("changerltn", [this] { changeResolution(); });
+    // The screen's windows name the beam's file and show when it differs from it.
+    connect(&context_.document, &BeamDocument::savedStateChanged, this, &CalcCommands::nameTheFile);
 }
 
 CalcCommands::~CalcCommands() { delete screen_.data(); }
 
 CalculationsWindow* CalcCommands::screen() const { return screen_; }
+
+void CalcCommands::nameTheFile()
+{
+    const BeamDocument& document = context_.document;
+    if (screen_) screen_->showFile(document.fileName(), document.isModified());
+    if (shear_) shear_->showFile(document.fileName());
+}
 
 std::optional<DiagramInput> CalcCommands::shownDiagrams() const
 {
@@ -103,9 +112,10 @@ void CalcCommands::changeResolution()
                                               resolutionDefaultReply(current));
     const ResolutionReply read = readResolutionReply(
         reply ? std::optional<std::string_view>(*reply) : std::nullopt, current);
-    if (read.newResolution) context_.state.model.resolution = *read.newResolution;
+    if (read.newResolution && *read.newResolution != current)
+        context_.document.change("Change Resolution",
+                                 [&read](AppState& s) { s.model.resolution = *read.newResolution; });
     if (read.message) context_.prompts.message(*read.message);
-    loading_.modelChanged();
 }
 
 CalculationsWindow& CalcCommands::openScreen()
@@ -128,8 +138,6 @@ CalculationsWindow& CalcCommands::openScreen()
         connect(w->action("unitmenu")->menu(), &QMenu::aboutToShow, this,
                 [this] { screen_->syncUnitItems(context_.state.model.metricUnits); });
         w->wire("metricunits", this, [this] { convertUnits(kEnglishToMetric); });
-        w->setFileName(loading_.fileName());
-        connect(&loading_, &LoadingWindow::fileNameChanged, w, &CalculationsWindow::setFileName);
         w->wire("englishunits", this, [this] { convertUnits(kMetricToEnglish); });
         // The help window and the about box are the loading screen's own commands.
         for (const auto& [item, loadingItem] : {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}}) {
@@ -138,6 +146,7 @@ CalculationsWindow& CalcCommands::openScreen()
         }
     }
     screen_->syncUnitItems(context_.state.model.metricUnits);
+    nameTheFile();
     if (!screen_->isVisible()) screen_->showMaximized();
     screen_->raise();
     screen_->activateWindow();
@@ -160,8 +169,7 @@ ShearWindow* CalcCommands::showShearDiagram()
 {
     if (!shear_) {
         shear_ = new ShearWindow(context_.state.geometry, screen_);
-        shear_->setFileName(loading_.fileName());
-        connect(&loading_, &LoadingWindow::fileNameChanged, shear_.data(), &ShearWindow::setFileName);
+        nameTheFile();
     }
     shear_->showResults(context_.results, basis_, diagramSigFigs_);
     shear_->show();

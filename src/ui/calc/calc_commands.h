@@ -71,6 +71,7 @@ private:
     void showingResults(bool shown);
     void changeSignificantFigures();
     void convertUnits(std::string_view direction);
+    void nameTheFile();
 
     LoadingWindow& loading_;
     AppContext& context_;

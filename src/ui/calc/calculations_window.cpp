@@ -63,9 +63,10 @@ void CalculationsWindow::wire(const QString& objectName, QObject* receiver, std:
 
 QStringList CalculationsWindow::unwiredCommands() const { return menu_.unwiredCommands(); }
 
-void CalculationsWindow::setFileName(const QString& fileName)
+void CalculationsWindow::showFile(const QString& fileName, bool modified)
 {
-    setWindowTitle(titleNamingFile(kCaption, fileName));
+    setWindowTitle(titleNamingFile(kCaption, fileName) + "[*]");
+    setWindowModified(modified);
 }
 
 void CalculationsWindow::syncUnitItems(bool metricUnits)

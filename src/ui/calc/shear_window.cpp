@@ -59,7 +59,7 @@ ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* calculationsSc
     placeAtTheBottom();
 }
 
-void ShearWindow::setFileName(const QString& fileName)
+void ShearWindow::showFile(const QString& fileName)
 {
     setWindowTitle(titleNamingFile(kCaption, fileName));
 }

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <utility>
+
+#include "files/file_picking.h"
 
 #include "ui/app_context.h"
 #include "ui/files/load_window.h"
@@ -37,11 +40,13 @@ FileCommands::FileCommands(LoadingWindow& loading, AppContext& context, const QS
       context_(context),
       recent_(new RecentFiles(settingsFile, this))
 {
+    loading_.setCommand("save", [this] { save(); });
     loading_.setCommand("saveloadcfg", [this] { showSaveWindow(); });
     loading_.setCommand("openloadcfg", [this] { showRetrieveWindow(); });
     loading_.setCommand("importloadcfg", [this] { showImportWindow(); });
     connect(&loading_, &LoadingWindow::loadFileDropped, this,
             [this](const QString& path) { openFile(path.toStdString(), FileLayout::Current); });
+    loading_.setUnsavedChangesGuard([this](std::function<void()> goOn) { return mayDiscardBeam(std::move(goOn)); });
 
     loading_.setCommand("clearrecent", [this] { recent_->clear(); });
     QMenu* menu = loading_.action("openrecent")->menu();
@@ -77,17 +82,52 @@ void FileCommands::fillRecentMenu()
     clear->setEnabled(!paths.isEmpty());
 }
 
+bool FileCommands::save()
+{
+    BeamDocument& document = context_.document;
+    if (document.filePath().isEmpty()) {
+        showSaveWindow();
+        return false;
+    }
+    if (const auto failure = writeLoadFile(document.filePath().toStdString(), document.model())) {
+        context_.prompts.message(*failure);
+        return false;
+    }
+    document.markSaved(document.filePath());
+    return true;
+}
+
+bool FileCommands::mayDiscardBeam(std::function<void()> goOn)
+{
+    afterSave_ = nullptr;
+    const BeamDocument& document = context_.document;
+    if (!document.isModified()) return true;
+    const std::string question = saveChangesQuestion(document.fileName().toStdString());
+    switch (context_.prompts.askSaveChanges(question)) {
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+    case SaveChoice::Save: break;
+    }
+    if (!document.filePath().isEmpty()) return save();
+    // A beam never saved: the command goes on once the Save window has saved it.
+    afterSave_ = std::move(goOn);
+    showSaveWindow();
+    return false;
+}
+
 SaveWindow* FileCommands::showSaveWindow()
 {
     return bringForward(save_, [this] {
         auto* window = new SaveWindow(context_, &loading_);
         connect(window, &SaveWindow::saved, this, [this](const QString& path) {
-            const QFileInfo file(path);
+            context_.document.markSaved(path);
             recent_->add(path);
-            loading_.setFileName(file.fileName());
             // The next file window opens where this file went.
-            context_.state.currentDir = file.absolutePath().toStdString();
+            context_.state.currentDir = QFileInfo(path).absolutePath().toStdString();
+            if (auto goOn = std::exchange(afterSave_, nullptr)) goOn();
         });
+        // Closed without saving: whatever waited for the save does not go on.
+        connect(window, &QObject::destroyed, this, [this] { afterSave_ = nullptr; });
         return window;
     });
 }
@@ -112,6 +152,7 @@ LoadWindow* FileCommands::showImportWindow()
 
 bool FileCommands::openFile(const std::string& path, FileLayout layout)
 {
+    if (!loading_.mayDiscardBeam([this, path, layout] { openFile(path, layout); })) return false;
     const auto error = readIntoScreen(path, layout);
     if (error) context_.prompts.message(*error);
     return !error;
@@ -119,6 +160,7 @@ bool FileCommands::openFile(const std::string& path, FileLayout layout)
 
 bool FileCommands::openRecentFile(const QString& path)
 {
+    if (!loading_.mayDiscardBeam([this, path] { openRecentFile(path); })) return false;
     const auto error = readIntoScreen(path.toStdString(), FileLayout::Current);
     if (!error) return true;
     recent_->remove(path);
@@ -128,17 +170,19 @@ bool FileCommands::openRecentFile(const QString& path)
 
 std::optional<std::string> FileCommands::readIntoScreen(const std::string& path, FileLayout layout)
 {
-    BeamModel opened = context_.state.model;
+    BeamModel opened = context_.document.model();
     const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
                                                               : importVersion1File(path, opened);
     if (!outcome.ok()) return outcome.error;
-    loading_.showOpenedModel(opened);
     const QFileInfo file(QString::fromStdString(path));
-    loading_.setFileName(file.fileName());
+    // A version-1 file is not the beam's file: Save must not overwrite it in another layout.
+    const bool current = layout == FileLayout::Current;
+    loading_.showOpenedModel(opened, (current ? "Open " : "Import ") + file.fileName(),
+                             current ? file.absoluteFilePath() : QString(), current);
     // The next file window opens where this file was found.
     context_.state.currentDir = file.absolutePath().toStdString();
     // A version-1 file is no file Open could open again.
-    if (layout == FileLayout::Current) recent_->add(file.absoluteFilePath());
+    if (current) recent_->add(file.absoluteFilePath());
     emit fileOpened();
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,13 +33,22 @@ public:
     LoadWindow* showImportWindow();
 
     // Reads the file into a copy of the model; only a complete read replaces the beam on
-    // the loading screen. A failure says "File access error" and changes nothing.
+    // the loading screen. A failure says "File access error" and changes nothing. An
+    // edited beam is asked about first.
     bool openFile(const std::string& path, FileLayout layout);
     // A file of "Open Recent": opened as Open does; one that no longer opens says why and
     // leaves the list.
     bool openRecentFile(const QString& path);
 
     RecentFiles& recentFiles() { return *recent_; }
+
+    // "Save": writes the beam to its file with no window; a beam without one opens the
+    // Save window. Returns whether the beam was written.
+    bool save();
+    // The question before an edited beam is thrown away: Save, Discard or Cancel. Returns
+    // whether the command may go on now; `goOn` runs once the Save window has saved a beam
+    // that had no file.
+    bool mayDiscardBeam(std::function<void()> goOn);
 
 signals:
     // A file replaced the model; the start-up dialog, if open, has no more to do.
@@ -56,6 +66,7 @@ private:
     QPointer<LoadWindow> retrieve_;
     QPointer<LoadWindow> import_;
     RecentFiles* recent_;
+    std::function<void()> afterSave_;  // the command waiting for the Save window
 };
 
 // Wires `saveloadcfg`, `openloadcfg`, `importloadcfg` and file drops on the loading screen.

@@ -16,6 +16,9 @@ constexpr std::string_view kSigFigsHelp =
 
 constexpr MenuHelp kLoadingScreenHelp[] = {
     {"Filemenu", "File"},
+    {"save",
+     "Save the beam to the file it was last opened from or saved to, with no window. A beam "
+     "that has no file yet opens the Save window."},
     {"saveloadcfg",
      "Save the beam, its features, its section properties and the resolution in a load "
      "configuration file (*.lod). The Save window chooses the folder and the name, and asks "
@@ -33,6 +36,9 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
      "Open the print dialog to print pictures of the screens and a text report of the beam, "
      "its loads and supports and, after a calculation run, its results."},
     {"quitspanrix", "Close every window and end Spanrix. Save the load configuration first to keep it."},
+    {"editmenu", "Edit"},
+    {"undo", "Take back the last change of the beam; the item names the change."},
+    {"redo", "Make again the change Undo took back; the item names the change."},
     {"featmenu", "Feature"},
     {"addpointload",
      "Add a concentrated load at a location measured from the left end of the beam. A "
