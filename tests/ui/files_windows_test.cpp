@@ -244,8 +244,15 @@ TEST_F(FileWindows, RecentFilesOutliveTheProgramAndForgetFilesThatNoLongerOpen)
                                   "-", "&Clear Recent Files"}));
     EXPECT_EQ(menu->actions()[0]->toolTip().toStdString(), dir.string());
 
-    // Chosen, it opens as Open does and comes first.
+    // Chosen, it opens as Open does: an edited beam is asked about first (Cancel keeps it),
+    // and the file comes first.
     fs::remove(lod(9));
+    later.context().document.change("Change Resolution", [](AppState& s) { s.model.resolution = 500; });
+    menu->actions()[0]->trigger();
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_EQ(prompts.shown.back().kind, "save question");
+    EXPECT_EQ(later.context().state.model.numFeatures, 0);
+    prompts.saveChoices = {SaveChoice::Discard};
     menu->actions()[0]->trigger();
     EXPECT_EQ(loadFileText(later.context().state.model), second);
     EXPECT_EQ(later.loadingWindow().windowTitle(), "Spanrix: Loading Screen - beam2.lod[*]");
