@@ -24,7 +24,8 @@ std::string saveChangesQuestion(std::string_view fileName);
 // one of a shorter name) is a point: beam -> beam.lod, beam.txt stays, beam.lo -> beam.lo.lod.
 std::string completeSaveName(std::string_view name);
 
-// Why a typed save name cannot be used, or nullopt. Wildcards would make the existence
+// Why a typed save name cannot be used, or nullopt. An empty name or one starting with
+// "." would make a hidden file no window lists, and wildcards would make the existence
 // check match other files.
 std::optional<std::string> saveNameRefusal(std::string_view name);
 

@@ -27,9 +27,9 @@ TEST(FilePicking, SaveNamesAreCompletedAndRefused)
     EXPECT_EQ(completeSaveName("b.éxy"), "b.éxy");
     EXPECT_EQ(completeSaveName("bé.xy"), "bé.xy.lod");
 
-    for (const char* bad : {"beam*", "be?m", "sub/be?m", "*"})
+    for (const char* bad : {"beam*", "be?m", "sub/be?m", "*", "", ".lod", ".beam"})
         EXPECT_TRUE(saveNameRefusal(bad).has_value()) << bad;
-    for (const char* good : {"beam", "", "my beam (2).lod", "bé", "sub/beam"})
+    for (const char* good : {"beam", "my beam (2).lod", "bé", "a.b", "sub/beam"})
         EXPECT_FALSE(saveNameRefusal(good).has_value()) << good;
 }
 

@@ -153,27 +153,27 @@ LoadWindow* FileCommands::showImportWindow()
 bool FileCommands::openFile(const std::string& path, FileLayout layout)
 {
     if (!loading_.mayDiscardBeam([this, path, layout] { openFile(path, layout); })) return false;
-    const auto error = readIntoScreen(path, layout);
-    if (error) context_.prompts.message(*error);
-    return !error;
+    const OpenOutcome outcome = readIntoScreen(path, layout);
+    if (!outcome.ok()) context_.prompts.explainedMessage(*outcome.error, outcome.reason);
+    return outcome.ok();
 }
 
 bool FileCommands::openRecentFile(const QString& path)
 {
     if (!loading_.mayDiscardBeam([this, path] { openRecentFile(path); })) return false;
-    const auto error = readIntoScreen(path.toStdString(), FileLayout::Current);
-    if (!error) return true;
+    const OpenOutcome outcome = readIntoScreen(path.toStdString(), FileLayout::Current);
+    if (outcome.ok()) return true;
     recent_->remove(path);
-    context_.prompts.message(*error + "\n" + openFailureReason(path.toStdString()));
+    context_.prompts.explainedMessage(*outcome.error, outcome.reason);
     return false;
 }
 
-std::optional<std::string> FileCommands::readIntoScreen(const std::string& path, FileLayout layout)
+OpenOutcome FileCommands::readIntoScreen(const std::string& path, FileLayout layout)
 {
     BeamModel opened = context_.document.model();
     const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
                                                               : importVersion1File(path, opened);
-    if (!outcome.ok()) return outcome.error;
+    if (!outcome.ok()) return outcome;
     const QFileInfo file(QString::fromStdString(path));
     // A version-1 file is not the beam's file: Save must not overwrite it in another layout.
     const bool current = layout == FileLayout::Current;
@@ -184,7 +184,7 @@ std::optional<std::string> FileCommands::readIntoScreen(const std::string& path,
     // A version-1 file is no file Open could open again.
     if (current) recent_->add(file.absoluteFilePath());
     emit fileOpened();
-    return std::nullopt;
+    return outcome;
 }
 
 FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context,

@@ -33,8 +33,8 @@ public:
     LoadWindow* showImportWindow();
 
     // Reads the file into a copy of the model; only a complete read replaces the beam on
-    // the loading screen. A failure says "File access error" and changes nothing. An
-    // edited beam is asked about first.
+    // the loading screen. A failure says "File access error", with the reason under it,
+    // and changes nothing. An edited beam is asked about first.
     bool openFile(const std::string& path, FileLayout layout);
     // A file of "Open Recent": opened as Open does; one that no longer opens says why and
     // leaves the list.
@@ -55,8 +55,8 @@ signals:
     void fileOpened();
 
 private:
-    // Reads the file into the loading screen; the error, or nullopt.
-    std::optional<std::string> readIntoScreen(const std::string& path, FileLayout layout);
+    // Reads the file into the loading screen; a failure changes nothing and says nothing.
+    OpenOutcome readIntoScreen(const std::string& path, FileLayout layout);
     // The "Open Recent" submenu: the files, newest first, then Clear Recent Files.
     void fillRecentMenu();
 

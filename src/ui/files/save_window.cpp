@@ -53,13 +53,13 @@ void SaveWindow::showFiles()
 
 void SaveWindow::save()
 {
-    const std::string typed = savename_->text().toStdString();
-    if (const auto refusal = saveNameRefusal(typed)) {
+    // A typed path ("../beams/b") is fine; the name at its end follows the rules of names.
+    const SaveTarget target = saveTarget(browser_->directory().toStdString(),
+                                         savename_->text().toStdString(), QDir::homePath().toStdString());
+    if (const auto refusal = saveNameRefusal(target.name)) {
         context_.prompts.message(*refusal);
         return;
     }
-    const SaveTarget target = saveTarget(browser_->directory().toStdString(), typed,
-                                         QDir::homePath().toStdString());
     if (target.directory != browser_->directory().toStdString()) {
         // A typed path: its folder must be there; the lists move to it.
         if (!directoryExists(target.directory)) {
