@@ -4,7 +4,8 @@ include(GNUInstallDirs)
 # The one application id: desktop entry, icon, MIME package and the running program's
 # desktop file name, so that shells match its windows to the entry.
 set(SPANRIX_APP_ID org.spanrix.Spanrix)
-target_compile_definitions(spanrix PRIVATE SPANRIX_APP_ID="${SPANRIX_APP_ID}")
+# The settings (the recent files) are kept under it too.
+target_compile_definitions(spanrix_ui PUBLIC SPANRIX_APP_ID="${SPANRIX_APP_ID}")
 
 install(TARGETS spanrix spanrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -1,5 +1,6 @@
 #include "drawing/sketch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -25,6 +26,48 @@ double scaled(double magnitude, double scale, double tracker)
 {
     if (magnitude == 0.0 || tracker == 0.0) return 0.0;
     return magnitude * scale / tracker;
+}
+
+double pointLoadLength(const AppState& state, int i)
+{
+    return scaled(state.model.pointLoadMag[i], state.geometry.arrowScale, state.model.maxPointLoadMag);
+}
+
+// A distributed load's arrows at its two ends, and the beam edge all its arrows end on.
+struct DistArrows {
+    double hs;
+    double he;
+    int y0;
+};
+
+DistArrows distLoadArrows(const AppState& state, int i)
+{
+    const ScreenGeometry& g = state.geometry;
+    const BeamModel& m = state.model;
+    const double halfScale = g.arrowScale / 2.0;
+    const double hs = scaled(m.distLoadStartMag[i], halfScale, m.maxDistLoadMag);
+    const double he = scaled(m.distLoadEndMag[i], halfScale, m.maxDistLoadMag);
+    // All five arrows end on the edge of the longer one.
+    const double big = std::abs(he) >= std::abs(hs) ? he : hs;
+    return {hs, he, big >= 0 ? g.beamTop : g.beamBottom};
+}
+
+double momentRadius(const AppState& state, int i)
+{
+    return scaled(state.model.momentMag[i], state.geometry.symbolScale, state.model.maxMomentMag);
+}
+
+// Half the width a thin symbol (a small arrow) can still be pointed at with: four pixels.
+constexpr double kPointingSlack = 60;
+
+LabelRect spanning(double x1, double y1, double x2, double y2)
+{
+    return {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)};
+}
+
+bool contains(const LabelRect& r, double x, double y)
+{
+    return x >= r.left && x <= r.left + r.width && y >= r.top && y <= r.top + r.height;
 }
 
 }  // namespace
@@ -95,7 +138,7 @@ void Sketch::drawPointLoads()
     const ScreenGeometry& g = state_.geometry;
     const BeamModel& m = state_.model;
     for (int i = 1; i <= m.numPointLoads; ++i) {
-        const double len = scaled(m.pointLoadMag[i], g.arrowScale, m.maxPointLoadMag);
+        const double len = pointLoadLength(state_, i);
         if (len == 0.0) continue;  // a removed load leaves nothing
         const double x = sketchX(state_, m.pointLoadLoc[i]);
         const double h = len / 10;
@@ -111,18 +154,12 @@ void Sketch::drawPointLoads()
 void Sketch::drawDistLoads()
 {
     Surface& s = surface_;
-    const ScreenGeometry& g = state_.geometry;
     const BeamModel& m = state_.model;
-    const double halfScale = g.arrowScale / 2.0;
     for (int i = 1; i <= m.numDistLoads; ++i) {
         const double xs = sketchX(state_, m.distLoadStart[i]);
         const double xe = sketchX(state_, m.distLoadEnd[i]);
         if (m.distLoadStartMag[i] == 0.0 && m.distLoadEndMag[i] == 0.0) continue;
-        const double hs = scaled(m.distLoadStartMag[i], halfScale, m.maxDistLoadMag);
-        const double he = scaled(m.distLoadEndMag[i], halfScale, m.maxDistLoadMag);
-        // All five arrows end on the edge of the longer one.
-        const double big = std::abs(he) >= std::abs(hs) ? he : hs;
-        const int y0 = big >= 0 ? g.beamTop : g.beamBottom;
+        const auto [hs, he, y0] = distLoadArrows(state_, i);
         const double dx = (xe - xs) / 4;
         const double slope = xs == xe ? 0.0 : (hs - he) / (xs - xe);
         for (int k = 0; k <= 4; ++k) {
@@ -156,7 +193,7 @@ void Sketch::drawMoments()
     const double yMid = sketchMidY(g);
     const double cos45 = std::cos(kSketchPi / 4);
     for (int i = 1; i <= m.numMoments; ++i) {
-        const double r = scaled(m.momentMag[i], g.symbolScale, m.maxMomentMag);
+        const double r = momentRadius(state_, i);
         if (r == 0.0) continue;  // a removed moment leaves nothing
         const double xm = sketchX(state_, m.momentLoc[i]);
         const double hh = r / 10;
@@ -196,6 +233,84 @@ void Sketch::drawSupports()
         }
     }
     s.setForeColor(kBlack);
+}
+
+std::optional<LabelRect> symbolBounds(const AppState& state, int row)
+{
+    const BeamModel& m = state.model;
+    const ScreenGeometry& g = state.geometry;
+    if (row < 1 || row > m.numFeatures) return std::nullopt;
+    const FeatureKind kind = featureKind(m, row);
+    const int k = featureIndex(m, row);
+    if (!isLive(m, kind, k)) return std::nullopt;
+    const double yMid = sketchMidY(g);
+    switch (kind) {
+    case FeatureKind::PointLoad: {
+        const double len = pointLoadLength(state, k);
+        const double x = sketchX(state, m.pointLoadLoc[k]);
+        const double half = std::max(std::abs(len) / 10, kPointingSlack);
+        const int y0 = len < 0 ? g.beamBottom : g.beamTop;
+        return spanning(x - half, y0 - len, x + half, y0);
+    }
+    case FeatureKind::DistLoad: {
+        const auto [hs, he, y0] = distLoadArrows(state, k);
+        const double top = std::min({double(y0), y0 - hs, y0 - he});
+        const double bottom = std::max({double(y0), y0 - hs, y0 - he});
+        return spanning(sketchX(state, m.distLoadStart[k]) - kPointingSlack, top,
+                        sketchX(state, m.distLoadEnd[k]) + kPointingSlack, bottom);
+    }
+    case FeatureKind::Moment: {
+        const double r = std::abs(momentRadius(state, k));
+        const double x = sketchX(state, m.momentLoc[k]);
+        return spanning(x - r, yMid - r, x + r, yMid + r);
+    }
+    case FeatureKind::Support: {
+        const double x = sketchX(state, m.supportLoc[k]);
+        const double side = g.arrowScale / 2.0;
+        LabelRect r = spanning(x - side / 2, g.beamBottom, x + side / 2,
+                               g.beamBottom + side / std::sqrt(2.0));
+        if (m.supportType[k] == "cant") {
+            const double s = g.symbolScale;
+            const double bottom = r.top + r.height;
+            r = spanning(std::min(r.left, x - s), yMid - s, std::max(r.left + r.width, x + s),
+                         std::max(bottom, yMid + s));
+        }
+        return r;
+    }
+    case FeatureKind::None: break;
+    }
+    return std::nullopt;
+}
+
+int featureAt(const AppState& state, std::span<const PlacedLabel> legend, double x, double y)
+{
+    for (const PlacedLabel& label : legend)
+        if (contains(label.rect, x, y)) return label.row;
+    // Symbols overlap (a load over a longer distributed load): the smallest one is meant.
+    int found = 0;
+    double foundArea = 0.0;
+    for (int row = 1; row <= state.model.numFeatures; ++row) {
+        const auto r = symbolBounds(state, row);
+        if (!r || !contains(*r, x, y)) continue;
+        const double area = r->width * r->height;
+        if (found == 0 || area < foundArea) {
+            found = row;
+            foundArea = area;
+        }
+    }
+    return found;
+}
+
+std::optional<double> beamLocationAt(const AppState& state, double x, double y)
+{
+    const ScreenGeometry& g = state.geometry;
+    const double length = state.model.beamLength;
+    if (!(length > 0.0) || g.beamRight <= g.beamLeft) return std::nullopt;
+    const LabelRect beam = spanning(g.beamLeft - kPointingSlack, g.beamTop - kPointingSlack,
+                                    g.beamRight + kPointingSlack, g.beamBottom + kPointingSlack);
+    if (!contains(beam, x, y)) return std::nullopt;
+    const double location = (x - g.beamLeft) * length / (g.beamRight - g.beamLeft);
+    return std::clamp(location, 0.0, length);
 }
 
 }  // namespace spanrix

@@ -2,8 +2,13 @@
 
 // The beam sketch of the loading screen, drawn through the Surface interface only.
 
+#include <optional>
+#include <span>
+
 #include "model/app_state.h"
+#include "drawing/legend_painting.h"
 #include "drawing/surface.h"
+#include "legend/legend_layout.h"
 
 namespace spanrix {
 
@@ -16,6 +21,15 @@ inline constexpr double kSketchPi = 3.14159265;
 double sketchX(const AppState& state, double location);
 // The beam's centre line.
 double sketchMidY(const ScreenGeometry& g);
+
+// Pointing at the sketch, in twips. The area a feature's symbol covers (nullopt for a
+// removed feature or a row that does not exist).
+std::optional<LabelRect> symbolBounds(const AppState& state, int row);
+// The feature row under a point: the row of a legend label placed there (legend: the labels
+// as the screen places them), else the smallest symbol there; 0 for none.
+int featureAt(const AppState& state, std::span<const PlacedLabel> legend, double x, double y);
+// The beam location (internal units) under a point on the beam bar, or nullopt off it.
+std::optional<double> beamLocationAt(const AppState& state, double x, double y);
 
 // The loading screen's surface settings the sketch is drawn with: crossed fill, 8 points.
 void prepareSketchSurface(Surface& surface);

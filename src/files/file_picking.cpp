@@ -57,8 +57,33 @@ std::optional<std::string> saveNameRefusal(std::string_view name)
 {
     if (name.empty() || name.front() == '.')
         return std::string("A file name may not be empty or start with a point.");
-    if (name.find_first_of("*?/") == std::string_view::npos) return std::nullopt;
-    return std::string("A file name may not contain *, ? or /.");
+    if (name.find_first_of("*?") == std::string_view::npos) return std::nullopt;
+    return std::string("A file name may not contain * or ?.");
+}
+
+SaveTarget saveTarget(std::string_view shownDirectory, std::string_view typed, std::string_view home)
+{
+    if (typed.find('/') == std::string_view::npos)
+        return {std::string(shownDirectory), std::string(typed)};
+    std::string path(typed);
+    if (typed.starts_with("~/")) path = std::string(home) + path.substr(1);
+    fs::path full(path);
+    if (full.is_relative()) full = fs::path(shownDirectory) / full;
+    full = full.lexically_normal();
+    std::string directory = full.parent_path().string();
+    if (directory.empty()) directory = "/";
+    return {directory, full.filename().string()};
+}
+
+bool directoryExists(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+std::string missingFolderMessage(std::string_view directory)
+{
+    return "The folder " + std::string(directory) + " does not exist.";
 }
 
 std::string filterPattern(std::string_view filterText)

@@ -25,9 +25,25 @@ std::string saveChangesQuestion(std::string_view fileName);
 std::string completeSaveName(std::string_view name);
 
 // Why a typed save name cannot be used, or nullopt. An empty name or one starting with
-// "." would make a hidden file no window lists, wildcards would make the existence check
-// match other files, and "/" would save somewhere else than the shown directory.
+// "." would make a hidden file no window lists, and wildcards would make the existence
+// check match other files.
 std::optional<std::string> saveNameRefusal(std::string_view name);
+
+// Where a typed save name puts the file. A name holding "/" is a path: relative to the
+// shown directory, absolute, or from the home folder when it starts with "~/". Any other
+// name stays in the shown directory as typed.
+struct SaveTarget {
+    std::string directory;
+    std::string name;
+
+    bool operator==(const SaveTarget&) const = default;
+};
+SaveTarget saveTarget(std::string_view shownDirectory, std::string_view typed, std::string_view home);
+
+// Whether path names an existing directory.
+bool directoryExists(const std::string& path);
+// "The folder " + directory + " does not exist."
+std::string missingFolderMessage(std::string_view directory);
 
 // The wildcard pattern a filter text stands for: the two list items by their leading
 // pattern, anything typed as it is.

@@ -242,6 +242,13 @@ std::optional<std::string> addFeature(BeamModel& model, FeatureKind kind, const 
     return std::nullopt;
 }
 
+std::string locationFieldText(const BeamModel& model, bool feet, double location, int sigFigs)
+{
+    FeatureEntry entry;
+    entry.options.feet = feet;
+    return displayText(shownValue(FeatureKind::None, readLengthCode(model, entry), location), sigFigs);
+}
+
 EditOpening openFeatureEdit(const BeamModel& model, FeatureKind kind, int row, int sigFigs)
 {
     EditOpening out;
@@ -265,10 +272,9 @@ EditOpening openFeatureEdit(const BeamModel& model, FeatureKind kind, int row, i
     form.options.feet = !metric && model.featureLengthUnit[row] != "in";
     form.options.perFoot = !metric && force == "pf";
     form.options.kg = metric && force == "kg";
-    const std::string lengthCode = form.options.feet ? "ft" : "in";
     const std::string forceCode = readForceCode(model, kind, form);
     auto lengthText = [&](double stored) {
-        return displayText(shownValue(FeatureKind::None, lengthCode, stored), sigFigs);
+        return locationFieldText(model, form.options.feet, stored, sigFigs);
     };
     auto forceText = [&](double stored) {
         return displayText(shownValue(kind, forceCode, stored), sigFigs);

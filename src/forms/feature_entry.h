@@ -85,6 +85,10 @@ struct EditOpening {
     bool opened() const { return refusal.empty(); }
 };
 
+// A location (internal units) as a dialog's location field shows it: in metres, or in feet
+// or inches by the dialog's option, rounded to sigFigs.
+std::string locationFieldText(const BeamModel& model, bool feet, double location, int sigFigs);
+
 // Opens the edit of feature row n by a dialog of the given kind.
 EditOpening openFeatureEdit(const BeamModel& model, FeatureKind kind, int row, int sigFigs);
 

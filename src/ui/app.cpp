@@ -13,7 +13,8 @@
 
 namespace spanrix {
 
-SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
+SpanrixApp::SpanrixApp(Prompts& prompts, QString settingsFile)
+    : context_(prompts), settingsFile_(std::move(settingsFile))
 {
     initDialog_ = std::make_unique<InitDialog>(context_);
     connect(initDialog_.get(), &InitDialog::beamAccepted, this, &SpanrixApp::showLoadingScreen);
@@ -49,7 +50,7 @@ LoadingWindow& SpanrixApp::loadingWindow()
         CalcCommands* calc = installCalcCommands(*loading_, context_);
         installReportCommands(*loading_, *calc, context_);
         installInfoWindows(*loading_, context_);
-        files_ = installFileCommands(*loading_, context_);
+        files_ = installFileCommands(*loading_, context_, settingsFile_);
         // A file opened from the start-up dialog's Retrieve window finishes its work.
         connect(files_, &FileCommands::fileOpened, this, [this] {
             initDialog_->hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,8 @@ class SpanrixApp : public QObject {
     Q_OBJECT
 
 public:
-    explicit SpanrixApp(Prompts& prompts);
+    // settingsFile holds what outlives a run (the recent files); empty: the user's settings.
+    explicit SpanrixApp(Prompts& prompts, QString settingsFile = {});
     ~SpanrixApp() override;
 
     void start();
@@ -37,6 +39,7 @@ private:
     LoadingWindow& bringLoadingScreenForward();
 
     AppContext context_;
+    QString settingsFile_;
     std::unique_ptr<InitDialog> initDialog_;
     std::unique_ptr<LoadingWindow> loading_;
     FileCommands* files_ = nullptr;  // a child of the loading screen

@@ -8,6 +8,16 @@
 
 namespace spanrix {
 
+QList<QKeySequence> shortcutsOf(const MenuKeys& keys)
+{
+    QList<QKeySequence> shortcuts;
+    if (keys.standard != QKeySequence::UnknownKey) shortcuts = QKeySequence::keyBindings(keys.standard);
+    if (!keys.keys) return shortcuts;
+    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(keys.keys)))
+        if (!shortcuts.contains(key)) shortcuts.append(key);
+    return shortcuts;
+}
+
 MenuCommands::MenuCommands(QMenuBar& bar, std::span<const MenuEntry> entries) : entries_(entries)
 {
     QMenu* top = nullptr;
@@ -28,6 +38,7 @@ MenuCommands::MenuCommands(QMenuBar& bar, std::span<const MenuEntry> entries) : 
         }
         QAction* a = parent->addAction(e.caption);
         a->setObjectName(e.name);
+        a->setShortcuts(shortcutsOf(e.keys));
         actions_.insert(e.name, a);
     }
 }

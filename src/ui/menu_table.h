@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
 #include <QMetaObject>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,14 @@ class QObject;
 
 namespace spanrix {
 
+// An item's shortcuts: the platform's keys for a standard command, and `keys` ("Ctrl+Y" or
+// "Ctrl+Shift+Z; Ctrl+Y") wherever the platform does not bind them already, so the item has
+// them on every platform. The menus show the first.
+struct MenuKeys {
+    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
+    const char* keys = nullptr;
+};
+
 // One line of a window's menu: a top-level menu (depth 0), an item or submenu of it
 // (depth 1), or an item of that submenu (depth 2).
 struct MenuEntry {
@@ -20,7 +29,11 @@ struct MenuEntry {
     const char* name;
     const char* caption;
     bool isMenu;
+    MenuKeys keys = {};
 };
+
+// The shortcuts an entry's keys stand for on this platform, the first one shown in menus.
+QList<QKeySequence> shortcutsOf(const MenuKeys& keys);
 
 // A window's menu bar, built from its table, with every menu and item named by its
 // objectName. Commands are wired to items by name; a name the table does not hold is a

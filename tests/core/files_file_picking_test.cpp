@@ -27,9 +27,9 @@ TEST(FilePicking, SaveNamesAreCompletedAndRefused)
     EXPECT_EQ(completeSaveName("b.éxy"), "b.éxy");
     EXPECT_EQ(completeSaveName("bé.xy"), "bé.xy.lod");
 
-    for (const char* bad : {"beam*", "be?m", "sub/beam", "*", "", ".lod", ".beam"})
+    for (const char* bad : {"beam*", "be?m", "sub/be?m", "*", "", ".lod", ".beam"})
         EXPECT_TRUE(saveNameRefusal(bad).has_value()) << bad;
-    for (const char* good : {"beam", "my beam (2).lod", "bé", "a.b"})
+    for (const char* good : {"beam", "my beam (2).lod", "bé", "a.b", "sub/beam"})
         EXPECT_FALSE(saveNameRefusal(good).has_value()) << good;
 }
 
@@ -112,6 +112,26 @@ TEST(FilePicking, DirectoriesListVisibleFilesAndFolders)
     EXPECT_FALSE(listDirectory((dir / "a.lod").string()).has_value());
     EXPECT_EQ(unreadableDirectoryMessage("/gone"), "Could not read /gone.");
     fs::remove_all(dir);
+}
+
+TEST(SaveTarget, ANameWithASlashIsAPath)
+{
+    struct Case {
+        const char* typed;
+        SaveTarget expected;
+    };
+    const Case cases[] = {
+        {"beam", {"/work/beams", "beam"}},
+        {"..beam", {"/work/beams", "..beam"}},
+        {"two/span", {"/work/beams/two", "span"}},
+        {"../span.lod", {"/work", "span.lod"}},
+        {"/tmp/beams/twospan", {"/tmp/beams", "twospan"}},
+        {"/top", {"/", "top"}},
+        {"~/beams/a", {"/home/ann/beams", "a"}},
+        {"~x/a", {"/work/beams/~x", "a"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(saveTarget("/work/beams", c.typed, "/home/ann"), c.expected) << c.typed;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -17,6 +18,8 @@
 #include "app_driver.h"
 #include "files/load_file.h"
 #include "ui/files/directory_browser.h"
+#include "ui/dialogs/init_dialog.h"
+#include "ui/files/file_commands.h"
 #include "ui/files/file_window.h"
 
 namespace spanrix {
@@ -117,13 +120,13 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     const BeamModel built = model();
     const std::vector<std::string> builtCaptions = captions();
 
-    // Wildcards and "/" are refused before anything is written.
+    // Wildcards are refused before anything is written.
     FileWindow* save = show("saveloadcfg", "Saveload");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(boxText(save, "Savename"), "loadcfg");
     type(save, "Savename", "be*m");
     press(save, "savebutton");
-    EXPECT_EQ(prompts.lastMessage(), "A file name may not contain *, ? or /.");
+    EXPECT_EQ(prompts.lastMessage(), "A file name may not contain * or ?.");
     EXPECT_TRUE(save->isVisible());
     EXPECT_FALSE(fs::exists(dir / "be*m.lod"));
     // So is a name that would make a hidden file.
@@ -176,6 +179,101 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     settle();
     EXPECT_EQ(fileText(dir / "beam.lod"), loadFileText(model()));
     EXPECT_EQ(find("Saveload"), nullptr);
+}
+
+TEST_F(FileWindows, ATypedPathSavesIntoItsFolderAndTheWindowsFollow)
+{
+    startBeam(false, "20");
+    addSupport("0");
+
+    // A missing folder is refused; nothing is written and the window stays.
+    FileWindow* save = show("saveloadcfg", "Saveload");
+    ASSERT_NE(save, nullptr);
+    type(save, "Savename", "missing/twospan");
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.lastMessage(), "The folder " + (dir / "missing").string() + " does not exist.");
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+
+    // Relative to the shown directory; the next window opens in the file's folder.
+    type(save, "Savename", "sub/twospan");
+    press(save, "savebutton");
+    settle();
+    EXPECT_EQ(fileText(dir / "sub" / "twospan.lod"), loadFileText(model()));
+    EXPECT_EQ(state().currentDir, (dir / "sub").string());
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - twospan.lod[*]");
+    loading().action("openloadcfg")->trigger();
+    FileWindow* retrieve = qobject_cast<FileWindow*>(find("getload"));
+    ASSERT_NE(retrieve, nullptr);
+    EXPECT_EQ(retrieve->browser().directory().toStdString(), (dir / "sub").string());
+    EXPECT_EQ(listed(retrieve, "flist"), QStringList{"twospan.lod"});
+    retrieve->close();
+
+    // Absolute.
+    save = show("saveloadcfg", "Saveload");
+    type(save, "Savename", QString::fromStdString((dir / "sub" / "abs").string()));
+    press(save, "savebutton");
+    settle();
+    EXPECT_TRUE(fs::exists(dir / "sub" / "abs.lod"));
+}
+
+TEST_F(FileWindows, RecentFilesOutliveTheProgramAndForgetFilesThatNoLongerOpen)
+{
+    startBeam(false, "20");
+    addSupport("0");
+    const QString settings = QString::fromStdString((dir / "settings.ini").string());
+    const auto lod = [this](int i) { return dir / ("beam" + std::to_string(i) + ".lod"); };
+    for (int i = 1; i <= 9; ++i) {
+        addPointLoad(QString::number(i), "1");
+        ASSERT_EQ(writeLoadFile(lod(i).string(), model()), std::nullopt);
+    }
+    const std::string second = fileText(lod(2));
+    {
+        testing::ScriptedPrompts quiet;
+        SpanrixApp earlier(quiet, settings);
+        earlier.startWithFile(lod(1).string());
+        for (int i = 2; i <= 9; ++i) earlier.fileCommands().openFile(lod(i).string(), FileLayout::Current);
+        earlier.fileCommands().openFile(lod(2).string(), FileLayout::Current);
+        ASSERT_TRUE(quiet.messages().empty()) << quiet.lastMessage();
+    }
+
+    SpanrixApp later(prompts, settings);
+    later.start();
+    ASSERT_TRUE(later.initDialog().accept_continue());
+    QMenu* menu = later.loadingWindow().action("openrecent")->menu();
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction* a : menu->actions()) texts << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(texts, (QStringList{"&1 beam2.lod", "&2 beam9.lod", "&3 beam8.lod", "&4 beam7.lod",
+                                  "&5 beam6.lod", "&6 beam5.lod", "&7 beam4.lod", "&8 beam3.lod",
+                                  "-", "&Clear Recent Files"}));
+    EXPECT_EQ(menu->actions()[0]->toolTip().toStdString(), dir.string());
+
+    // Chosen, it opens as Open does: an edited beam is asked about first (Cancel keeps it),
+    // and the file comes first.
+    fs::remove(lod(9));
+    later.context().document.change("Change Resolution", [](AppState& s) { s.model.resolution = 500; });
+    menu->actions()[0]->trigger();
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_EQ(prompts.shown.back().kind, "save question");
+    EXPECT_EQ(later.context().state.model.numFeatures, 0);
+    prompts.saveChoices = {SaveChoice::Discard};
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(loadFileText(later.context().state.model), second);
+    EXPECT_EQ(later.loadingWindow().windowTitle(), "Spanrix: Loading Screen - beam2.lod[*]");
+
+    // Gone: the message says why, the beam stays and the list forgets it.
+    emit menu->aboutToShow();
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(prompts.lastMessage(), "File access error");
+    EXPECT_EQ(prompts.shown.back().informative, lod(9).string() + ": no such file");
+    EXPECT_EQ(loadFileText(later.context().state.model), second);
+    EXPECT_EQ(menu->actions()[1]->text(), "&2 beam8.lod");
+
+    later.loadingWindow().action("clearrecent")->trigger();
+    EXPECT_EQ(menu->actions(), QList<QAction*>{later.loadingWindow().action("clearrecent")});
+    EXPECT_FALSE(later.loadingWindow().action("clearrecent")->isEnabled());
+    later.loadingWindow().hide();
 }
 
 TEST_F(FileWindows, ImportReadsAVersionOneBeam)

@@ -1,4 +1,7 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -208,6 +211,56 @@ TEST_F(HelpTest, SlideshowShowsItsPicturesInTurn)
     QTest::mouseDClick(icon, Qt::LeftButton);
     press(show, "cmdNext");
     EXPECT_EQ(shown(), 1);  // every opening starts the counter again
+}
+
+// Every input of every dialog says what it takes, and every tip names a control that is there.
+TEST_F(HelpTest, EveryDialogInputExplainsItself)
+{
+    const auto isInput = [](QWidget* w) {
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            return !box->isReadOnly() && !qobject_cast<QComboBox*>(w->parentWidget());
+        if (qobject_cast<QListWidget*>(w)) return w->focusPolicy() != Qt::NoFocus;
+        return qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w) ||
+               qobject_cast<QComboBox*>(w) || qobject_cast<QTabWidget*>(w);
+    };
+    const auto check = [&](QWidget* window) {
+        ASSERT_NE(window, nullptr);
+        SCOPED_TRACE(window->objectName().toStdString());
+        int inputs = 0;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!isInput(w)) continue;
+            ++inputs;
+            EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+        }
+        EXPECT_GT(inputs, 0);
+        for (const InputTip& tip : inputTips()) {
+            if (window->objectName() != QString::fromUtf8(tip.window)) continue;
+            EXPECT_NE(window->findChild<QWidget*>(QString::fromUtf8(tip.control)), nullptr) << tip.control;
+        }
+    };
+    check(find("properties"));
+    check(openDialog("addpointload", "load_info"));
+    check(openDialog("adddistload", "distload_info"));
+    check(openDialog("addmoment", "moment_info"));
+    check(openDialog("addsupport", "support_info"));
+    QWidget* properties = openDialog("beamproperties", "BeamProp");
+    check(properties);
+    for (const auto& [button, helper] : {std::pair{"Command3", "I_calc"}, std::pair{"Command4", "choose_beam"}}) {
+        press(properties, button);
+        auto* dialog = properties->findChild<QDialog*>(helper);
+        check(dialog);
+        if (dialog) dialog->reject();
+    }
+    properties->hide();
+    for (const auto& [command, window] : {std::pair{"saveloadcfg", "Saveload"}, std::pair{"openloadcfg", "getload"},
+                                          std::pair{"importloadcfg", "importload"}, std::pair{"printload", "print_info"}}) {
+        check(openDialog(command, window));
+        if (QWidget* w = find(window)) w->close();
+    }
+    loading().action("runcalc")->trigger();
+    ASSERT_NE(calcItem("point"), nullptr) << prompts.lastMessage();
+    calcItem("point")->trigger();
+    check(find("pointvalues"));
 }
 
 }  // namespace

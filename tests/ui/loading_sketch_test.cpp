@@ -189,5 +189,39 @@ TEST_F(SketchTest, DrawingBuildsEachLegendGroupOnce)
     ASSERT_NE(legend.find("sloadtitle1"), nullptr);
 }
 
+// Pointing at the sketch finds features by the areas the drawing and the legend cover.
+TEST_F(SketchTest, PointsFindTheFeatureDrawnThere)
+{
+    testing::addDistLoad(model, 2, 4, 0, 600);     // 1: arrows 540..1080 high over 2400..9600
+    testing::addPointLoad(model, 10, 300);         // 2: shaft 3240..5400 at x 6000
+    testing::addMoment(model, -50, 900);           // 3: radius 1080 around (13200, 5670)
+    testing::addSupport(model, 1200, "simp");      // 4: triangle under 16800
+    testing::addPointLoad(model, 5, 1000);         // 5, then removed
+    model.pointLoadMag[2] = 0;
+    const std::vector<PlacedLabel> legendLabels = {{4, 0, {16000, 7000, 1600, 200}}};
+    struct Case {
+        double x, y;
+        int row;
+    };
+    const Case cases[] = {
+        {6000, 4000, 2},    // the point load's shaft, inside the distributed load's area
+        {6030, 5300, 2},    // beside its head
+        {4000, 5000, 1},    // the distributed load alone
+        {13200, 5000, 3},   // the moment's arc
+        {16800, 6300, 4},   // the support's triangle
+        {16100, 7100, 4},   // the support's legend label
+        {14400, 4000, 0},   // where the removed load stood
+        {14400, 5600, 0},   // bare beam
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(featureAt(state, legendLabels, c.x, c.y), c.row) << c.x << "," << c.y;
+    EXPECT_EQ(symbolBounds(state, 5), std::nullopt);
+    EXPECT_EQ(symbolBounds(state, 9), std::nullopt);
+
+    EXPECT_DOUBLE_EQ(*beamLocationAt(state, 9600, 5600), 600.0);
+    EXPECT_DOUBLE_EQ(*beamLocationAt(state, 2380, 5600), 0.0);
+    EXPECT_EQ(beamLocationAt(state, 9600, 4000), std::nullopt);
+}
+
 }  // namespace
 }  // namespace spanrix

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +14,9 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--gtest_list_tests") == 0) listing = true;
     std::unique_ptr<QApplication> app;
+    // Settings the program keeps between runs go to a folder of this run, not the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (!listing) app = std::make_unique<QApplication>(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -28,11 +28,20 @@ CalcCommands::CalcCommands(LoadingWindow& loading, AppContext& context)
     connect(&context_.document, &BeamDocument::changed, this, [this] {
         if (screen_) showAnalysis();
     });
+    // The screen's windows name the beam's file and show when it differs from it.
+    connect(&context_.document, &BeamDocument::savedStateChanged, this, &CalcCommands::nameTheFile);
 }
 
 CalcCommands::~CalcCommands() { delete screen_.data(); }
 
 CalculationsWindow* CalcCommands::screen() const { return screen_; }
+
+void CalcCommands::nameTheFile()
+{
+    const BeamDocument& document = context_.document;
+    if (screen_) screen_->showFile(document.fileName(), document.isModified());
+    if (shear_) shear_->showFile(document.fileName());
+}
 
 std::shared_ptr<const Analysis> CalcCommands::shownAnalysis() const
 {
@@ -146,6 +155,7 @@ CalculationsWindow& CalcCommands::openScreen()
         connect(w, &QObject::destroyed, this, [this] { context_.document.keepResultsCurrent(false); });
     }
     screen_->syncUnitItems(context_.state.model.metricUnits);
+    nameTheFile();
     if (!screen_->isVisible()) screen_->showMaximized();
     screen_->raise();
     screen_->activateWindow();
@@ -156,7 +166,10 @@ ShearWindow* CalcCommands::showShearDiagram()
 {
     const auto shown = shownAnalysis();
     if (!shown) return nullptr;
-    if (!shear_) shear_ = new ShearWindow(context_.state.geometry, screen_);
+    if (!shear_) {
+        shear_ = new ShearWindow(context_.state.geometry, screen_);
+        nameTheFile();
+    }
     shear_->showResults(shown->results, basis_, context_.state.sigFigs);
     shear_->show();
     shear_->raise();

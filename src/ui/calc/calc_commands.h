@@ -75,6 +75,7 @@ private:
     void saveDiagrams();
     void showingResults(bool shown);
     void convertUnits(UnitConversion direction);
+    void nameTheFile();
 
     LoadingWindow& loading_;
     AppContext& context_;

@@ -5,17 +5,20 @@
 
 #include "ui/menu_table.h"
 #include "ui/qt_surface.h"
+#include "ui/window_title.h"
 #include "ui/work_area.h"
 
 namespace spanrix {
 
 namespace {
 
+constexpr const char* kCaption = "Spanrix: Calculations Screen";
+
 constexpr MenuEntry kMenu[] = {
     {0, "filemenu", "&File", true},
     {1, "save", "Sa&ve", false},
     {1, "showloading", "Return to &Loading", false},
-    {1, "printcalc", "&Print Load Cfg. and Calculations", false},
+    {1, "printcalc", "&Print Load Cfg. and Calculations", false, {QKeySequence::Print, "Ctrl+P"}},
     {1, "exportcsv", "Export Results (CSV)...", false},
     {1, "saveimages", "Save Diagrams as Image...", false},
     {0, "calc", "&Calculate", true},
@@ -30,7 +33,7 @@ constexpr MenuEntry kMenu[] = {
     {1, "metricunits", "Convert to &Metric", false},
     {1, "englishunits", "Convert to &English", false},
     {0, "helpsx", "&Help", true},
-    {1, "Docsx", "&Documentation", false},
+    {1, "Docsx", "&Documentation", false, {QKeySequence::HelpContents, "F1"}},
     {1, "aboutsx", "&About Spanrix", false},
 };
 
@@ -41,7 +44,7 @@ std::span<const MenuEntry> calculationsScreenMenu() { return kMenu; }
 CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("momdisplay");
-    setWindowTitle("Spanrix: Calculations Screen[*]");
+    setWindowTitle(QString(kCaption) + "[*]");
     setAttribute(Qt::WA_DeleteOnClose);
     surface_ = new QtSurface(this);
     setCentralWidget(surface_);
@@ -64,6 +67,12 @@ void CalculationsWindow::wire(const QString& objectName, QObject* receiver, std:
 }
 
 QStringList CalculationsWindow::unwiredCommands() const { return menu_.unwiredCommands(); }
+
+void CalculationsWindow::showFile(const QString& fileName, bool modified)
+{
+    setWindowTitle(titleNamingFile(kCaption, fileName) + "[*]");
+    setWindowModified(modified);
+}
 
 void CalculationsWindow::syncUnitItems(bool metricUnits)
 {

@@ -31,6 +31,9 @@ public:
     // The menu items no command has been wired to (none, once the screen is assembled).
     QStringList unwiredCommands() const;
 
+    // The caption names the beam's file (none: the bare caption), marked when it differs.
+    void showFile(const QString& fileName, bool modified);
+
     // The conversion into the system already in force is disabled.
     void syncUnitItems(bool metricUnits);
 

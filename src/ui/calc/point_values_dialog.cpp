@@ -10,6 +10,7 @@
 
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/prompts.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -85,6 +86,7 @@ PointValuesDialog::PointValuesDialog(std::shared_ptr<const Analysis> analysis,
 
     connect(find, &QPushButton::clicked, this, &PointValuesDialog::findValues);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    explainInputs(*this);
 }
 
 void PointValuesDialog::findValues()

@@ -5,6 +5,7 @@
 
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/qt_surface.h"
+#include "ui/window_title.h"
 
 namespace spanrix {
 
@@ -17,6 +18,8 @@ ScreenGeometry diagramGeometry(const ScreenGeometry& screen)
     return screenGeometry(screen.workAreaWidth * 2 / 3, screen.workAreaHeight);
 }
 
+constexpr const char* kCaption = "Spanrix: Shear Force Diagram";
+
 // The diagram with its title and position labels fills the top third of that area.
 constexpr double kDiagramHeightShare = 1.0 / 3.0;
 
@@ -26,7 +29,7 @@ ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* calculationsSc
     : QWidget(calculationsScreen, Qt::Window), geometry_(diagramGeometry(geometry))
 {
     setObjectName("sheardisplay");
-    setWindowTitle("Spanrix: Shear Force Diagram");
+    setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
 
     surface_ = new QtSurface(this);
@@ -54,6 +57,11 @@ ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* calculationsSc
     layout->addWidget(surface_, 1);
     layout->addLayout(maximum);
     placeAtTheBottom();
+}
+
+void ShearWindow::showFile(const QString& fileName)
+{
+    setWindowTitle(titleNamingFile(kCaption, fileName));
 }
 
 void ShearWindow::placeAtTheBottom()

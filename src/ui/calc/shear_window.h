@@ -24,6 +24,8 @@ public:
     void showResults(const ResultSet& results, const ResultBasis& basis, int sigFigs);
 
     QtSurface& surface() { return *surface_; }
+    // The caption names the beam's file.
+    void showFile(const QString& fileName);
 
 private:
     void placeAtTheBottom();

@@ -11,6 +11,7 @@
 #include "ui/dialogs/inertia_calculator_dialog.h"
 #include "ui/dialogs/section_chooser_dialog.h"
 #include "ui/work_area.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -94,6 +95,7 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
             [this] { openSectionHelper(new SectionChooserDialog(context_, this)); });
 
     load();
+    explainInputs(*this);
 }
 
 void BeamPropertiesDialog::load()

@@ -64,6 +64,12 @@ void installDialogCommands(LoadingWindow& loading, AppContext& context)
     for (const auto& [name, kind] : adds)
         loading.setCommand(name, [dialogs, kind] { dialogs->forKind(kind)->openForAdd(); });
 
+    loading.setAddFeatureHandler([dialogs](FeatureKind kind, double location) {
+        FeatureDialog* dialog = dialogs->forKind(kind);
+        dialog->openForAdd();
+        dialog->prefillLocation(location);
+    });
+
     loading.setEditFeatureHandler([dialogs](FeatureKind kind, int row) {
         if (FeatureDialog* dialog = dialogs->forKind(kind)) dialog->edit_feature(row, FeatureDialog::EditStep::Open);
     });

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -49,6 +50,7 @@ DistLoadDialog::DistLoadDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = loadmag0_;
+    locationField_ = loadstart_;
 
     watchText(loadmag0_, &TouchedFields::magnitude);
     watchText(loadmag1_, &TouchedFields::endMagnitude);
@@ -57,6 +59,7 @@ DistLoadDialog::DistLoadDialog(AppContext& context, LoadingWindow& loading)
     watchOption(feet_, &TouchedFields::lengthUnit);
     watchOption(inch_, &TouchedFields::lengthUnit);
     for (QRadioButton* o : {pi_, pf_, kg_, n_}) watchOption(o, &TouchedFields::forceUnit);
+    explainInputs(*this);
 }
 
 FeatureEntry DistLoadDialog::entry() const

@@ -106,6 +106,13 @@ void FeatureDialog::edit_feature(int n, EditStep step)
     activateWindow();
 }
 
+void FeatureDialog::prefillLocation(double location)
+{
+    const AppState& state = context_.state;
+    locationField_->setText(QString::fromStdString(
+        locationFieldText(state.model, entry().options.feet, location, state.sigFigs)));
+}
+
 void FeatureDialog::applyUnitSystem()
 {
     shownMetric_ = context_.state.model.metricUnits;

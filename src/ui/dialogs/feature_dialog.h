@@ -35,6 +35,10 @@ public:
 
     bool isEditing() const { return edit_.has_value(); }
 
+    // Puts a beam location (internal units) into the location field (a distributed load's
+    // start), in the length unit the dialog shows.
+    void prefillLocation(double location);
+
 public slots:
     // Cancel, the close button and Escape: leave edit mode, touch nothing, close.
     void reject() override;
@@ -61,6 +65,7 @@ protected:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLineEdit* firstField_ = nullptr;  // has the focus when the dialog opens
+    QLineEdit* locationField_ = nullptr;
 
 private:
     void load();

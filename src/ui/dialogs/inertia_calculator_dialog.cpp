@@ -10,6 +10,7 @@
 #include "forms/section_calculator.h"
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -140,6 +141,7 @@ InertiaCalculatorDialog::InertiaCalculatorDialog(AppContext& context, QWidget* p
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    explainInputs(*this);
 }
 
 QWidget* InertiaCalculatorDialog::makeRectangularInputs()

@@ -15,6 +15,7 @@
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/work_area.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -89,6 +90,7 @@ InitDialog::InitDialog(AppContext& context, QWidget* parent)
         accept_continue();
         emit retrieveRequested();
     });
+    explainInputs(*this);
 }
 
 void InitDialog::open(bool offerRetrieve)
@@ -112,7 +114,8 @@ void InitDialog::showUnitControls()
 void InitDialog::load()
 {
     AppState& state = context_.state;
-    state.currentDir = QDir::homePath().toStdString();
+    // The file windows start in the folder the program was started from.
+    state.currentDir = QDir::currentPath().toStdString();
 
     // Each opening starts from the design defaults, then follows the model.
     eng_->setChecked(true);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -41,12 +42,14 @@ MomentDialog::MomentDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = loadmag_;
+    locationField_ = loadloc_;
 
     watchText(loadmag_, &TouchedFields::magnitude);
     watchText(loadloc_, &TouchedFields::location);
     watchOption(feet_, &TouchedFields::lengthUnit);
     watchOption(inch_, &TouchedFields::lengthUnit);
     for (QRadioButton* o : {pi_, pf_, kg_, n_}) watchOption(o, &TouchedFields::forceUnit);
+    explainInputs(*this);
 }
 
 FeatureEntry MomentDialog::entry() const

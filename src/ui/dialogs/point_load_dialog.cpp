@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -39,6 +40,7 @@ PointLoadDialog::PointLoadDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = loadmag_;
+    locationField_ = loadloc_;
 
     watchText(loadmag_, &TouchedFields::magnitude);
     watchText(loadloc_, &TouchedFields::location);
@@ -46,6 +48,7 @@ PointLoadDialog::PointLoadDialog(AppContext& context, LoadingWindow& loading)
     watchOption(inch_, &TouchedFields::lengthUnit);
     watchOption(kg_, &TouchedFields::forceUnit);
     watchOption(n_, &TouchedFields::forceUnit);
+    explainInputs(*this);
 }
 
 FeatureEntry PointLoadDialog::entry() const

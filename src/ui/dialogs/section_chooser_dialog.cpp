@@ -10,6 +10,7 @@
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/dialogs/section_picture.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -71,7 +72,14 @@ SectionChooserDialog::SectionChooserDialog(AppContext& context, QWidget* parent)
         connect(accept_[axis], &QPushButton::clicked, this, [this, axis] { handBack(axis); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Tab runs down the window: the kinds, the list, the four values, the buttons.
+    QList<QWidget*> chain{tabs_};
+    for (QListWidget* list : lists_) chain << list;
+    chain << moi_[0] << moi_[1] << distc_[0] << distc_[1] << accept_[0] << accept_[1] << cancel;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+
     if (load.message) context_.prompts.message(*load.message);
+    explainInputs(*this);
 }
 
 QWidget* SectionChooserDialog::makeTab(int kind)

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -38,12 +39,14 @@ SupportDialog::SupportDialog(AppContext& context, LoadingWindow& loading)
     layout->addLayout(grid);
     layout->addLayout(makeButtons());
     firstField_ = suploc_;
+    locationField_ = suploc_;
 
     watchText(suploc_, &TouchedFields::location);
     watchOption(feet_, &TouchedFields::lengthUnit);
     watchOption(inch_, &TouchedFields::lengthUnit);
     connect(simple_, &QRadioButton::clicked, this, [this] { showType(); });
     connect(cantilever_, &QRadioButton::clicked, this, [this] { showType(); });
+    explainInputs(*this);
 }
 
 FeatureEntry SupportDialog::entry() const

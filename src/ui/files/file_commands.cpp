@@ -1,12 +1,16 @@
 #include "ui/files/file_commands.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <utility>
 
 #include "files/file_picking.h"
 
 #include "ui/app_context.h"
 #include "ui/files/load_window.h"
+#include "ui/files/recent_files.h"
 #include "ui/files/save_window.h"
 #include "ui/loading/loading_window.h"
 
@@ -30,8 +34,11 @@ Window* bringForward(QPointer<Window>& slot, Make make)
 
 }  // namespace
 
-FileCommands::FileCommands(LoadingWindow& loading, AppContext& context)
-    : QObject(&loading), loading_(loading), context_(context)
+FileCommands::FileCommands(LoadingWindow& loading, AppContext& context, const QString& settingsFile)
+    : QObject(&loading),
+      loading_(loading),
+      context_(context),
+      recent_(new RecentFiles(settingsFile, this))
 {
     loading_.setCommand("save", [this] { save(); });
     loading_.setCommand("saveloadcfg", [this] { showSaveWindow(); });
@@ -40,6 +47,39 @@ FileCommands::FileCommands(LoadingWindow& loading, AppContext& context)
     connect(&loading_, &LoadingWindow::loadFileDropped, this,
             [this](const QString& path) { openFile(path.toStdString(), FileLayout::Current); });
     loading_.setUnsavedChangesGuard([this](std::function<void()> goOn) { return mayDiscardBeam(std::move(goOn)); });
+
+    loading_.setCommand("clearrecent", [this] { recent_->clear(); });
+    QMenu* menu = loading_.action("openrecent")->menu();
+    menu->setToolTipsVisible(true);
+    // Read afresh on opening: another Spanrix may have opened files meanwhile.
+    connect(menu, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
+    connect(recent_, &RecentFiles::changed, this, &FileCommands::fillRecentMenu);
+    fillRecentMenu();
+}
+
+void FileCommands::fillRecentMenu()
+{
+    QMenu* menu = loading_.action("openrecent")->menu();
+    QAction* clear = loading_.action("clearrecent");
+    for (QAction* a : menu->actions())
+        if (a != clear) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    const QStringList paths = recent_->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QFileInfo file(paths[i]);
+        QString name = file.fileName();
+        // Digits 1 to 8 as access keys; a "&" of the name stays a character.
+        auto* item = new QAction(QString("&%1 %2").arg(i + 1).arg(name.replace('&', "&&")), menu);
+        item->setObjectName(QString("recentfile%1").arg(i + 1));
+        item->setToolTip(QDir::toNativeSeparators(file.absolutePath()));
+        item->setData(paths[i]);
+        connect(item, &QAction::triggered, this, [this, path = paths[i]] { openRecentFile(path); });
+        menu->insertAction(clear, item);
+    }
+    if (!paths.isEmpty()) menu->insertSeparator(clear);
+    clear->setEnabled(!paths.isEmpty());
 }
 
 bool FileCommands::save()
@@ -81,6 +121,9 @@ SaveWindow* FileCommands::showSaveWindow()
         auto* window = new SaveWindow(context_, &loading_);
         connect(window, &SaveWindow::saved, this, [this](const QString& path) {
             context_.document.markSaved(path);
+            recent_->add(path);
+            // The next file window opens where this file went.
+            context_.state.currentDir = QFileInfo(path).absolutePath().toStdString();
             if (auto goOn = std::exchange(afterSave_, nullptr)) goOn();
         });
         // Closed without saving: whatever waited for the save does not go on.
@@ -110,13 +153,27 @@ LoadWindow* FileCommands::showImportWindow()
 bool FileCommands::openFile(const std::string& path, FileLayout layout)
 {
     if (!loading_.mayDiscardBeam([this, path, layout] { openFile(path, layout); })) return false;
+    const OpenOutcome outcome = readIntoScreen(path, layout);
+    if (!outcome.ok()) context_.prompts.explainedMessage(*outcome.error, outcome.reason);
+    return outcome.ok();
+}
+
+bool FileCommands::openRecentFile(const QString& path)
+{
+    if (!loading_.mayDiscardBeam([this, path] { openRecentFile(path); })) return false;
+    const OpenOutcome outcome = readIntoScreen(path.toStdString(), FileLayout::Current);
+    if (outcome.ok()) return true;
+    recent_->remove(path);
+    context_.prompts.explainedMessage(*outcome.error, outcome.reason);
+    return false;
+}
+
+OpenOutcome FileCommands::readIntoScreen(const std::string& path, FileLayout layout)
+{
     BeamModel opened = context_.document.model();
     const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
                                                               : importVersion1File(path, opened);
-    if (!outcome.ok()) {
-        context_.prompts.explainedMessage(*outcome.error, outcome.reason);
-        return false;
-    }
+    if (!outcome.ok()) return outcome;
     const QFileInfo file(QString::fromStdString(path));
     // A version-1 file is not the beam's file: Save must not overwrite it in another layout.
     const bool current = layout == FileLayout::Current;
@@ -124,13 +181,16 @@ bool FileCommands::openFile(const std::string& path, FileLayout layout)
                              current ? file.absoluteFilePath() : QString(), current);
     // The next file window opens where this file was found.
     context_.state.currentDir = file.absolutePath().toStdString();
+    // A version-1 file is no file Open could open again.
+    if (current) recent_->add(file.absoluteFilePath());
     emit fileOpened();
-    return true;
+    return outcome;
 }
 
-FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context)
+FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context,
+                                  const QString& settingsFile)
 {
-    return new FileCommands(loading, context);
+    return new FileCommands(loading, context, settingsFile);
 }
 
 }  // namespace spanrix

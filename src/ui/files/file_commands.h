@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "files/load_file.h"
@@ -12,6 +14,7 @@ namespace spanrix {
 struct AppContext;
 class LoadWindow;
 class LoadingWindow;
+class RecentFiles;
 class SaveWindow;
 
 // The loading screen's Save, Open and Import commands with their windows, and opening a
@@ -21,7 +24,8 @@ class FileCommands : public QObject {
     Q_OBJECT
 
 public:
-    FileCommands(LoadingWindow& loading, AppContext& context);
+    // settingsFile keeps the recent files; empty: the user's settings.
+    FileCommands(LoadingWindow& loading, AppContext& context, const QString& settingsFile);
 
     // Each shows its window, or brings it forward when it is open already.
     SaveWindow* showSaveWindow();
@@ -32,6 +36,11 @@ public:
     // the loading screen. A failure says "File access error", with the reason under it,
     // and changes nothing. An edited beam is asked about first.
     bool openFile(const std::string& path, FileLayout layout);
+    // A file of "Open Recent": opened as Open does; one that no longer opens says why and
+    // leaves the list.
+    bool openRecentFile(const QString& path);
+
+    RecentFiles& recentFiles() { return *recent_; }
 
     // "Save": writes the beam to its file with no window; a beam without one opens the
     // Save window. Returns whether the beam was written.
@@ -46,15 +55,22 @@ signals:
     void fileOpened();
 
 private:
+    // Reads the file into the loading screen; a failure changes nothing and says nothing.
+    OpenOutcome readIntoScreen(const std::string& path, FileLayout layout);
+    // The "Open Recent" submenu: the files, newest first, then Clear Recent Files.
+    void fillRecentMenu();
+
     LoadingWindow& loading_;
     AppContext& context_;
     QPointer<SaveWindow> save_;
     QPointer<LoadWindow> retrieve_;
     QPointer<LoadWindow> import_;
+    RecentFiles* recent_;
     std::function<void()> afterSave_;  // the command waiting for the Save window
 };
 
 // Wires `saveloadcfg`, `openloadcfg`, `importloadcfg` and file drops on the loading screen.
-FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context);
+FileCommands* installFileCommands(LoadingWindow& loading, AppContext& context,
+                                  const QString& settingsFile = {});
 
 }  // namespace spanrix

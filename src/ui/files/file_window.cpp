@@ -1,12 +1,16 @@
 #include "ui/files/file_window.h"
 
 #include <QGridLayout>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "ui/app_context.h"
+#include "ui/dialogs/dialog_widgets.h"
 #include "ui/files/directory_browser.h"
 #include "ui/work_area.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -23,11 +27,9 @@ FileWindow::FileWindow(AppContext& context, const char* objectName, const QStrin
 
 QPushButton* FileWindow::makeButton(const char* objectName, const QString& caption)
 {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(objectName);
-    // Enter belongs to the text boxes; no button takes it as the default.
-    b->setAutoDefault(false);
-    return b;
+    // Enter belongs to the text boxes; no button takes it as the default, but Enter on a
+    // focused button presses it.
+    return dialogs::button(this, objectName, caption);
 }
 
 void FileWindow::arrange(QWidget* left, QPushButton* action)
@@ -44,6 +46,14 @@ void FileWindow::arrange(QWidget* left, QPushButton* action)
     layout->addLayout(buttons, 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
+
+    // Tab goes down the left column, then the folders, the drives and the buttons.
+    QList<QWidget*> chain;
+    for (QWidget* w : left->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->focusPolicy() & Qt::TabFocus) chain << w;
+    chain << static_cast<QWidget*>(browser_->directories()) << browser_->drives() << action << cancel;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    explainInputs(*this);
 }
 
 void FileWindow::showWindow()

@@ -67,6 +67,7 @@ LoadWindow::LoadWindow(AppContext& context, const char* objectName, const QStrin
     });
     connect(filetype_->lineEdit(), &QLineEdit::returnPressed, this, &LoadWindow::refreshFileList);
     filetype_->installEventFilter(this);
+    flist_->installEventFilter(this);
     connect(flist_, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> chosen = flist_->selectedItems();
         if (!chosen.isEmpty()) loadfile_->setText(chosen.constFirst()->text());
@@ -81,6 +82,14 @@ QString LoadWindow::filterText() const { return filetype_->currentText(); }
 
 bool LoadWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter on a file loads it, as a double click does.
+    if (watched == flist_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            load();
+            return true;
+        }
+    }
     // Leaving the filter box applies a typed pattern the typing itself did not; opening
     // its own list is not leaving it.
     if (watched == filetype_ && event->type() == QEvent::FocusOut &&

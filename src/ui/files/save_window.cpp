@@ -1,5 +1,6 @@
 #include "ui/files/save_window.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,13 +53,23 @@ void SaveWindow::showFiles()
 
 void SaveWindow::save()
 {
-    const std::string typed = savename_->text().toStdString();
-    if (const auto refusal = saveNameRefusal(typed)) {
+    // A typed path ("../beams/b") is fine; the name at its end follows the rules of names.
+    const SaveTarget target = saveTarget(browser_->directory().toStdString(),
+                                         savename_->text().toStdString(), QDir::homePath().toStdString());
+    if (const auto refusal = saveNameRefusal(target.name)) {
         context_.prompts.message(*refusal);
         return;
     }
-    const std::string path =
-        composePath(browser_->directory().toStdString(), completeSaveName(typed));
+    if (target.directory != browser_->directory().toStdString()) {
+        // A typed path: its folder must be there; the lists move to it.
+        if (!directoryExists(target.directory)) {
+            context_.prompts.message(missingFolderMessage(target.directory));
+            return;
+        }
+        if (!browser_->setDirectory(QString::fromStdString(target.directory))) return;
+        savename_->setText(QString::fromStdString(target.name));
+    }
+    const std::string path = composePath(target.directory, completeSaveName(target.name));
     if (ordinaryFileExists(path) && !context_.prompts.askYesNo(std::string(kOverwriteQuestion)))
         return;
     if (const auto failure = writeLoadFile(path, context_.state.model)) {

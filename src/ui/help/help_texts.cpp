@@ -27,6 +27,9 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
     {"openloadcfg",
      "Open a load configuration file (*.lod) chosen in the Retrieve window. It replaces the "
      "current beam, whose sketch and legend are then drawn again."},
+    {"clearrecent",
+     "Open Recent lists the last eight load configuration files opened or saved, newest "
+     "first; choosing one opens it as Open does. Clear Recent Files empties the list."},
     {"importloadcfg",
      "Read a file written by version 1 of Spanrix, chosen in the Import window, into the "
      "current form. Save it afterwards to keep it as a current load configuration file."},
@@ -169,7 +172,172 @@ constexpr HelpPage kPages[] = {
     {"Version History", kVersionHistory},
 };
 
+
+// Units are named for both systems, as a dialog may stay open through a conversion.
+constexpr std::string_view kFeetTip = "Lengths in this dialog are typed in feet.";
+constexpr std::string_view kInchTip = "Lengths in this dialog are typed in inches.";
+constexpr std::string_view kDriveTip = "The file system (drive) to show.";
+constexpr std::string_view kDirectoryTip =
+    "The folders: the one shown, its parents above it and its subfolders below. Double-click "
+    "a folder, or press Enter on it, to show it.";
+constexpr std::string_view kFilterTip =
+    "Which files to list: choose an entry, or type a pattern with * and ? such as *.txt or "
+    "beam*.lod.";
+constexpr std::string_view kFileListTip =
+    "The matching files of the folder: click one to choose it, double-click it to load it.";
+constexpr std::string_view kChosenFileTip = "The file chosen in the list.";
+
+constexpr InputTip kInputTips[] = {
+    {"properties", "Met", "Work in metric units: newtons or kilograms, and metres."},
+    {"properties", "Eng", "Work in English units: pounds, and feet or inches."},
+    {"properties", "feet", "The beam length is typed in feet."},
+    {"properties", "inch", "The beam length is typed in inches; lengths are then shown in inches."},
+    {"properties", "Length",
+     "The length of the beam, a positive number: in feet or inches by the option below, or in "
+     "metres in metric units."},
+
+    {"load_info", "loadmag",
+     "The load's magnitude, not 0: in lb., or in N or kg in metric units. Positive loads act "
+     "downward, negative loads upward."},
+    {"load_info", "loadloc",
+     "Where the load acts, measured from the left end of the beam: from 0 to the beam length, "
+     "in feet or inches by the option beside it, or in metres in metric units."},
+    {"load_info", "feet", kFeetTip},
+    {"load_info", "inch", kInchTip},
+    {"load_info", "kg", "The magnitude is typed in kilograms (1 kg weighs 9.80665 N)."},
+    {"load_info", "N", "The magnitude is typed in newtons."},
+
+    {"distload_info", "loadmag0",
+     "The intensity at the start of the load: in lb/ft or lb/in, or in N/m or kg/m in metric "
+     "units. One end may be 0 (a triangular load), not both. Positive loads act downward, "
+     "negative loads upward."},
+    {"distload_info", "loadmag1",
+     "The intensity at the end of the load: in lb/ft or lb/in, or in N/m or kg/m in metric "
+     "units. One end may be 0 (a triangular load), not both. Positive loads act downward, "
+     "negative loads upward."},
+    {"distload_info", "loadstart",
+     "Where the load starts, measured from the left end of the beam: from 0 to less than the "
+     "beam length, in feet or inches, or in metres in metric units."},
+    {"distload_info", "loadend",
+     "Where the load ends, measured from the left end of the beam: after its start and at most "
+     "the beam length, in feet or inches, or in metres in metric units."},
+    {"distload_info", "pf", "The intensities are typed in pounds per foot."},
+    {"distload_info", "pi", "The intensities are typed in pounds per inch."},
+    {"distload_info", "feet", kFeetTip},
+    {"distload_info", "inch", kInchTip},
+    {"distload_info", "kg", "The intensities are typed in kilograms per metre (1 kg weighs 9.80665 N)."},
+    {"distload_info", "N", "The intensities are typed in newtons per metre."},
+
+    {"moment_info", "loadmag",
+     "The moment's magnitude, not 0: in lb-ft or lb-in, or in N-m or kg-m in metric units. "
+     "Positive moments turn counterclockwise, negative moments clockwise."},
+    {"moment_info", "loadloc",
+     "Where the moment acts, measured from the left end of the beam: from 0 to the beam "
+     "length, in feet or inches, or in metres in metric units."},
+    {"moment_info", "pf", "The magnitude is typed in pound-feet."},
+    {"moment_info", "pi", "The magnitude is typed in pound-inches."},
+    {"moment_info", "feet", kFeetTip},
+    {"moment_info", "inch", kInchTip},
+    {"moment_info", "kg", "The magnitude is typed in kilogram-metres (1 kg weighs 9.80665 N)."},
+    {"moment_info", "N", "The magnitude is typed in newton-metres."},
+
+    {"support_info", "suploc",
+     "Where a simple support stands, measured from the left end of the beam: from 0 to the "
+     "beam length, in feet or inches, or in metres in metric units. Not used for a cantilever "
+     "support."},
+    {"support_info", "feet", kFeetTip},
+    {"support_info", "inch", kInchTip},
+    {"support_info", "simple",
+     "A simple support holds the beam at one point and lets it turn there. Support forces are "
+     "positive upward."},
+    {"support_info", "cantilever",
+     "A cantilever support is placed at the free end of the beam: the first at x = 0, the "
+     "second at x = L. It holds the beam fixed, so that it neither moves nor turns there."},
+
+    {"BeamProp", "MomOfI",
+     "The area moment of inertia I of the section about the axis it bends about: in in.^4, or "
+     "in mm^4 in metric units. Calculate and Choose find it for you."},
+    {"BeamProp", "ModE",
+     "The modulus of elasticity E of the material: in psi, or in GPa in metric units (steel: "
+     "about 29,000,000 psi or 200 GPa)."},
+    {"BeamProp", "cdist",
+     "The distance c from the neutral axis to the farthest fibre of the section, where the "
+     "bending stress is largest: in in., or in mm in metric units."},
+
+    {"I_calc", "roundcs", "A round section: solid bar or pipe."},
+    {"I_calc", "squarecs", "A rectangular section: solid bar or rectangular tube."},
+    {"I_calc", "solidcs", "A solid section."},
+    {"I_calc", "Tubecs", "A hollow section with a wall of even thickness."},
+    {"I_calc", "Wth", "The width of the section, across the direction of bending: in in., or in mm in metric units."},
+    {"I_calc", "Ht", "The height of the section, in the direction of bending: in in., or in mm in metric units."},
+    {"I_calc", "Wall",
+     "The wall thickness of the tube, less than half its width and half its height: in in., or "
+     "in mm in metric units."},
+    {"I_calc", "OD", "The outer diameter: in in., or in mm in metric units."},
+    {"I_calc", "ID", "The inner diameter of the pipe, less than the outer one: in in., or in mm in metric units."},
+    {"I_calc", "dispmoi", "The calculated moment of inertia: in in.^4, or in mm^4 in metric units."},
+    {"I_calc", "cbox",
+     "The calculated distance from the neutral axis to the farthest fibre: in in., or in mm in "
+     "metric units."},
+
+    {"choose_beam", "EngTab", "The kind of section. Each tab lists the sections of that kind in beams.lst."},
+    {"choose_beam", "values(0)", "Choose a section to see its values."},
+    {"choose_beam", "values(1)", "Choose a section to see its values."},
+    {"choose_beam", "values(2)", "Choose a section to see its values."},
+    {"choose_beam", "values(3)", "Choose a section to see its values."},
+    {"choose_beam", "values(4)", "Choose a section to see its values."},
+    {"choose_beam", "moi(0)",
+     "The moment of inertia about the X-X axis: in in^4, or in 10^6 mm^4 in metric units."},
+    {"choose_beam", "moi(1)",
+     "The moment of inertia about the Y-Y axis: in in^4, or in 10^6 mm^4 in metric units."},
+    {"choose_beam", "distc(0)",
+     "The distance from the neutral axis to the farthest fibre for bending about X-X: in in, "
+     "or in mm in metric units."},
+    {"choose_beam", "distc(1)",
+     "The distance from the neutral axis to the farthest fibre for bending about Y-Y: in in, "
+     "or in mm in metric units."},
+
+    {"Saveload", "Savename",
+     "The name to save as; \".lod\" is added to a name without an extension. A name with \"/\" "
+     "is a path: from the folder shown, from the root, or from your home folder (~/). A name "
+     "may not hold * or ?."},
+    {"Saveload", "drivelist", kDriveTip},
+    {"Saveload", "dirlist", kDirectoryTip},
+    {"getload", "drivelist", kDriveTip},
+    {"getload", "dirlist", kDirectoryTip},
+    {"getload", "filetype", kFilterTip},
+    {"getload", "flist", kFileListTip},
+    {"getload", "loadfile", kChosenFileTip},
+    {"importload", "drivelist", kDriveTip},
+    {"importload", "dirlist", kDirectoryTip},
+    {"importload", "filetype", kFilterTip},
+    {"importload", "flist", kFileListTip},
+    {"importload", "loadfile", kChosenFileTip},
+
+    {"print_info", "title", "A title for the top of the report."},
+    {"print_info", "BeamProp", "Print the beam length and its section properties I, E and c."},
+    {"print_info", "LoadText", "Print the loads, moments and supports as text."},
+    {"print_info", "LoadImage", "Print the picture of the loading screen."},
+    {"print_info", "SupReac", "Print the support reactions of the last calculation (upward positive)."},
+    {"print_info", "MaxVal", "Print the largest moment, stress, slope and deflection with their locations."},
+    {"print_info", "PtVal", "Print the values at the location typed below."},
+    {"print_info", "CalcImage", "Print the picture of the calculations screen."},
+    {"print_info", "loctext",
+     "The location for the values at a point, measured from the left end of the beam: in feet "
+     "or inches by the option beside it, or in metres in metric units."},
+    {"print_info", "feet", kFeetTip},
+    {"print_info", "inch", kInchTip},
+
+    {"pointvalues", "loc",
+     "The location to show the values at, measured from the left end of the beam: from 0 to "
+     "the beam length, in feet or inches by the option beside it, or in metres in metric units."},
+    {"pointvalues", "ft", kFeetTip},
+    {"pointvalues", "in", kInchTip},
+};
+
 }  // namespace
+
+std::span<const InputTip> inputTips() { return kInputTips; }
 
 std::span<const ScreenHelp> screenHelp()
 {

@@ -40,4 +40,13 @@ std::span<const HelpPage> helpPages();
 
 inline constexpr std::string_view kMenuItemsPageCaption = "Description of Menu Items";
 
+// What an input of a dialog takes, its unit and its sign convention: the control's tooltip,
+// found by the window's and the control's objectName.
+struct InputTip {
+    std::string_view window;
+    std::string_view control;
+    std::string_view text;
+};
+std::span<const InputTip> inputTips();
+
 }  // namespace spanrix

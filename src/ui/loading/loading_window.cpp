@@ -22,7 +22,9 @@
 #include "ui/menu_table.h"
 #include "drawing/legend_painting.h"
 #include "drawing/sketch.h"
+#include "ui/loading/sketch_pointer.h"
 #include "ui/qt_surface.h"
+#include "ui/window_title.h"
 #include "ui/work_area.h"
 
 namespace spanrix {
@@ -34,28 +36,30 @@ constexpr const char* kCaption = "Spanrix: Loading Screen";
 // The menu, in order, with every item's objectName and caption.
 constexpr MenuEntry kMenu[] = {
     {0, "Filemenu", "&File", true},
-    {1, "save", "Sa&ve", false},
-    {1, "saveloadcfg", "&Save Load Configuration", false},
-    {1, "openloadcfg", "&Open Load Configuration", false},
+    {1, "save", "Sa&ve", false, {QKeySequence::Save, "Ctrl+S"}},
+    {1, "saveloadcfg", "&Save Load Configuration", false, {QKeySequence::SaveAs, "Ctrl+Shift+S"}},
+    {1, "openloadcfg", "&Open Load Configuration", false, {QKeySequence::Open, "Ctrl+O"}},
+    {1, "openrecent", "Open &Recent", true},
+    {2, "clearrecent", "&Clear Recent Files", false},
     {1, "importloadcfg", "&Import Version 1 File", false},
-    {1, "printload", "&Print Load Configuration", false},
-    {1, "quitspanrix", "E&xit Spanrix", false},
+    {1, "printload", "&Print Load Configuration", false, {QKeySequence::Print, "Ctrl+P"}},
+    {1, "quitspanrix", "E&xit Spanrix", false, {QKeySequence::Quit, "Ctrl+Q"}},
     {0, "editmenu", "Ed&it", true},
-    {1, "undo", "&Undo", false},
-    {1, "redo", "&Redo", false},
+    {1, "undo", "&Undo", false, {QKeySequence::Undo, "Ctrl+Z"}},
+    {1, "redo", "&Redo", false, {QKeySequence::Redo, "Ctrl+Shift+Z; Ctrl+Y"}},
     {0, "featmenu", "F&eature", true},
     {1, "addfeature", "&Add Feature", true},
-    {2, "addpointload", "Add &Point Load", false},
-    {2, "adddistload", "Add &Dist. Load", false},
-    {2, "addmoment", "Add &Moment", false},
-    {2, "addsupport", "Add &Support", false},
+    {2, "addpointload", "Add &Point Load", false, {QKeySequence::UnknownKey, "Ctrl+1"}},
+    {2, "adddistload", "Add &Dist. Load", false, {QKeySequence::UnknownKey, "Ctrl+2"}},
+    {2, "addmoment", "Add &Moment", false, {QKeySequence::UnknownKey, "Ctrl+3"}},
+    {2, "addsupport", "Add &Support", false, {QKeySequence::UnknownKey, "Ctrl+4"}},
     {1, "editfeature", "&Edit Feature", false},
     {1, "removefeature", "&Remove Feature", false},
     {0, "beammenu", "&Beam", true},
     {1, "beamproperties", "&Properties", false},
     {1, "reinitialize", "&Reinitialize", false},
     {0, "calcmenu", "&Calculate", true},
-    {1, "runcalc", "&Run Calculations", false},
+    {1, "runcalc", "&Run Calculations", false, {QKeySequence::UnknownKey, "F5"}},
     {1, "changerltn", "&Change Resolution", false},
     {0, "displayprops", "&Display", true},
     {1, "redrawscreen", "&Redraw", false},
@@ -64,7 +68,7 @@ constexpr MenuEntry kMenu[] = {
     {1, "metricunits", "Convert to &Metric", false},
     {1, "englishunits", "Convert to &English", false},
     {0, "helpsx", "&Help", true},
-    {1, "docsx", "&Documentation", false},
+    {1, "docsx", "&Documentation", false, {QKeySequence::HelpContents, "F1"}},
     {1, "aboutsx", "&About Spanrix", false},
 };
 
@@ -83,6 +87,12 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     sketch_ = std::make_unique<Sketch>(*surface_, context_.state, legend_);
     buildMenu();
     installOwnCommands();
+    pointer_ = new SketchPointer(*surface_, context_.state, legend_, [this] { return std::span(placed_); },
+                                 {[this](int row) { editFeature(row); },
+                                  [this](int row) { removeFeature(row); },
+                                  [this](FeatureKind kind, double at) {
+                                      if (addFeature_) addFeature_(kind, at);
+                                  }});
     followDocument();
 
     // Load step. The start-up dialog has read the work area before this window exists.
@@ -100,11 +110,6 @@ LoadingWindow::~LoadingWindow() = default;
 void LoadingWindow::buildMenu()
 {
     menu_ = MenuCommands(*menuBar(), kMenu);
-    menu_.action("save")->setShortcut(QKeySequence::Save);
-    menu_.action("saveloadcfg")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    menu_.action("undo")->setShortcut(QKeySequence::Undo);
-    menu_.action("redo")->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 void LoadingWindow::followDocument()
@@ -148,7 +153,7 @@ void LoadingWindow::followDocument()
 void LoadingWindow::showSavedState()
 {
     const QString name = context_.document.fileName();
-    setWindowTitle(QString(kCaption) + (name.isEmpty() ? QString() : " - " + name) + "[*]");
+    setWindowTitle(titleNamingFile(kCaption, name) + "[*]");
     setWindowModified(context_.document.isModified());
 }
 
@@ -171,6 +176,11 @@ QStringList LoadingWindow::unwiredCommands() const { return menu_.unwiredCommand
 void LoadingWindow::setEditFeatureHandler(std::function<void(FeatureKind, int)> handler)
 {
     editFeature_ = std::move(handler);
+}
+
+void LoadingWindow::setAddFeatureHandler(std::function<void(FeatureKind, double)> handler)
+{
+    addFeature_ = std::move(handler);
 }
 
 void LoadingWindow::changeEvent(QEvent* event)
@@ -215,8 +225,13 @@ void LoadingWindow::editFeatureCommand()
     if (!reply) return;
     const FeatureNumberReply r = readEditFeatureReply(*reply, model.numFeatures);
     if (r.outcome == FeatureNumberReply::Outcome::Empty) return;
-    const FeatureKind kind =
-        r.outcome == FeatureNumberReply::Outcome::Valid ? featureKind(model, r.row) : FeatureKind::None;
+    editFeature(r.outcome == FeatureNumberReply::Outcome::Valid ? r.row : 0);
+}
+
+void LoadingWindow::editFeature(int n)
+{
+    BeamModel& model = context_.state.model;
+    const FeatureKind kind = n >= 1 && n <= model.numFeatures ? featureKind(model, n) : FeatureKind::None;
     if (kind == FeatureKind::None) {
         context_.prompts.message(std::string(kInvalidFeatureNumber));
         return;
@@ -224,7 +239,7 @@ void LoadingWindow::editFeatureCommand()
     // Without a dialog to finish the edit the flag must not stay raised.
     if (!editFeature_) return;
     model.editingFeature = true;
-    editFeature_(kind, r.row);
+    editFeature_(kind, n);
 }
 
 void LoadingWindow::removeFeatureCommand()
@@ -440,6 +455,8 @@ void LoadingWindow::mirrorLegend()
             if (!m.widget) {
                 m.widget = new QLabel(surface_);
                 m.widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+                // Pointing at a label is pointing at the sketch (its feature).
+                m.widget->setAttribute(Qt::WA_TransparentForMouseEvents);
             } else if (m.shown == label) {
                 continue;
             }
@@ -457,7 +474,8 @@ void LoadingWindow::placeLabels()
     const auto captionSize = [this](int row, int slot, const LegendLabel&) {
         return labels_[size_t(row - 1)][size_t(slot)].widget->sizeHint();
     };
-    for (const PlacedLabel& placed : placeLegend(legend_, px, py, captionSize)) {
+    placed_ = placeLegend(legend_, px, py, captionSize);
+    for (const PlacedLabel& placed : placed_) {
         // Both vertical edges rounded alike: labels clear of each other stay clear.
         const LabelRect& r = placed.rect;
         const int top = toPixels(r.top, py);
@@ -465,6 +483,7 @@ void LoadingWindow::placeLabels()
         labels_[size_t(placed.row - 1)][size_t(placed.slot)].widget->setGeometry(
             toPixels(r.left, px), top, toPixels(r.width, px), std::max(1, bottom - top));
     }
+    pointer_->refresh();
 }
 
 }  // namespace spanrix

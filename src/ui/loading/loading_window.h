@@ -11,6 +11,7 @@
 #include "model/beam_model.h"
 #include "model/units.h"
 #include "drawing/legend.h"
+#include "drawing/legend_painting.h"
 #include "ui/menu_table.h"
 
 class QAction;
@@ -21,6 +22,7 @@ namespace spanrix {
 struct AppContext;
 class QtSurface;
 class Sketch;
+class SketchPointer;
 
 // The loading screen's menu, in order: every item with its objectName and caption.
 std::span<const MenuEntry> loadingScreenMenu();
@@ -89,6 +91,11 @@ public:
     QStringList unwiredCommands() const;
     // Edit Feature hands a valid feature row to the dialog of its kind.
     void setEditFeatureHandler(std::function<void(FeatureKind, int)> handler);
+    // Adding from the sketch opens the dialog of a kind with a location filled in.
+    void setAddFeatureHandler(std::function<void(FeatureKind, double location)> handler);
+    // Edit Feature after its prompt: row n to its dialog, or "Invalid feature number".
+    void editFeature(int n);
+    SketchPointer& sketchPointer() { return *pointer_; }
 
 signals:
     // Reinitialize answered Yes: the start-up dialog opens to change the beam length.
@@ -130,6 +137,9 @@ private:
     std::unique_ptr<Sketch> sketch_;
     MenuCommands menu_;
     std::function<void(FeatureKind, int)> editFeature_;
+    std::function<void(FeatureKind, double)> addFeature_;
+    SketchPointer* pointer_;
+    std::vector<PlacedLabel> placed_;  // the shown labels where placeLabels put them
     UnsavedChangesGuard guard_;
 
     struct MirroredLabel {

@@ -15,6 +15,7 @@
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/prompts.h"
 #include "drawing/report_printing.h"
+#include "ui/help/input_tips.h"
 
 namespace spanrix {
 
@@ -129,6 +130,7 @@ PrintDialog::PrintDialog(PrintSource source, PrintMaterial material, Prompts& pr
     connect(print, &QPushButton::clicked, this, &PrintDialog::print);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     title_->setFocus(Qt::OtherFocusReason);  // opens ready for the report's title
+    explainInputs(*this);
 }
 
 void PrintDialog::loadTextClicked()
