@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -248,6 +249,25 @@ TEST_F(ValueWindowsTest, PointValuesReadTheNearestPoint)
     EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"Invalid location.", std::string(kNotANumberMessage)}));
 }
 
+// A box shows its whole value, sign first, however many figures are shown.
+TEST_F(ValueWindowsTest, ResultBoxesHoldTheLongestValue)
+{
+    // A value no beam of the fixture gives, put into the shown results themselves.
+    const_cast<ResultSet&>(commands->shownAnalysis()->results).momentAt[6] = -8.88888888888888e-300;
+    for (int figures : {3, 15}) {
+        context.state.sigFigs = figures;
+        PointValuesDialog* w = commands->showPointValues();
+        w->findChild<QLineEdit*>("loc")->setText("5");
+        w->findChild<QPushButton*>("Command2")->click();
+        w->layout()->activate();
+        auto* mom = w->findChild<QLineEdit*>("mom");
+        EXPECT_EQ(mom->text().front(), '-');
+        EXPECT_GT(mom->width(), mom->fontMetrics().horizontalAdvance(mom->text()) + 4) << figures;
+        EXPECT_EQ(mom->cursorPosition(), 0);
+        w->close();
+    }
+}
+
 TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)
 {
     PointValuesDialog* w = commands->showPointValues();
@@ -343,7 +363,7 @@ TEST_F(ResultExtrasTest, ExactMaximumValuesFromTheDisplayMenu)
 TEST_F(ResultExtrasTest, ExportsWriteWhatTheScreenShowsOrSayWhyNot)
 {
     names = {inDir("beam.csv"), inDir("diagrams.png"), inDir("diagrams.SVG"), std::nullopt,
-             inDir("missing/beam.csv")};
+             inDir("missing/beam.csv"), "/dev/full"};
     screenItem("exportcsv")->trigger();
     const QList<QByteArray> rows = bytesOf(inDir("beam.csv")).split('\n');
     ASSERT_EQ(rows.size(), 1 + 101 + 1);  // header, N + 1 points, nothing after the last CR LF
@@ -369,8 +389,10 @@ TEST_F(ResultExtrasTest, ExportsWriteWhatTheScreenShowsOrSayWhyNot)
     EXPECT_TRUE(prompts.messages().empty());
     screenItem("exportcsv")->trigger();
     EXPECT_EQ(prompts.messages(), std::vector<std::string>{"Could not save " + inDir("missing/beam.csv") + "."});
+    screenItem("saveimages")->trigger();  // a device is never written in place of a file
+    EXPECT_EQ(prompts.lastMessage(), "Could not save /dev/full.");
     EXPECT_EQ(asked, (std::vector<std::string>{"Export Results", "Save Diagrams as Image", "Save Diagrams as Image",
-                                               "Export Results", "Export Results"}));
+                                               "Export Results", "Export Results", "Save Diagrams as Image"}));
 }
 
 }  // namespace
