@@ -217,7 +217,8 @@ MaxValuesDialog* CalcCommands::showMaxValues()
     if (!shown) return nullptr;
     const int sigFigs = context_.state.sigFigs;
     return showModal(
-        new MaxValuesDialog(maxValueTexts(peakValues(shown->results), basis_, sigFigs), sigFigs, screen_));
+        new MaxValuesDialog(maxValueTexts(peakValues(shown->results), basis_, sigFigs), sigFigs,
+                            screen_));
 }
 
 MaxValuesDialog* CalcCommands::showExactMaxValues()
@@ -225,7 +226,8 @@ MaxValuesDialog* CalcCommands::showExactMaxValues()
     const auto shown = shownAnalysis();
     if (!shown) return nullptr;
     const int sigFigs = context_.state.sigFigs;
-    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks(shown->exact), basis_, sigFigs), sigFigs, screen_));
+    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks(shown->exact), basis_, sigFigs),
+                                            sigFigs, screen_));
 }
 
 PointValuesDialog* CalcCommands::showPointValues()
