@@ -8,14 +8,14 @@ target_compile_definitions(spanrix PRIVATE SPANRIX_APP_ID="${SPANRIX_APP_ID}")
 
 install(TARGETS spanrix spanrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The program looks for its catalogue in ../share/spanrix beside itself.
+# The program looks for its catalogue and steel design table in ../share/spanrix beside itself.
 file(RELATIVE_PATH catalogue_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/spanrix)
 if(NOT catalogue_from_bin STREQUAL "../share/spanrix")
     message(WARNING "With these install directories the installed program will not find "
-                    "beams.lst (it looks in <bin>/../share/spanrix).")
+                    "beams.lst or steel-design-properties.csv (it looks in <bin>/../share/spanrix).")
 endif()
-install(FILES data/beams.lst DESTINATION ${CMAKE_INSTALL_DATADIR}/spanrix)
+install(FILES data/beams.lst data/steel-design-properties.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/spanrix)
 
 configure_file(data/spanrix.desktop.in ${SPANRIX_APP_ID}.desktop @ONLY)
 configure_file(data/spanrix.mime.xml.in ${SPANRIX_APP_ID}.xml @ONLY)

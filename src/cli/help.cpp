@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/analyze_command.h"
+#include "cli/design_command.h"
 #include "cli/exit_status.h"
 #include "cli/output.h"
 #include "cli/report_command.h"
@@ -28,8 +29,8 @@ constexpr std::string_view kExitStatus =
 
 std::string synopses()
 {
-    return std::string(kAnalyzeSynopsis) + "\n       " + std::string(kReportSynopsis) +
-           "\n       spanrix-cli --help";
+    return std::string(kAnalyzeSynopsis) + "\n       " + std::string(kReportSynopsis) + "\n       " +
+           std::string(kDesignSynopsis) + "\n       spanrix-cli --help";
 }
 
 int printHelp()
@@ -38,6 +39,7 @@ int printHelp()
               << kOptionRules << "\n"
               << kAnalyzeHelp << "\n"
               << kReportHelp << "\n"
+              << kDesignHelp << "\n"
               << kExitStatus;
     return flushOutput() ? kExitSuccess : kExitFileAccess;
 }

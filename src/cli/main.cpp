@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/analyze_command.h"
+#include "cli/design_command.h"
 #include "cli/exit_status.h"
 #include "cli/help.h"
 #include "cli/output.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
         if (command == "--help" || command == "-h") return printHelp();
         if (command == "analyze") return runAnalyze(words);
         if (command == "report") return runReport(words);
+        if (command == "design") return runDesign(words);
         return usageError("unknown command '" + command + "'", synopses());
     } catch (const std::bad_alloc&) {
         std::cerr << "spanrix-cli: not enough memory to analyse the beam\n";

@@ -247,6 +247,52 @@ PeakValues exactPeaks(const ExactSolution& s)
     return peaks;
 }
 
+namespace {
+
+// Keeps the first largest and the first smallest value, scanning left to right.
+class RangeTracker {
+public:
+    void note(double value, double x)
+    {
+        if (!seen_ || value > range_.max.value) range_.max = {value, x};
+        if (!seen_ || value < range_.min.value) range_.min = {value, x};
+        seen_ = true;
+    }
+    const PeakRange& range() const { return range_; }
+
+private:
+    bool seen_ = false;
+    PeakRange range_;
+};
+
+// Scans f over [lo, hi] of a piece (t from lo - x0), at both ends and the interior points.
+void noteStretch(RangeTracker& tracker, const Polynomial& f, const ExactSolution::Piece& p,
+                 double lo, double hi, const std::vector<double>& interior)
+{
+    const double a = lo - p.x0, b = hi - p.x0;
+    tracker.note(f(a), lo);
+    for (double t : interior)
+        if (t > a && t < b) tracker.note(f(t), p.x0 + t);
+    tracker.note(f(b), hi);
+}
+
+}  // namespace
+
+ExactRanges exactRanges(const ExactSolution& s, double from, double to)
+{
+    RangeTracker moment, shear, deflection;
+    for (const ExactSolution::Piece& p : s.pieces) {
+        const double lo = std::max(p.x0, from), hi = std::min(p.x1, to);
+        // A piece meeting the stretch only at one end point belongs to its neighbour.
+        if (hi < lo || (hi == lo && from < to)) continue;
+        const PieceRoots roots = pieceRoots(p);
+        noteStretch(moment, momentOf(p), p, lo, hi, roots.shear);
+        noteStretch(shear, shearOf(p), p, lo, hi, roots.shearSlope);
+        noteStretch(deflection, deflectionOf(p), p, lo, hi, roots.slope);
+    }
+    return {moment.range(), shear.range(), deflection.range()};
+}
+
 SectionValues exactValuesAt(const ExactSolution& s, double x)
 {
     SectionValues v;

@@ -36,6 +36,20 @@ ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& reac
 // the leftmost is kept, as on the grid.
 PeakValues exactPeaks(const ExactSolution& solution);
 
+// The largest and the smallest value of a quantity over a stretch, each with its location.
+struct PeakRange {
+    Peak max, min;
+};
+struct ExactRanges {
+    PeakRange moment, shear, deflection;  // deflection times E*I, positive downward
+};
+
+// The extremes over [from, to]: at its ends, on both sides of every breakpoint inside it,
+// and where a derivative vanishes. A jump at `to` counts only with its left side, one at
+// `from` only with its right side, so adjacent stretches share no value. Among equal
+// values the leftmost is kept.
+ExactRanges exactRanges(const ExactSolution& solution, double from, double to);
+
 // Moment, shear, stress, slope and deflection at one section (slope and deflection times
 // E*I, deflection positive downward).
 struct SectionValues {

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "files/data_files.h"
 #include "files/list_notation.h"
 #include "files/text_file.h"
 #include "model/number_format.h"
@@ -51,22 +52,6 @@ void readSection(ListReader& reader, std::vector<CatalogueEntry>& entries, bool&
     }
 }
 
-std::string shownPath(const std::string& location)
-{
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(location, ec);
-    return (ec ? fs::path(location) : absolute).lexically_normal().string();
-}
-
-// Built by appending: optimising, GCC 12 warns (-Wrestrict) on "literal" + std::string.
-std::string inQuotes(std::string_view text)
-{
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.append(1, '"').append(text).append(1, '"');
-    return quoted;
-}
-
 std::optional<std::string> problemsOf(const SectionCatalogue& catalogue, const std::string& path)
 {
     std::string message;
@@ -102,9 +87,7 @@ SectionCatalogue readSectionCatalogue(std::string text)
 
 std::vector<std::string> sectionCatalogueLocations(const std::string& programDir)
 {
-    const fs::path dir(programDir);
-    return {std::string(kCatalogueFileName), (dir / kCatalogueFileName).string(),
-            (dir / ".." / "share" / "spanrix" / kCatalogueFileName).string()};
+    return dataFileLocations(programDir, kCatalogueFileName);
 }
 
 CatalogueLoad loadSectionCatalogue(const std::vector<std::string>& locations)

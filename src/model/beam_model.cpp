@@ -67,6 +67,67 @@ void resetModel(BeamModel& model)
     model.momentOfInertia = 0.0f;
     model.modulusE = 0.0f;
     model.fiberDistance = 0.0f;
+    model.pointLoadCase.fill(LoadCase::D);
+    model.distLoadCase.fill(LoadCase::D);
+    model.momentCase.fill(LoadCase::D);
+    model.design = {};
+}
+
+std::string_view loadCaseName(LoadCase c)
+{
+    switch (c) {
+    case LoadCase::D: return "D";
+    case LoadCase::L: return "L";
+    case LoadCase::Lr: return "Lr";
+    case LoadCase::S: return "S";
+    case LoadCase::W: return "W";
+    }
+    return "";
+}
+
+std::optional<LoadCase> loadCaseFromName(std::string_view name)
+{
+    for (LoadCase c : kLoadCases)
+        if (loadCaseName(c) == name) return c;
+    return std::nullopt;
+}
+
+namespace {
+
+// The case slot of load k, const or not as the model is; null for anything but a load.
+template <typename Model>
+auto caseSlotOf(Model& model, FeatureKind kind, int k) -> decltype(&model.pointLoadCase[0])
+{
+    if (k < 1 || k > featureCapacity(kind)) return nullptr;
+    const auto i = static_cast<size_t>(k);
+    switch (kind) {
+    case FeatureKind::PointLoad: return &model.pointLoadCase[i];
+    case FeatureKind::DistLoad: return &model.distLoadCase[i];
+    case FeatureKind::Moment: return &model.momentCase[i];
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+LoadCase loadCaseOf(const BeamModel& model, FeatureKind kind, int k)
+{
+    const LoadCase* slot = caseSlotOf(model, kind, k);
+    return slot ? *slot : LoadCase::D;
+}
+
+void setLoadCase(BeamModel& model, FeatureKind kind, int k, LoadCase c)
+{
+    if (LoadCase* slot = caseSlotOf(model, kind, k)) *slot = c;
+}
+
+bool hasDesignData(const BeamModel& model)
+{
+    if (model.design != DesignSettings{}) return true;
+    for (FeatureKind kind : {FeatureKind::PointLoad, FeatureKind::DistLoad, FeatureKind::Moment})
+        for (int k = 1; k <= std::min(featureCount(model, kind), featureCapacity(kind)); ++k)
+            if (loadCaseOf(model, kind, k) != LoadCase::D) return true;
+    return false;
 }
 
 int featureCount(const BeamModel& model, FeatureKind kind)

@@ -39,6 +39,29 @@ private:
 
 enum class FeatureKind { None, PointLoad, DistLoad, Moment, Support };
 
+// The load case of a load, by its ASCE 7 symbol: dead, live, roof live, snow, wind. Every
+// load starts as dead load; the original run takes all loads together, whatever their case.
+enum class LoadCase { D, L, Lr, S, W };
+inline constexpr int kLoadCaseCount = 5;
+inline constexpr std::array<LoadCase, kLoadCaseCount> kLoadCases{
+    LoadCase::D, LoadCase::L, LoadCase::Lr, LoadCase::S, LoadCase::W};
+// "D", "L", "Lr", "S", "W".
+std::string_view loadCaseName(LoadCase c);
+std::optional<LoadCase> loadCaseFromName(std::string_view name);
+inline constexpr size_t caseSlot(LoadCase c) { return static_cast<size_t>(c); }
+
+// What a design check adds to the beam: the catalogue section the beam properties came
+// from (its name as the design data writes it, empty when I or c was typed) and the
+// section's own weight as a dead load. With no section, the typed weight per length
+// (internal units: lb/in or N/m) serves instead.
+struct DesignSettings {
+    std::string sectionName;
+    bool includeSelfWeight = false;
+    double weightPerLength = 0.0;
+
+    bool operator==(const DesignSettings&) const = default;
+};
+
 // The two-letter key prefix of a kind: "pt", "di", "mo", "su".
 std::string_view kindCode(FeatureKind kind);
 FeatureKind kindFromCode(std::string_view code);
@@ -99,13 +122,19 @@ struct BeamModel {
     // Number of calculation intervals of the next run.
     float resolution = 10000.0f;
 
+    // The case of each load slot; supports belong to none. Load files do not hold them.
+    std::array<LoadCase, kMaxPointLoads + 1> pointLoadCase{};
+    std::array<LoadCase, kMaxDistLoads + 1> distLoadCase{};
+    std::array<LoadCase, kMaxMoments + 1> momentCase{};
+    DesignSettings design;
+
     bool operator==(const BeamModel&) const = default;
 };
 
 inline constexpr float kDefaultResolution = 10000.0f;
 
-// Clears every feature, the feature table, the trackers, the section properties and the
-// resolution. Keeps the unit flags, the beam length and the edit flag.
+// Clears every feature (cases included), the feature table, the trackers, the section
+// properties with the design settings, and the resolution. Keeps the unit flags, the beam length and the edit flag.
 void resetModel(BeamModel& model);
 
 // Current count of a kind, and its capacity.
@@ -142,6 +171,14 @@ void raiseTracker(BeamModel& model, FeatureKind kind, double magnitude);
 void recomputeTracker(BeamModel& model, FeatureKind kind);
 // Whether |magnitude| of slot k equals the kind's tracker, i.e. the feature holds the maximum.
 bool holdsMaximum(const BeamModel& model, FeatureKind kind, int k);
+
+// The case of load slot k of a kind (D for a support or a slot beyond the capacity), and
+// setting it (ignored for a support).
+LoadCase loadCaseOf(const BeamModel& model, FeatureKind kind, int k);
+void setLoadCase(BeamModel& model, FeatureKind kind, int k, LoadCase c);
+// Whether any load holds a case other than D, or any design setting is made: what a load
+// file cannot keep.
+bool hasDesignData(const BeamModel& model);
 
 // Whether two models describe the same beam: equal but for the edit flag and the legend's
 // shown-counts, which follow the screen rather than the beam.

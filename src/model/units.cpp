@@ -113,6 +113,7 @@ void scaleModel(BeamModel& m, Factors f)
     }
     for (int i = 1; i <= std::min(m.numSupports, kMaxSupports); ++i)
         if (m.supportLoc[i] != -1.0) m.supportLoc[i] = m.supportLoc[i] * len;
+    m.design.weightPerLength = m.design.weightPerLength * force / len;
 }
 
 }  // namespace

@@ -318,7 +318,7 @@ std::string printableText(std::string_view text)
 bool printsReportText(const ReportChoices& c)
 {
     return !c.title.empty() || c.beamProperties || c.loadConfiguration || c.maximumValues ||
-           c.pointValues;
+           c.pointValues || c.steelDesignCheck;
 }
 
 std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices)
@@ -341,6 +341,8 @@ std::vector<std::string> reportLines(const ReportData& data, const ReportChoices
     if (choices.maximumValues) writer.maximumValues(out);
     if (data.exactPeaks) writer.exactMaximumValues(out);
     if (choices.pointValues) writer.pointValues(out);
+    if (choices.steelDesignCheck)
+        for (const std::string& line : data.steelCheckLines) out.add(line);
     out.blank(2);
     out.add(std::string(date));
     return out.take();

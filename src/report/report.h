@@ -24,6 +24,7 @@ struct ReportChoices {
     bool pointValues = false;
     std::string location;       // the values-at-a-point location exactly as typed
     bool feetSelected = true;   // English: typed in feet rather than inches
+    bool steelDesignCheck = false;  // the steel design check section, after the others
 };
 
 // What the report reads. The beam sections show the model as it is; the result sections
@@ -36,13 +37,15 @@ struct ReportData {
     int sigFigs;
     // The exact solution's peaks, for a section of their own after the maximum values.
     std::optional<PeakValues> exactPeaks = std::nullopt;
+    // The steel design check section's lines (steelCheckReportLines), when it is chosen.
+    std::vector<std::string> steelCheckLines = {};
 };
 
 // The title as the report prints it: each control character (tab, line end, escape
 // sequence) becomes a single blank, so the text cannot break the layout or drive a terminal.
 std::string printableText(std::string_view text);
 
-// A text report is printed when there is a title or any of the four sections is chosen.
+// A text report is printed when there is a title or any of its sections is chosen.
 bool printsReportText(const ReportChoices& choices);
 
 // Why the report must not be printed: "Invalid location." for a values-at-a-point
@@ -50,7 +53,8 @@ bool printsReportText(const ReportChoices& choices);
 std::optional<std::string> reportRefusal(const ReportData& data, const ReportChoices& choices);
 
 // The lines in their fixed order (header, beam properties, load configuration, maximum
-// values, exact maximum values when the data has them, values at a point, footer); none when printsReportText is false. `date` is
+// values, exact maximum values when the data has them, values at a point, steel design
+// check, footer); none when printsReportText is false. `date` is
 // today's date in the system's short form. An empty string is a blank line.
 std::vector<std::string> reportLines(const ReportData& data, const ReportChoices& choices,
                                      std::string_view date);

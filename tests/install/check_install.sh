@@ -36,8 +36,9 @@ for type in $(key MimeType | tr ';' ' '); do
 done
 mime_icon=$(xmllint --xpath "string(//*[local-name()='icon']/@name)" "$mime")
 expect_file "$usr/share/icons/hicolor/scalable/apps/$mime_icon.svg" "MIME icon"
-# Where the installed program looks for its section catalogue.
+# Where the installed program looks for its section catalogue and steel design table.
 expect_file "$usr/bin/../share/spanrix/beams.lst" "catalogue"
+expect_file "$usr/bin/../share/spanrix/steel-design-properties.csv" "steel design table"
 expect_file "$usr/share/doc/spanrix/README.md" "README"
 
 # The desktop's own MIME tool must read the package and map the file names to the type.

@@ -1,0 +1,95 @@
+#pragma once
+
+// The beam under each load case solved once (each patterned case once per part), so that
+// every combination and live-load pattern is a factored sum of these solutions.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "design/combinations.h"
+#include "engine/exact.h"
+#include "engine/moments.h"
+#include "engine/reactions.h"
+#include "model/beam_model.h"
+
+namespace spanrix::design {
+
+// A span between adjacent supports, or an overhang beyond the first or the last support.
+struct BeamPart {
+    double start = 0, end = 0;
+};
+
+// The parts from left to right; users number them from 1.
+std::vector<BeamPart> beamParts(const BeamModel& model);
+
+// The part (from 1) a load at x belongs to: the one holding x, a support belonging to the
+// part on its right and x = L to the last part. 0 when there are no parts.
+int partAt(const std::vector<BeamPart>& parts, double x);
+
+// The loaded parts of each patterned case: bit p - 1 for part p, by caseSlot.
+using Pattern = std::array<std::uint32_t, kLoadCaseCount>;
+inline constexpr bool partLoaded(const Pattern& pattern, LoadCase c, int part)
+{
+    return (pattern[caseSlot(c)] >> (part - 1)) & 1u;
+}
+
+enum class Quantity { Moment, Shear, Deflection };
+inline constexpr int kQuantityCount = 3;
+inline constexpr std::array<Quantity, kQuantityCount> kQuantities{
+    Quantity::Moment, Quantity::Shear, Quantity::Deflection};
+
+// One solved piece of the loading: the loads of a case on the whole beam, those of a
+// patterned case on one part, or the self-weight (a dead load of its own).
+struct CaseComponent {
+    LoadCase loadCase = LoadCase::D;
+    int part = 0;  // from 1 for a patterned case; 0 for the whole beam
+    ReactionSolution reactions;
+    ExactSolution exact;
+};
+
+struct CaseSolutions {
+    double beamLength = 0;
+    double flexuralRigidity = 0;  // E*I: slope and deflection are held times it
+    std::vector<BeamPart> parts;
+    CasesPresent present{};  // cases that hold a load (the self-weight counts as D)
+    ReactionSolution supportLayout;  // the supports in solver order, no forces
+    double stressFactor = 0;         // c / I
+    std::vector<CaseComponent> components;
+
+    // The calculation points of the beam's resolution, and at each of them per case and
+    // quantity the case's value (D, W) or the sums of its parts' positive and of their
+    // negative values (L, Lr, S): what a worst pattern adds at that point.
+    CalculationGrid grid;
+    struct Samples {
+        std::vector<double> all, positive, negative;
+    };
+    std::array<std::array<Samples, kQuantityCount>, kLoadCaseCount> samples;
+};
+
+struct CaseSolveOutcome {
+    std::shared_ptr<const CaseSolutions> solutions;  // null when refused
+    std::string refusal;                               // the run's own message
+    explicit operator bool() const { return solutions != nullptr; }
+};
+
+// Solves the beam's cases, refusing what the run refuses. selfWeight (internal units,
+// positive downward) is a uniform dead load over the whole beam; 0 for none.
+CaseSolveOutcome solveCases(const BeamModel& model, double selfWeight);
+
+// The weight of each component in the loading of a combination under a pattern.
+std::vector<double> loadingWeights(const CaseSolutions& s, const Combination& combination,
+                                   const Pattern& pattern);
+// Every part of every patterned case loaded.
+Pattern allPartsLoaded(const CaseSolutions& s);
+
+// The reactions and the exact solution of a loading, as factored sums.
+ReactionSolution combinedReactions(const CaseSolutions& s, const std::vector<double>& weights);
+ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights);
+
+// A quantity of the section values (deflection times E*I, positive downward).
+double quantityOf(const SectionValues& v, Quantity q);
+
+}  // namespace spanrix::design
