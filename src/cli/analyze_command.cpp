@@ -7,13 +7,16 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch_run.h"
+#include "cli/combinations_json.h"
 #include "cli/exit_status.h"
 #include "cli/help.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "cli/result_json.h"
 #include "engine/analysis.h"
 #include "engine/exact.h"
 #include "engine/result_display.h"
+#include "files/design_file.h"
 #include "files/load_file.h"
 #include "files/results_csv.h"
 #include "files/text_file.h"
@@ -24,15 +27,13 @@ namespace spanrix::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;  // keeps the keys in the order --help shows
-
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionSpec> kOptions = withCombinationOptions({
     {"--v1", OptionKind::Flag},
     {"--exact", OptionKind::Flag},
     {"--resolution", OptionKind::Value},
     {"--at", OptionKind::RepeatedValue},
     {"--csv", OptionKind::Value},
-};
+});
 
 struct AnalyzeRequest {
     std::vector<std::string> files;
@@ -41,6 +42,7 @@ struct AnalyzeRequest {
     std::vector<double> at;
     bool exact = false;
     std::optional<std::string> csv;  // "-": standard output
+    CombinationRequest combinations;
 };
 
 // Fills the request, or returns the usage error.
@@ -60,6 +62,7 @@ std::optional<std::string> readRequest(const ParsedOptions& options, AnalyzeRequ
         if (!x) return "--at must be a number, not '" + text + "'";
         request.at.push_back(*x);
     }
+    if (auto error = readCombinationRequest(options, request.combinations)) return refuse(*error);
     request.csv = options.value("--csv");
     if (request.csv && request.csv->empty()) return "--csv needs a file name";
     if (request.files.empty()) return "no FILE given";
@@ -74,49 +77,6 @@ Json resolutionValue(float resolution)
     const double n = resolution;
     if (n == roundHalfEven(n)) return static_cast<long long>(n);
     return n;
-}
-
-// One entry per live support in feature-table order, with its solved force and, for a
-// cantilever, its fixing moment (M1 belongs to the first cantilever in solver order).
-Json reactionsJson(const BeamModel& m, const ReactionSolution& r)
-{
-    Json out = Json::array();
-    for (int row = 1; row <= m.numFeatures; ++row) {
-        if (featureKind(m, row) != FeatureKind::Support) continue;
-        const int k = featureIndex(m, row);
-        if (!isLive(m, FeatureKind::Support, k)) continue;
-        int momentSlot = 0;
-        for (int j = 1; j <= r.activeSupportCount; ++j) {
-            const int solverRow = r.reactionFeature[static_cast<size_t>(j)];
-            const bool cantilever = m.supportType[featureIndex(m, solverRow)] == "cant";
-            if (cantilever) ++momentSlot;
-            if (solverRow != row) continue;
-            Json entry;
-            entry["feature"] = row;
-            entry["support"] = k;
-            entry["type"] = m.supportType[k];
-            entry["location"] = static_cast<double>(m.supportLoc[k]);
-            entry["force"] = r.supportForce(j);
-            entry["moment"] = cantilever ? Json(r.reactionVector[static_cast<size_t>(momentSlot)])
-                                         : Json(nullptr);
-            out.push_back(entry);
-            break;
-        }
-    }
-    return out;
-}
-
-Json peak(double value, double x) { return Json{{"value", value}, {"x", x}}; }
-
-Json peaksJson(const PeakValues& p, double ei)
-{
-    Json out;
-    out["moment"] = peak(p.moment.value, p.moment.x);
-    out["stress"] = peak(p.stress.value, p.stress.x);
-    out["slope"] = peak(p.slope.value / ei, p.slope.x);
-    out["deflection"] = peak(p.deflection.value / ei, p.deflection.x);
-    out["shear"] = peak(p.shear.value, p.shear.x);
-    return out;
 }
 
 Json valuesJson(double x, const SectionValues& v, double ei)
@@ -172,8 +132,10 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
 {
     BeamModel model;
     const OpenOutcome opened = request.version1 ? importVersion1File(file, model)
-                                                : openLoadFile(file, model);
+                                                : openBeamFile(file, model);
     if (!opened.ok()) return failed(kExitFileAccess, *opened.error);
+    if (const auto failure = applyCombinationRequest(request.combinations, model))
+        return failed(failure->status, failure->message, failure->usage);
     if (request.resolution) model.resolution = *request.resolution;
     const double length = model.beamLength;
     const ResultBasis basis = resultBasis(model);
@@ -208,6 +170,11 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     out["at"] = Json::array();
     for (double x : request.at) out["at"].push_back(valuesAt(basis, results, x, ei));
     if (request.exact) out["exact"] = exactJson(model, reactions, request.at, ei);
+    if (request.combinations.method) {
+        const CombinationsOutcome combined = runRequestedCombinations(request.combinations, model);
+        if (combined.failure) return failed(combined.failure->status, combined.failure->message);
+        out.update(combinationsJson(model, combined.run));
+    }
     return outcome;
 }
 

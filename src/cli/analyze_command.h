@@ -9,11 +9,14 @@
 namespace spanrix::cli {
 
 inline constexpr std::string_view kAnalyzeSynopsis =
-    "spanrix-cli analyze FILE... [--v1] [--resolution N] [--at X]... [--exact] [--csv OUT.csv]";
+    "spanrix-cli analyze FILE... [--v1] [--resolution N] [--at X]... [--exact] [--csv OUT.csv]\n"
+    "                            [--combinations lrfd|asd] [--case N=C]... [--section NAME]\n"
+    "                            [--self-weight | --weight W]";
 
 inline constexpr std::string_view kAnalyzeHelp =
-    "analyze analyses the beam of a load configuration file (.lod) and prints the results\n"
-    "as one JSON object on standard output. Given several files, it analyses each in turn\n"
+    "analyze analyses the beam of a load configuration file (.lod) or a design file\n"
+    "(.spanrix, told apart by content) and prints the results as one JSON object on\n"
+    "standard output. Given several files, it analyses each in turn\n"
     "and prints one JSON object per line (JSON Lines) in the order given, each starting\n"
     "with \"file\":FILE; a file that fails gives {\"file\":FILE,\"error\":message} and the\n"
     "others still run. A name that is not UTF-8 is read as given and written in the JSON\n"

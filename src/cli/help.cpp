@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/analyze_command.h"
+#include "cli/combinations_json.h"
 #include "cli/design_command.h"
 #include "cli/exit_status.h"
 #include "cli/output.h"
@@ -37,7 +38,7 @@ int printHelp()
 {
     std::cout << "Usage: " << synopses() << "\n\n"
               << kOptionRules << "\n"
-              << kAnalyzeHelp << "\n"
+              << kAnalyzeHelp << kCombinationOptionsHelp << kCombinationsOutputHelp << "\n"
               << kReportHelp << "\n"
               << kDesignHelp << "\n"
               << kExitStatus;

@@ -123,21 +123,6 @@ bool keyIsValid(const BeamModel& m, int n)
     return k >= 1 && k <= featureCount(m, kind);
 }
 
-std::vector<LegendRow> legendRowsOf(const BeamModel& m)
-{
-    std::vector<LegendRow> rows;
-    rows.reserve(static_cast<size_t>(m.numFeatures));
-    for (int n = 1; n <= m.numFeatures; ++n) {
-        LegendRow row;
-        row.row = n;
-        row.kind = featureKind(m, n);
-        row.index = featureIndex(m, n);
-        row.live = isLive(m, row.kind, row.index);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 OpenOutcome failure() { return OpenOutcome{std::string(kFileAccessError), {}}; }
 
 OpenOutcome readLoadFile(const std::string& path, FileLayout layout, BeamModel& current)
@@ -246,11 +231,32 @@ OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current
     readSection(in, fresh, layout);
     readFeatures(in, fresh, layout);
     if (!in.ok()) return failure();
-    for (int n = 1; n <= fresh.numFeatures; ++n)
-        if (!keyIsValid(fresh, n)) return failure();
+    if (firstInvalidFeatureRow(fresh) != 0) return failure();
 
     current = fresh;
     return OpenOutcome{std::nullopt, legendRowsOf(current)};
+}
+
+int firstInvalidFeatureRow(const BeamModel& model)
+{
+    for (int n = 1; n <= model.numFeatures; ++n)
+        if (!keyIsValid(model, n)) return n;
+    return 0;
+}
+
+std::vector<LegendRow> legendRowsOf(const BeamModel& m)
+{
+    std::vector<LegendRow> rows;
+    rows.reserve(static_cast<size_t>(m.numFeatures));
+    for (int n = 1; n <= m.numFeatures; ++n) {
+        LegendRow row;
+        row.row = n;
+        row.kind = featureKind(m, n);
+        row.index = featureIndex(m, n);
+        row.live = isLive(m, row.kind, row.index);
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 OpenOutcome openLoadFile(const std::string& path, BeamModel& current)

@@ -34,9 +34,13 @@ struct LegendRow {
     bool live = false;
 };
 
+// The two formats a beam is saved in: the load file and the design file (".spanrix").
+enum class BeamFileFormat { LoadFile, Design };
+
 struct OpenOutcome {
     std::optional<std::string> error;  // kFileAccessError on any failure
     std::vector<LegendRow> legendRows;
+    BeamFileFormat format = BeamFileFormat::LoadFile;
     bool ok() const { return !error.has_value(); }
 };
 
@@ -46,6 +50,12 @@ enum class FileLayout { Current, Version1 };
 // flag and anything else the file does not hold carry over). Only a complete, valid read
 // replaces `current`; on failure it is left exactly as it was.
 OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current);
+
+// Whether a model just read from any file is sound: every feature key names a slot its
+// kind's count covers (a slot beyond it was never read), or is of an unknown kind with a
+// number after its code. Returns the first row that is not; 0 when all are.
+int firstInvalidFeatureRow(const BeamModel& model);
+std::vector<LegendRow> legendRowsOf(const BeamModel& model);
 
 // The same, reading the file at path.
 OpenOutcome openLoadFile(const std::string& path, BeamModel& current);
