@@ -18,14 +18,6 @@ ServiceCombinations serviceCombinations(const CasesPresent& present)
     return service;
 }
 
-double designSelfWeight(const BeamModel& model, const SteelDesignTable* table)
-{
-    if (!model.design.includeSelfWeight) return 0.0;
-    const SteelShape* shape =
-        table && !model.design.sectionName.empty() ? table->find(model.design.sectionName) : nullptr;
-    return shape ? designSection(*shape, model.metricUnits).weightPerLength : model.design.weightPerLength;
-}
-
 SteelCheckRun checkSteelBeam(const BeamModel& model, const SteelShape& shape, const SteelCheckSettings& settings,
                              double selfWeight)
 {

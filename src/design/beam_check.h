@@ -32,11 +32,6 @@ ServiceCombinations serviceCombinations(const CasesPresent& present);
 // Checks the beam in `shape` under every combination of settings.method. selfWeight is a
 // uniform dead load (force per length, internal units; 0 for none). Refused: a beam the
 // analysis refuses, or settings the check cannot take (steelCheckRefusal).
-// The self-weight the beam's design settings ask for (force per length, internal units,
-// positive downward): the weight of its catalogue section when the table holds it, else the
-// typed weight; 0 when self-weight is not included. table may be null (no design data).
-double designSelfWeight(const BeamModel& model, const SteelDesignTable* table);
-
 SteelCheckRun checkSteelBeam(const BeamModel& model, const SteelShape& shape, const SteelCheckSettings& settings,
                              double selfWeight);
 

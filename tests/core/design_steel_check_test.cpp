@@ -159,20 +159,5 @@ TEST(SteelCheck, ShearAndDeflectionOfASimpleSpan)
     }
 }
 
-TEST(SteelCheck, SelfWeightComesFromTheSectionElseTheTypedWeight)
-{
-    static const SteelDesignTable table{{shape("W18 X 50")}};
-    BeamModel m;
-    m.design.weightPerLength = 4;
-    EXPECT_EQ(designSelfWeight(m, &table), 0);  // not included
-    m.design.includeSelfWeight = true;
-    EXPECT_EQ(designSelfWeight(m, &table), 4);  // no section: the typed weight
-    m.design.sectionName = "W18 X 50";
-    EXPECT_NEAR(designSelfWeight(m, &table), 50.0 / 12, 1e-12);  // lb/ft as lb/in
-    EXPECT_EQ(designSelfWeight(m, nullptr), 4);                   // no design data
-    m.metricUnits = true;
-    EXPECT_NEAR(designSelfWeight(m, &table), 50 * 4.4482216152605 / 0.3048, 0.01);  // N/m
-}
-
 }  // namespace
 }  // namespace spanrix::design
