@@ -47,7 +47,12 @@ std::string valueLabel(Kind kind, double v, double peak, const DiagramInput& in)
     return deflectionLabelText(v, in.basis, in.sigFigs);
 }
 
-void drawDiagram(Surface& s, Kind kind, const DiagramInput& in)
+struct SecondCurve {
+    const std::vector<double>* values = nullptr;
+    Rgb colour;
+};
+
+void drawDiagram(Surface& s, Kind kind, const DiagramInput& in, SecondCurve second = {})
 {
     const ScreenGeometry& g = in.geometry;
     const DiagramRow row = rowOf(kind, in.results);
@@ -97,6 +102,13 @@ void drawDiagram(Surface& s, Kind kind, const DiagramInput& in)
     curve.direction = row.direction;
     curve.peak = P;
     drawCurve(s, curve);
+    if (second.values) {
+        const Rgb saved = s.foreColor();
+        s.setForeColor(second.colour);
+        curve.values = second.values;
+        drawCurve(s, curve);
+        s.setForeColor(saved);
+    }
 }
 
 }  // namespace
@@ -109,6 +121,18 @@ void drawDeflectionDiagram(Surface& surface, const DiagramInput& in)
 }
 
 void drawShearDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Kind::Shear, in); }
+
+void drawMomentEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                        Rgb lowerColour)
+{
+    drawDiagram(surface, Kind::Moment, in, {&lower, lowerColour});
+}
+
+void drawShearEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                       Rgb lowerColour)
+{
+    drawDiagram(surface, Kind::Shear, in, {&lower, lowerColour});
+}
 
 void drawResultDiagrams(Surface& surface, const DiagramInput& in)
 {

@@ -3,6 +3,7 @@
 #include "engine/result_display.h"
 #include "engine/results.h"
 #include "model/geometry.h"
+#include "ui/surface.h"
 
 namespace spanrix {
 
@@ -25,6 +26,14 @@ void drawDeflectionDiagram(Surface& surface, const DiagramInput& in);
 
 // The shear force, upward positive above the axis, with its axis where the moment's is.
 void drawShearDiagram(Surface& surface, const DiagramInput& in);
+
+// An envelope as the moment or shear diagram draws it: `in` holds the upper curve (its
+// peak the larger magnitude of both), `lower` the other one in slots 1..pointCount, drawn
+// after it in lowerColour.
+void drawMomentEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                        Rgb lowerColour);
+void drawShearEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                       Rgb lowerColour);
 
 // The three of the calculations screen in order.
 void drawResultDiagrams(Surface& surface, const DiagramInput& in);

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "files/design_file.h"
 #include "ui/app_context.h"
 #include "ui/files/load_window.h"
 #include "ui/files/save_window.h"
@@ -69,7 +70,7 @@ LoadWindow* FileCommands::showImportWindow()
 bool FileCommands::openFile(const std::string& path, FileLayout layout)
 {
     BeamModel opened = context_.state.model;
-    const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
+    const OpenOutcome outcome = layout == FileLayout::Current ? openBeamFile(path, opened)
                                                               : importVersion1File(path, opened);
     if (!outcome.ok()) {
         context_.prompts.message(*outcome.error);

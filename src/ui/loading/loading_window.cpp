@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/design_file.h"
 #include "files/file_picking.h"
 #include "model/geometry.h"
 #include "model/legend_captions.h"
@@ -34,6 +35,8 @@ constexpr MenuEntry kMenu[] = {
     {0, "Filemenu", "&File", true},
     {1, "saveloadcfg", "&Save Load Configuration", false},
     {1, "openloadcfg", "&Open Load Configuration", false},
+    {1, "opendesign", "Open &Design...", false},
+    {1, "savedesignas", "Save Design &As...", false},
     {1, "importloadcfg", "&Import Version 1 File", false},
     {1, "printload", "&Print Load Configuration", false},
     {1, "quitspanrix", "E&xit Spanrix", false},
@@ -51,6 +54,10 @@ constexpr MenuEntry kMenu[] = {
     {0, "calcmenu", "&Calculate", true},
     {1, "runcalc", "&Run Calculations", false},
     {1, "changerltn", "&Change Resolution", false},
+    {0, "designmenu", "Desi&gn", true},
+    {1, "loadcases", "Load C&ases...", false},
+    {1, "combinations", "&Combinations...", false},
+    {1, "steelcheck", "&Steel Design Check...", false},
     {0, "displayprops", "&Display", true},
     {1, "redrawscreen", "&Redraw", false},
     {1, "significantfigs", "Change Display &Significant Figures", false},
@@ -202,6 +209,8 @@ bool LoadingWindow::askSignificantFigures()
 void LoadingWindow::drawSketch(int mode)
 {
     sketch_->drawSketch(mode);
+    // Every change of the beam, the figures or the units ends in a redraw.
+    if (mode != 15) emit beamChanged();
     mirrorLegend();
 }
 
@@ -229,7 +238,11 @@ void LoadingWindow::showReactionCaption(int featureRow, const std::string& capti
     mirrorLegend();
 }
 
-void LoadingWindow::modelChanged() { mirrorLegend(); }
+void LoadingWindow::modelChanged()
+{
+    mirrorLegend();
+    emit beamChanged();
+}
 
 void LoadingWindow::clearLegend()
 {
@@ -260,12 +273,15 @@ void LoadingWindow::setFileName(const QString& fileName)
 
 namespace {
 
-// The one local ".lod" file a drag carries, or an empty string.
+// The one local ".lod" or ".spanrix" file a drag carries, or an empty string. Which of the
+// two it is, the opening reads from its content.
 QString droppedLoadFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().constFirst();
-    if (!url.isLocalFile() || !matchesPattern(kLoadFilePattern, url.fileName().toStdString()))
+    const std::string name = url.fileName().toStdString();
+    if (!url.isLocalFile() ||
+        !(matchesPattern(kLoadFilePattern, name) || name.ends_with(kDesignFileExtension)))
         return {};
     return url.toLocalFile();
 }

@@ -95,7 +95,9 @@ signals:
     void unitSystemChanged();
     // The model was reset or replaced by a file: edits opened on it no longer apply.
     void modelReplaced();
-    // A ".lod" file was dropped onto the window.
+    // The sketch was drawn again or the section changed: windows that show the beam follow.
+    void beamChanged();
+    // A ".lod" or ".spanrix" file was dropped onto the window.
     void loadFileDropped(const QString& path);
 
 protected:
