@@ -83,9 +83,16 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(momOfI_, &QLineEdit::textChanged, this, [this] { edits_.inertia = true; });
+    // Typing I or c makes them no longer a catalogue section's.
+    connect(momOfI_, &QLineEdit::textChanged, this, [this] {
+        edits_.inertia = true;
+        chosenSection_.clear();
+    });
     connect(modE_, &QLineEdit::textChanged, this, [this] { edits_.modulus = true; });
-    connect(cdist_, &QLineEdit::textChanged, this, [this] { edits_.fiber = true; });
+    connect(cdist_, &QLineEdit::textChanged, this, [this] {
+        edits_.fiber = true;
+        chosenSection_.clear();
+    });
     connect(command1_, &QPushButton::clicked, this, [this] { accept_continue(); });
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
     connect(command3, &QPushButton::clicked, this,
@@ -116,9 +123,10 @@ void BeamPropertiesDialog::load()
 void BeamPropertiesDialog::openSectionHelper(SectionHelperDialog* helper)
 {
     connect(helper, &SectionHelperDialog::valuesAccepted, this,
-            [this](const QString& inertia, const QString& fiber) {
+            [this](const QString& inertia, const QString& fiber, const QString& section) {
                 momOfI_->setText(inertia);
                 cdist_->setText(fiber);
+                chosenSection_ = section.toStdString();
                 // Handed-back values count as typed, even when they read as before.
                 edits_.inertia = true;
                 edits_.fiber = true;
@@ -135,6 +143,8 @@ bool BeamPropertiesDialog::accept_continue()
         context_.prompts.message(*refusal);
         return false;
     }
+    // The design check keeps the chooser's section; I or c typed forgets it.
+    if (edits_.inertia || edits_.fiber) context_.state.model.design.sectionName = chosenSection_;
     accept();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "model/feature_entry.h"
 
@@ -31,6 +32,7 @@ private:
 
     AppContext& context_;
     BeamPropertyEdits edits_;
+    std::string chosenSection_;  // the chooser's section while I and c are its values
 
     QLineEdit* momOfI_;
     QLineEdit* modE_;

@@ -131,7 +131,7 @@ InertiaCalculatorDialog::InertiaCalculatorDialog(AppContext& context, QWidget* p
     connect(solidcs_, &QRadioButton::toggled, this, &InertiaCalculatorDialog::showSectionInputs);
     connect(calculateButton, &QPushButton::clicked, this, &InertiaCalculatorDialog::calculate);
     connect(accept_, &QPushButton::clicked, this, [this] {
-        emit valuesAccepted(dispmoi_->text(), cbox_->text());
+        emit valuesAccepted(dispmoi_->text(), cbox_->text(), {});
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

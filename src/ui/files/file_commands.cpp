@@ -31,7 +31,12 @@ Window* bringForward(QPointer<Window>& slot, Make make)
 FileCommands::FileCommands(LoadingWindow& loading, AppContext& context)
     : QObject(&loading), loading_(loading), context_(context)
 {
-    loading_.setCommand("saveloadcfg", [this] { showSaveWindow(); });
+    loading_.setCommand("saveloadcfg", [this] {
+        if (hasDesignData(context_.state.model) &&
+            !context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion)))
+            return;
+        showSaveWindow();
+    });
     loading_.setCommand("openloadcfg", [this] { showRetrieveWindow(); });
     loading_.setCommand("importloadcfg", [this] { showImportWindow(); });
     connect(&loading_, &LoadingWindow::loadFileDropped, this,

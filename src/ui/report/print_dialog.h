@@ -88,6 +88,7 @@ private:
     QRadioButton* inch_;
     QRadioButton* feet_;
     QLabel* met_;
+    QCheckBox* steelCheck_;
 };
 
 // The report's date: today in the system's short date form.

@@ -1,5 +1,6 @@
 #include "ui/report/report_commands.h"
 
+#include "design/steel_check_text.h"
 #include "ui/app_context.h"
 #include "ui/calc/calc_commands.h"
 #include "ui/calc/calculations_window.h"
@@ -36,6 +37,9 @@ PrintDialog* ReportCommands::openPrintDialog(PrintSource source)
         calculationsScreenImage(state.geometry, shown),
         shown ? basis.metricUnits : state.model.metricUnits,
     };
+    if (context_.lastSteelCheck)
+        material.data.steelCheckLines =
+            design::steelCheckReportLines(state.model, context_.steelCheck, *context_.lastSteelCheck, state.sigFigs);
     QWidget* parent = source == PrintSource::Calc && calc_.screen()
         ? static_cast<QWidget*>(calc_.screen())
         : static_cast<QWidget*>(&loading_);
