@@ -1,6 +1,7 @@
 #include "ui/app.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QSessionManager>
 
 #include "ui/calc/calc_commands.h"
 #include "ui/design/design_commands.h"
@@ -17,8 +18,11 @@ SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
 {
     initDialog_ = std::make_unique<InitDialog>(context_);
     connect(initDialog_.get(), &InitDialog::beamAccepted, this, &SpanrixApp::showLoadingScreen);
-    connect(initDialog_.get(), &InitDialog::retrieveRequested, this,
-            [this] { fileCommands().showRetrieveWindow(); });
+    connect(initDialog_.get(), &InitDialog::retrieveRequested, this, [this] {
+        // What the start-up dialog holds is a new beam, nothing to ask about.
+        if (!started_) context_.document.startFresh();
+        fileCommands().showRetrieveWindow();
+    });
     // Dismissed at program start, where it is the only window, it ends the program;
     // after Reinitialize the erased sketch comes back as a bare beam.
     connect(initDialog_.get(), &InitDialog::dismissed, this, [this] {
@@ -47,7 +51,7 @@ LoadingWindow& SpanrixApp::loadingWindow()
         installReportCommands(*loading_, *calc, context_);
         installInfoWindows(*loading_, context_);
         files_ = installFileCommands(*loading_, context_);
-        installDesignCommands(*loading_, context_);
+        installDesignCommands(*loading_, *files_, context_);
         // A file opened from the start-up dialog's Retrieve window finishes its work.
         connect(files_, &FileCommands::fileOpened, this, [this] {
             initDialog_->hide();
@@ -55,6 +59,12 @@ LoadingWindow& SpanrixApp::loadingWindow()
         });
         connect(loading_.get(), &LoadingWindow::changeBeamLengthRequested, this,
                 [this] { initDialog_->open(false); });
+        // The desktop session ending asks about an edited beam as closing the window does.
+        connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            if (!manager.allowsInteraction()) return;
+            if (!files_->mayDiscardBeam([] {})) manager.cancel();
+            manager.release();
+        });
     }
     return *loading_;
 }
@@ -80,6 +90,9 @@ void SpanrixApp::showLoadingScreen()
     // The start-up dialog may have switched the unit system (after Reinitialize).
     loading.syncUnitMenu();
     loading.drawSketch(13);
+    // The beam of the start-up dialog is new: nothing to save, nothing to undo.
+    if (!started_) context_.document.startFresh();
+    started_ = true;
 }
 
 }  // namespace spanrix

@@ -10,6 +10,7 @@
 #include "files/steel_design_table.h"
 #include "files/section_catalogue.h"
 #include "model/app_state.h"
+#include "ui/beam_document.h"
 #include "ui/prompts.h"
 
 namespace spanrix {
@@ -25,6 +26,8 @@ struct AppContext {
     }
 
     AppState state;
+    // Every change of the beam in `state` goes through it.
+    BeamDocument document{state};
     ReactionSolution reactions;
     ResultSet results;
     Prompts& prompts;

@@ -85,6 +85,13 @@ TEST_F(DesignWindowsTest, CasesSectionCombinationsAndSteelCheckThroughTheirWindo
     cases->findChild<QComboBox*>("case4")->setCurrentIndex(1);
     EXPECT_EQ(model().distLoadCase[1], LoadCase::D);
     EXPECT_EQ(model().distLoadCase[2], LoadCase::L);
+    // Each change is a step of the document: undo gives the selection's S back.
+    EXPECT_TRUE(app.context().document.isModified());
+    loading().action("undo")->trigger();
+    EXPECT_EQ(model().distLoadCase[2], LoadCase::S);
+    EXPECT_EQ(cases->findChild<QComboBox*>("case4")->currentIndex(), 3);
+    loading().action("redo")->trigger();
+    EXPECT_EQ(model().distLoadCase[2], LoadCase::L);
     // The section brings its own weight; none is typed.
     EXPECT_FALSE(cases->findChild<QLineEdit*>("weight")->isEnabled());
 
@@ -145,8 +152,11 @@ TEST_F(DesignWindowsTest, CasesSectionCombinationsAndSteelCheckThroughTheirWindo
 TEST_F(DesignWindowsTest, DesignFilesSavedAndOpenedAndALoadFileSaveAsksFirst)
 {
     QTemporaryDir dir;
-    setLoadCase(model(), FeatureKind::DistLoad, 2, LoadCase::L);
-    const BeamModel saved = model();
+    BeamDocument& document = app.context().document;
+    auto setLiveCase = [&](LoadCase c) {
+        document.change("Load Case", [c](AppState& s) { setLoadCase(s.model, FeatureKind::DistLoad, 2, c); });
+    };
+    setLiveCase(LoadCase::L);
 
     // A load file would drop the cases: No leaves the save window closed.
     prompts.answers.push_back(false);
@@ -163,10 +173,23 @@ TEST_F(DesignWindowsTest, DesignFilesSavedAndOpenedAndALoadFileSaveAsksFirst)
                                 return std::optional(path);
                             });
     ASSERT_TRUE(design->saveDesignAs());
-    EXPECT_TRUE(loading().windowTitle().endsWith("beam.spanrix"));
-    setLoadCase(model(), FeatureKind::DistLoad, 2, LoadCase::D);
+    EXPECT_TRUE(loading().windowTitle().contains("beam.spanrix"));
+    EXPECT_FALSE(document.isModified());
+
+    // Save writes the design file again, with no question.
+    setLiveCase(LoadCase::S);
+    const size_t asked = prompts.shown.size();
+    loading().action("save")->trigger();
+    EXPECT_EQ(prompts.shown.size(), asked);
+    BeamModel reread;
+    ASSERT_TRUE(openBeamFile(path + ".spanrix", reread).ok());
+    EXPECT_EQ(reread.distLoadCase[2], LoadCase::S);
+
+    setLiveCase(LoadCase::D);
+    prompts.saveChoices.push_back(SaveChoice::Discard);
     ASSERT_TRUE(design->openDesign());
-    EXPECT_TRUE(sameBeam(model(), saved));
+    EXPECT_EQ(model().distLoadCase[2], LoadCase::S);
+    EXPECT_FALSE(document.isModified());
 }
 
 }  // namespace

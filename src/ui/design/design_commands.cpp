@@ -8,6 +8,7 @@
 #include "ui/design/combinations_window.h"
 #include "ui/design/load_cases_window.h"
 #include "ui/design/steel_check_window.h"
+#include "ui/files/file_commands.h"
 #include "ui/loading/loading_window.h"
 
 namespace spanrix {
@@ -31,24 +32,20 @@ QString designFilter() { return QString::fromUtf8(kDesignFileFilter.data(), kDes
 
 }  // namespace
 
-DesignCommands::DesignCommands(LoadingWindow& loading, AppContext& context)
-    : QObject(&loading), loading_(loading), context_(context)
+DesignCommands::DesignCommands(LoadingWindow& loading, FileCommands& files, AppContext& context)
+    : QObject(&loading), loading_(loading), files_(files), context_(context)
 {
     loading_.setCommand("loadcases", [this] { showLoadCases(); });
     loading_.setCommand("combinations", [this] { showCombinations(); });
     loading_.setCommand("steelcheck", [this] { showSteelCheck(); });
     loading_.setCommand("opendesign", [this] { openDesign(); });
     loading_.setCommand("savedesignas", [this] { saveDesignAs(); });
-    connect(&loading_, &LoadingWindow::beamChanged, this, &DesignCommands::beamChanged);
+    connect(&context_.document, &BeamDocument::changed, this, &DesignCommands::beamChanged);
 }
 
 LoadCasesWindow* DesignCommands::showLoadCases()
 {
-    return bringForward(loadCases_, [this] {
-        auto* window = new LoadCasesWindow(context_, &loading_);
-        connect(window, &LoadCasesWindow::designChanged, this, &DesignCommands::designChanged);
-        return window;
-    });
+    return bringForward(loadCases_, [this] { return new LoadCasesWindow(context_, &loading_); });
 }
 
 CombinationsWindow* DesignCommands::showCombinations()
@@ -58,17 +55,7 @@ CombinationsWindow* DesignCommands::showCombinations()
 
 SteelCheckWindow* DesignCommands::showSteelCheck()
 {
-    return bringForward(steelCheck_, [this] {
-        auto* window = new SteelCheckWindow(context_, &loading_);
-        connect(window, &SteelCheckWindow::sectionPropertiesSet, this, [this] { loading_.modelChanged(); });
-        return window;
-    });
-}
-
-void DesignCommands::designChanged()
-{
-    // Cases and self-weight are not drawn; the reaction captions no longer hold either way.
-    loading_.modelChanged();
+    return bringForward(steelCheck_, [this] { return new SteelCheckWindow(context_, &loading_); });
 }
 
 void DesignCommands::beamChanged()
@@ -82,19 +69,7 @@ bool DesignCommands::openDesign()
 {
     const auto path = chooseOpenName_({&loading_, "Open Design", QString::fromStdString(context_.state.currentDir),
                                        designFilter()});
-    if (!path) return false;
-    BeamModel opened = context_.state.model;
-    const OpenOutcome outcome = openBeamFile(*path, opened);
-    if (!outcome.ok()) {
-        context_.prompts.message(*outcome.error);
-        return false;
-    }
-    loading_.showOpenedModel(opened);
-    const QFileInfo file(QString::fromStdString(*path));
-    loading_.setFileName(file.fileName());
-    context_.state.currentDir = file.absolutePath().toStdString();
-    emit designOpened(file.absoluteFilePath());
-    return true;
+    return path && files_.openFile(*path, FileLayout::Current);
 }
 
 bool DesignCommands::saveDesignAs()
@@ -104,19 +79,20 @@ bool DesignCommands::saveDesignAs()
     if (!chosen) return false;
     std::string path = *chosen;
     if (!QString::fromStdString(path).endsWith(".spanrix", Qt::CaseInsensitive)) path += kDesignFileExtension;
-    if (const auto failure = writeDesignFile(path, context_.state.model)) {
+    if (const auto failure = writeDesignFile(path, context_.document.model())) {
         context_.prompts.message(*failure);
         return false;
     }
     const QFileInfo file(QString::fromStdString(path));
-    loading_.setFileName(file.fileName());
+    // Save (Ctrl+S) writes this file, as a design file, from now on.
+    context_.document.markSaved(file.absoluteFilePath());
     context_.state.currentDir = file.absolutePath().toStdString();
     return true;
 }
 
-DesignCommands* installDesignCommands(LoadingWindow& loading, AppContext& context)
+DesignCommands* installDesignCommands(LoadingWindow& loading, FileCommands& files, AppContext& context)
 {
-    return new DesignCommands(loading, context);
+    return new DesignCommands(loading, files, context);
 }
 
 }  // namespace spanrix

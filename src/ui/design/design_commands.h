@@ -9,25 +9,28 @@ namespace spanrix {
 
 struct AppContext;
 class CombinationsWindow;
+class FileCommands;
 class LoadCasesWindow;
 class LoadingWindow;
 class SteelCheckWindow;
 
 // The Design menu's windows (load cases, combinations, steel design check) and the
-// loading screen's design-file commands. The windows follow every change of the beam.
+// loading screen's design-file commands. The windows follow every change of the beam
+// document and change the beam only through it.
 // Lives as long as the loading screen (it is its child).
 class DesignCommands : public QObject {
     Q_OBJECT
 
 public:
-    DesignCommands(LoadingWindow& loading, AppContext& context);
+    DesignCommands(LoadingWindow& loading, FileCommands& files, AppContext& context);
 
     // Each shows its window, or brings it forward when it is open already.
     LoadCasesWindow* showLoadCases();
     CombinationsWindow* showCombinations();
     SteelCheckWindow* showSteelCheck();
 
-    // `opendesign` and `savedesignas`: the platform's file dialogs, filtered to design files.
+    // `opendesign` and `savedesignas`: the platform's file dialogs, filtered to design
+    // files. Opening goes the way of every other file (either format, told by content).
     bool openDesign();
     bool saveDesignAs();
 
@@ -38,17 +41,12 @@ public:
         chooseSaveName_ = std::move(save);
     }
 
-signals:
-    // A design file was opened into the model.
-    void designOpened(const QString& path);
-
 private:
-    // The design windows' own change of the model: the loading screen and the other
-    // windows follow.
-    void designChanged();
+    // Every change of the beam (an edit, a file, undo or redo): the open windows follow.
     void beamChanged();
 
     LoadingWindow& loading_;
+    FileCommands& files_;
     AppContext& context_;
     QPointer<LoadCasesWindow> loadCases_;
     QPointer<CombinationsWindow> combinations_;
@@ -57,6 +55,6 @@ private:
     SaveNameChooser chooseSaveName_ = platformSaveDialog();
 };
 
-DesignCommands* installDesignCommands(LoadingWindow& loading, AppContext& context);
+DesignCommands* installDesignCommands(LoadingWindow& loading, FileCommands& files, AppContext& context);
 
 }  // namespace spanrix

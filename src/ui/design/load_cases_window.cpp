@@ -94,25 +94,40 @@ void LoadCasesWindow::refresh()
 {
     filling_ = true;
     const BeamModel& m = context_.state.model;
-    table_->setRowCount(0);
+    struct Row {
+        int feature;
+        LegendCaptions captions;
+        LoadCase loadCase;
+    };
+    std::vector<Row> rows;
     for (int n = 1; n <= m.numFeatures; ++n) {
         const FeatureKind kind = featureKind(m, n);
         const int k = featureIndex(m, n);
         if (kind == FeatureKind::Support || kind == FeatureKind::None || !isLive(m, kind, k)) continue;
-        const LegendCaptions captions = legendCaptions(m, kind, k, n, context_.state.sigFigs);
-        const int row = table_->rowCount();
-        table_->insertRow(row);
-        auto* feature = new QTableWidgetItem(QString::number(n));
-        feature->setData(Qt::UserRole, n);
-        table_->setItem(row, kFeature, feature);
-        table_->setItem(row, kLoad, new QTableWidgetItem(QString::fromStdString(captions.title)));
-        table_->setItem(row, kMagnitude, new QTableWidgetItem(QString::fromStdString(captions.value)));
-        table_->setItem(row, kLocation, new QTableWidgetItem(QString::fromStdString(captions.second)));
-        QComboBox* box = caseBox(table_);
-        box->setObjectName(QString("case%1").arg(n));
-        box->setCurrentIndex(static_cast<int>(caseSlot(loadCaseOf(m, kind, k))));
-        connect(box, &QComboBox::currentIndexChanged, this, [this, row](int index) { setCase(row, index); });
-        table_->setCellWidget(row, kCase, box);
+        rows.push_back({n, legendCaptions(m, kind, k, n, context_.state.sigFigs), loadCaseOf(m, kind, k)});
+    }
+    // The same loads keep their rows (and the case box a change came from); other loads
+    // rebuild the list.
+    bool sameLoads = table_->rowCount() == static_cast<int>(rows.size());
+    for (int r = 0; sameLoads && r < table_->rowCount(); ++r)
+        sameLoads = table_->item(r, kFeature)->data(Qt::UserRole).toInt() == rows[static_cast<size_t>(r)].feature;
+    if (!sameLoads) table_->setRowCount(0);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const Row& row = rows[static_cast<size_t>(r)];
+        if (!sameLoads) {
+            table_->insertRow(r);
+            auto* feature = new QTableWidgetItem(QString::number(row.feature));
+            feature->setData(Qt::UserRole, row.feature);
+            table_->setItem(r, kFeature, feature);
+            QComboBox* box = caseBox(table_);
+            box->setObjectName(QString("case%1").arg(row.feature));
+            connect(box, &QComboBox::currentIndexChanged, this, [this, r](int index) { setCase(r, index); });
+            table_->setCellWidget(r, kCase, box);
+        }
+        table_->setItem(r, kLoad, new QTableWidgetItem(QString::fromStdString(row.captions.title)));
+        table_->setItem(r, kMagnitude, new QTableWidgetItem(QString::fromStdString(row.captions.value)));
+        table_->setItem(r, kLocation, new QTableWidgetItem(QString::fromStdString(row.captions.second)));
+        qobject_cast<QComboBox*>(table_->cellWidget(r, kCase))->setCurrentIndex(static_cast<int>(caseSlot(row.loadCase)));
     }
 
     const DesignSettings& d = m.design;
@@ -132,34 +147,30 @@ void LoadCasesWindow::refresh()
 void LoadCasesWindow::setCase(int row, int caseIndex)
 {
     if (filling_) return;
-    BeamModel& m = context_.state.model;
     const int n = table_->item(row, kFeature)->data(Qt::UserRole).toInt();
-    setLoadCase(m, featureKind(m, n), featureIndex(m, n), kLoadCases[static_cast<size_t>(caseIndex)]);
-    emit designChanged();
+    const LoadCase c = kLoadCases[static_cast<size_t>(caseIndex)];
+    context_.document.change("Load Case", [n, c](AppState& s) {
+        setLoadCase(s.model, featureKind(s.model, n), featureIndex(s.model, n), c);
+    });
 }
 
 void LoadCasesWindow::applyToSelected()
 {
-    QList<int> rows;
-    for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows.append(index.row());
-    if (rows.isEmpty()) return;
-    // One change for all of them, so the others' windows follow once.
-    filling_ = true;
-    BeamModel& m = context_.state.model;
+    std::vector<int> features;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        features.push_back(table_->item(index.row(), kFeature)->data(Qt::UserRole).toInt());
+    if (features.empty()) return;
     const LoadCase c = kLoadCases[static_cast<size_t>(selectedCase_->currentIndex())];
-    for (const int row : rows) {
-        const int n = table_->item(row, kFeature)->data(Qt::UserRole).toInt();
-        setLoadCase(m, featureKind(m, n), featureIndex(m, n), c);
-        qobject_cast<QComboBox*>(table_->cellWidget(row, kCase))->setCurrentIndex(selectedCase_->currentIndex());
-    }
-    filling_ = false;
-    emit designChanged();
+    // One undoable step for all of them.
+    context_.document.change("Load Cases", [&features, c](AppState& s) {
+        for (const int n : features) setLoadCase(s.model, featureKind(s.model, n), featureIndex(s.model, n), c);
+    });
 }
 
 void LoadCasesWindow::selfWeightEdited()
 {
     if (filling_) return;
-    BeamModel& m = context_.state.model;
+    const BeamModel& m = context_.state.model;
     DesignSettings d = m.design;
     d.includeSelfWeight = selfWeight_->isChecked();
     const std::string text = weight_->text().toStdString();
@@ -174,8 +185,7 @@ void LoadCasesWindow::selfWeightEdited()
         d.weightPerLength = *typed / weightFactor(m);
     }
     if (d == m.design) return;
-    m.design = d;
-    emit designChanged();
+    context_.document.change("Self-Weight", [&d](AppState& s) { s.model.design = d; });
 }
 
 }  // namespace spanrix

@@ -14,6 +14,7 @@ struct AppContext;
 
 // `loadcases`: every live load as its legend shows it with its load case, set row by row
 // or for all selected rows at once, and whether the combinations count the self-weight.
+// Every change is one undoable step of the beam document.
 class LoadCasesWindow : public QWidget {
     Q_OBJECT
 
@@ -22,10 +23,6 @@ public:
 
     // Fills the rows and the self-weight from the model.
     void refresh();
-
-signals:
-    // A case or the self-weight changed in the model.
-    void designChanged();
 
 private:
     void setCase(int row, int caseIndex);

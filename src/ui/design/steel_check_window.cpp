@@ -284,7 +284,6 @@ void SteelCheckWindow::runCheck()
     auto refused = [&](const std::string& why) {
         verdict_->setText(q(why));
         context_.lastSteelCheck = SteelCheckRun{s.section, 0, std::nullopt, why};
-        emit checked();
     };
     if (!data.table) return refused(data.message);
     if (!shape) return refused(s.section.empty() ? "Choose a W, S, C or MC section to check." : unknownSectionMessage(s.section));
@@ -313,7 +312,6 @@ void SteelCheckWindow::runCheck()
     verdict_->setText(q(verdictText(r, m, sigFigs)));
     context_.lastSteelCheck = std::move(run);
     drawGoverningMoment(weight);
-    emit checked();
 }
 
 void SteelCheckWindow::drawGoverningMoment(double selfWeight)
@@ -357,13 +355,14 @@ void SteelCheckWindow::useForBeamProperties()
                                             : data.message);
         return;
     }
-    BeamModel& m = context_.state.model;
-    const DesignSection section = designSection(*shape, m.metricUnits);
-    m.momentOfInertia = static_cast<float>(section.Ix);
-    m.fiberDistance = static_cast<float>(section.d / 2);
-    m.modulusE = static_cast<float>(steelModulus(m.metricUnits));
-    m.design.sectionName = shape->name;
-    emit sectionPropertiesSet();
+    const DesignSection section = designSection(*shape, context_.state.model.metricUnits);
+    const std::string name = shape->name;
+    context_.document.change("Use for Beam Properties", [&](AppState& s) {
+        s.model.momentOfInertia = static_cast<float>(section.Ix);
+        s.model.fiberDistance = static_cast<float>(section.d / 2);
+        s.model.modulusE = static_cast<float>(steelModulus(s.model.metricUnits));
+        s.model.design.sectionName = name;
+    });
 }
 
 }  // namespace spanrix

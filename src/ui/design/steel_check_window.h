@@ -33,12 +33,6 @@ public:
     // checked checks again.
     void beamChanged();
 
-signals:
-    // "Use for Beam Properties" set I, c and E; the loading screen follows.
-    void sectionPropertiesSet();
-    // A check ran (the printed report can now hold it).
-    void checked();
-
 private:
     std::optional<SteelCheckSettings> readInputs();
     void sectionChosen();
