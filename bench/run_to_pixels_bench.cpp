@@ -23,6 +23,7 @@ class SilentPrompts : public Prompts {
 public:
     void message(const std::string&, const std::string&) override { ++messages; }
     bool askYesNo(const std::string&, const std::string&) override { return true; }
+    SaveChoice askSaveChanges(const std::string&, const std::string&) override { return SaveChoice::Discard; }
     std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override
     {
         return std::nullopt;

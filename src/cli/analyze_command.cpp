@@ -62,7 +62,7 @@ std::optional<std::string> readRequest(const ParsedOptions& options, AnalyzeRequ
         if (!x) return "--at must be a number, not '" + text + "'";
         request.at.push_back(*x);
     }
-    if (auto error = readCombinationRequest(options, request.combinations)) return refuse(*error);
+    if (auto error = readCombinationRequest(options, request.combinations)) return error;
     request.csv = options.value("--csv");
     if (request.csv && request.csv->empty()) return "--csv needs a file name";
     if (request.files.empty()) return "no FILE given";
