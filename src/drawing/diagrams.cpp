@@ -43,7 +43,12 @@ std::string valueLabel(const ResultQuantity& q, double v, double peak, const Dia
     return shownText(q, v, peak, in.basis, kPiMaxWindow, in.sigFigs);
 }
 
-void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in)
+struct SecondCurve {
+    const std::vector<double>* values = nullptr;
+    Rgb colour;
+};
+
+void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCurve second = {})
 {
     const ScreenGeometry& g = in.geometry;
     const DiagramRow row = rowOf(quantity);
@@ -95,6 +100,13 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in)
     curve.direction = row.direction;
     curve.peak = P;
     drawCurve(s, curve);
+    if (second.values) {
+        const Rgb saved = s.foreColor();
+        s.setForeColor(second.colour);
+        curve.values = second.values;
+        drawCurve(s, curve);
+        s.setForeColor(saved);
+    }
 }
 
 }  // namespace
@@ -107,6 +119,18 @@ void drawDeflectionDiagram(Surface& surface, const DiagramInput& in)
 }
 
 void drawShearDiagram(Surface& surface, const DiagramInput& in) { drawDiagram(surface, Quantity::Shear, in); }
+
+void drawMomentEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                        Rgb lowerColour)
+{
+    drawDiagram(surface, Quantity::Moment, in, {&lower, lowerColour});
+}
+
+void drawShearEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                       Rgb lowerColour)
+{
+    drawDiagram(surface, Quantity::Shear, in, {&lower, lowerColour});
+}
 
 void drawResultDiagrams(Surface& surface, const DiagramInput& in)
 {

@@ -5,6 +5,7 @@
 #include "engine/result_display.h"
 #include "engine/results.h"
 #include "geometry/geometry.h"
+#include "drawing/surface.h"
 
 namespace spanrix {
 
@@ -27,6 +28,14 @@ void drawDeflectionDiagram(Surface& surface, const DiagramInput& in);
 
 // The shear force, upward positive above the axis, with its axis where the moment's is.
 void drawShearDiagram(Surface& surface, const DiagramInput& in);
+
+// An envelope as the moment or shear diagram draws it: `in` holds the upper curve (its
+// peak the larger magnitude of both), `lower` the other one in slots 1..pointCount, drawn
+// after it in lowerColour.
+void drawMomentEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                        Rgb lowerColour);
+void drawShearEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
+                       Rgb lowerColour);
 
 // The three of the calculations screen in order.
 void drawResultDiagrams(Surface& surface, const DiagramInput& in);

@@ -17,6 +17,9 @@ inline constexpr std::string_view kDesignFormatName = "spanrix-design";
 inline constexpr std::string_view kDesignFileExtension = ".spanrix";
 inline constexpr std::string_view kDesignFileFilter = "Spanrix design (*.spanrix)";
 inline constexpr std::string_view kDesignMimeType = "application/x-spanrix-design";
+// Asked before a beam with design data (hasDesignData) is saved as a load file.
+inline constexpr std::string_view kLoadFileDropsDesignQuestion =
+    "A load file keeps the loads but not their cases or the design settings. Save anyway?";
 
 // The file's text: one JSON object, two-space indents, keys in a fixed order, a final
 // line end. The same model always gives the same bytes.

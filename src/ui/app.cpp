@@ -4,6 +4,7 @@
 #include <QSessionManager>
 
 #include "ui/calc/calc_commands.h"
+#include "ui/design/design_commands.h"
 #include "ui/dialogs/dialog_commands.h"
 #include "ui/dialogs/init_dialog.h"
 #include "ui/files/file_commands.h"
@@ -51,6 +52,7 @@ LoadingWindow& SpanrixApp::loadingWindow()
         installReportCommands(*loading_, *calc, context_);
         installInfoWindows(*loading_, context_);
         files_ = installFileCommands(*loading_, context_, settingsFile_);
+        installDesignCommands(*loading_, *files_, context_);
         // A file opened from the start-up dialog's Retrieve window finishes its work.
         connect(files_, &FileCommands::fileOpened, this, [this] {
             initDialog_->hide();

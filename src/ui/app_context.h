@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "design/beam_check.h"
 #include "engine/analysis.h"
+#include "files/steel_design_table.h"
 #include "files/section_catalogue.h"
 #include "model/app_state.h"
 #include "ui/beam_document.h"
@@ -18,7 +21,8 @@ namespace spanrix {
 struct AppContext {
     explicit AppContext(Prompts& p)
         : prompts(p),
-          catalogueLocations(sectionCatalogueLocations(QCoreApplication::applicationDirPath().toStdString()))
+          catalogueLocations(sectionCatalogueLocations(QCoreApplication::applicationDirPath().toStdString())),
+          designTableLocations(steelDesignTableLocations(QCoreApplication::applicationDirPath().toStdString()))
     {
     }
 
@@ -28,6 +32,21 @@ struct AppContext {
     Prompts& prompts;
     // Where the section chooser looks for its catalogue; the first one found is read.
     std::vector<std::string> catalogueLocations;
+    // Where the design windows look for the steel design table, the same way.
+    std::vector<std::string> designTableLocations;
+    // The steel design check's inputs, and its last run (for the printed report).
+    SteelCheckSettings steelCheck;
+    std::optional<design::SteelCheckRun> lastSteelCheck;
+
+    // The steel design table, read the first time a design window needs it.
+    const SteelDesignRead& steelDesignTable()
+    {
+        if (!designTableRead_) designTableRead_ = loadSteelDesignTable(designTableLocations);
+        return *designTableRead_;
+    }
+
+private:
+    std::optional<SteelDesignRead> designTableRead_;
 };
 
 }  // namespace spanrix

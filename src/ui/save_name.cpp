@@ -13,4 +13,13 @@ SaveNameChooser platformSaveDialog()
     };
 }
 
+SaveNameChooser platformOpenDialog()
+{
+    return [](const SaveNameRequest& r) -> std::optional<std::string> {
+        const QString name = QFileDialog::getOpenFileName(r.parent, r.caption, r.suggested, r.filter);
+        if (name.isEmpty()) return std::nullopt;
+        return name.toStdString();
+    };
+}
+
 }  // namespace spanrix

@@ -18,11 +18,14 @@ struct SaveNameRequest {
     QString filter;
 };
 
-// Asks for the name of a file to write; nullopt when the user cancels. Commands take one
+// Asks for the name of a file to write (or, from an open dialog, to read); nullopt when the user cancels. Commands take one
 // of these, so tests put a scripted answer in the place of the modal dialog.
 using SaveNameChooser = std::function<std::optional<std::string>(const SaveNameRequest&)>;
 
 // The platform's own save dialog, which also asks before replacing a file.
 SaveNameChooser platformSaveDialog();
+
+// The same for a file to read: the platform's own open dialog.
+SaveNameChooser platformOpenDialog();
 
 }  // namespace spanrix

@@ -46,5 +46,7 @@ if command -v update-mime-database >/dev/null; then
     XDG_DATA_DIRS=$usr/share update-mime-database "$usr/share/mime" || fail "update-mime-database"
     grep -q "application/x-spanrix-load:\*\.lod" "$usr/share/mime/globs2" ||
         fail "*.lod does not map to application/x-spanrix-load"
+    grep -q "application/x-spanrix-design:\*\.spanrix" "$usr/share/mime/globs2" ||
+        fail "*.spanrix does not map to application/x-spanrix-design"
 fi
 exit $failed

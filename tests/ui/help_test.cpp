@@ -99,8 +99,8 @@ TEST_F(HelpTest, HelpDescribesEveryCommandOfBothScreens)
     ASSERT_NE(screens, nullptr);
     ASSERT_EQ(screens->count(), 2);
     const QStringList menuPages[] = {
-        {"File", "Edit", "Feature", "Beam", "Calculation", "Display", "Units", "Help"},
-        {"File", "Calculate", "Display", "Units", "Help"},
+        {"File", "Edit", "Feature", "Beam", "Calculation", "Design", "Display", "Units", "Help"},
+        {"File", "Calculate", "Design", "Display", "Units", "Help"},
     };
     for (int s = 0; s < 2; ++s) {
         auto* menus = qobject_cast<QTabWidget*>(screens->widget(s));

@@ -141,8 +141,11 @@ CalculationsWindow& CalcCommands::openScreen()
         w->wire("save", this, [this] { loading_.action("save")->trigger(); });
         w->wire("metricunits", this, [this] { convertUnits(UnitConversion::EnglishToMetric); });
         w->wire("englishunits", this, [this] { convertUnits(UnitConversion::MetricToEnglish); });
-        // The help window and the about box are the loading screen's own commands.
-        for (const auto& [item, loadingItem] : {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}}) {
+        // The help window, the about box and the design windows are the loading screen's
+        // own commands.
+        for (const auto& [item, loadingItem] :
+             {std::pair{"Docsx", "docsx"}, std::pair{"aboutsx", "aboutsx"}, std::pair{"loadcases", "loadcases"},
+              std::pair{"combinations", "combinations"}, std::pair{"steelcheck", "steelcheck"}}) {
             const QString target = loadingItem;
             w->wire(item, this, [this, target] { loading_.action(target)->trigger(); });
         }

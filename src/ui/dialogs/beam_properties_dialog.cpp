@@ -84,9 +84,16 @@ BeamPropertiesDialog::BeamPropertiesDialog(AppContext& context, QWidget* parent)
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(momOfI_, &QLineEdit::textChanged, this, [this] { edits_.inertia = true; });
+    // Typing I or c makes them no longer a catalogue section's.
+    connect(momOfI_, &QLineEdit::textChanged, this, [this] {
+        edits_.inertia = true;
+        chosenSection_.clear();
+    });
     connect(modE_, &QLineEdit::textChanged, this, [this] { edits_.modulus = true; });
-    connect(cdist_, &QLineEdit::textChanged, this, [this] { edits_.fiber = true; });
+    connect(cdist_, &QLineEdit::textChanged, this, [this] {
+        edits_.fiber = true;
+        chosenSection_.clear();
+    });
     connect(command1_, &QPushButton::clicked, this, [this] { accept_continue(); });
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
     connect(command3, &QPushButton::clicked, this,
@@ -119,9 +126,10 @@ void BeamPropertiesDialog::load()
 void BeamPropertiesDialog::openSectionHelper(SectionHelperDialog* helper)
 {
     connect(helper, &SectionHelperDialog::valuesAccepted, this,
-            [this](const QString& inertia, const QString& fiber) {
+            [this](const QString& inertia, const QString& fiber, const QString& section) {
                 momOfI_->setText(inertia);
                 cdist_->setText(fiber);
+                chosenSection_ = section.toStdString();
                 // Handed-back values count as typed, even when they read as before.
                 edits_.inertia = true;
                 edits_.fiber = true;
@@ -139,6 +147,8 @@ bool BeamPropertiesDialog::accept_continue()
         context_.prompts.message(*refusal);
         return false;
     }
+    // The design check keeps the chooser's section; I or c typed forgets it.
+    if (edits_.inertia || edits_.fiber) next.design.sectionName = chosenSection_;
     working_ = next;
     accept();
     return true;
@@ -147,11 +157,13 @@ bool BeamPropertiesDialog::accept_continue()
 void BeamPropertiesDialog::done(int result)
 {
     // Even Cancel keeps the default E the load step put in. Only the section is the
-    // dialog's: the rest of the beam stays as it is now.
+    // dialog's (with the catalogue section it came from): the rest of the beam stays as it
+    // is now.
     BeamModel next = context_.document.model();
     next.momentOfInertia = working_.momentOfInertia;
     next.modulusE = working_.modulusE;
     next.fiberDistance = working_.fiberDistance;
+    next.design.sectionName = working_.design.sectionName;
     if (!sameBeam(next, context_.document.model())) context_.document.change("Beam Properties", next);
     QDialog::done(result);
 }

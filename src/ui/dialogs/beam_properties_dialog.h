@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "forms/feature_entry.h"
 
@@ -36,6 +37,7 @@ private:
 
     AppContext& context_;
     BeamPropertyEdits edits_;
+    std::string chosenSection_;  // the chooser's section while I and c are its values
     BeamModel working_;  // the beam with what the dialog has changed
 
     QLineEdit* momOfI_;

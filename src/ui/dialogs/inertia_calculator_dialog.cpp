@@ -137,7 +137,7 @@ InertiaCalculatorDialog::InertiaCalculatorDialog(AppContext& context, QWidget* p
         connect(box, &QLineEdit::textChanged, this, &InertiaCalculatorDialog::clearResults);
     connect(calculateButton, &QPushButton::clicked, this, &InertiaCalculatorDialog::calculate);
     connect(accept_, &QPushButton::clicked, this, [this] {
-        emit valuesAccepted(dispmoi_->text(), cbox_->text());
+        emit valuesAccepted(dispmoi_->text(), cbox_->text(), {});
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

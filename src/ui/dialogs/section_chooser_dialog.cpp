@@ -174,7 +174,10 @@ void SectionChooserDialog::handBack(int axis)
 {
     const std::string inertia =
         handedBackInertia(moi_[axis]->text().toStdString(), context_.state.model.metricUnits);
-    emit valuesAccepted(QString::fromStdString(inertia), distc_[axis]->text());
+    // Only the X-X values are the section's as a design check reads it.
+    const QList<QListWidgetItem*> selected = lists_[tabs_->currentIndex()]->selectedItems();
+    const QString section = axis == 0 && !selected.isEmpty() ? selected.front()->text() : QString();
+    emit valuesAccepted(QString::fromStdString(inertia), distc_[axis]->text(), section);
     accept();
 }
 

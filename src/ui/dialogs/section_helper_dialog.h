@@ -14,8 +14,9 @@ public:
     using QDialog::QDialog;
 
 signals:
-    // Texts for the beam properties' I and c boxes, in the units those boxes show.
-    void valuesAccepted(const QString& inertia, const QString& fiber);
+    // Texts for the beam properties' I and c boxes, in the units those boxes show, and the
+    // catalogue section they are the strong-axis values of (empty when none is).
+    void valuesAccepted(const QString& inertia, const QString& fiber, const QString& section);
 };
 
 }  // namespace spanrix

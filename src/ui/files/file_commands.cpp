@@ -8,6 +8,7 @@
 
 #include "files/file_picking.h"
 
+#include "files/design_file.h"
 #include "ui/app_context.h"
 #include "ui/files/load_window.h"
 #include "ui/files/recent_files.h"
@@ -41,7 +42,12 @@ FileCommands::FileCommands(LoadingWindow& loading, AppContext& context, const QS
       recent_(new RecentFiles(settingsFile, this))
 {
     loading_.setCommand("save", [this] { save(); });
-    loading_.setCommand("saveloadcfg", [this] { showSaveWindow(); });
+    loading_.setCommand("saveloadcfg", [this] {
+        if (hasDesignData(context_.state.model) &&
+            !context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion)))
+            return;
+        showSaveWindow();
+    });
     loading_.setCommand("openloadcfg", [this] { showRetrieveWindow(); });
     loading_.setCommand("importloadcfg", [this] { showImportWindow(); });
     connect(&loading_, &LoadingWindow::loadFileDropped, this,
@@ -89,7 +95,15 @@ bool FileCommands::save()
         showSaveWindow();
         return false;
     }
-    if (const auto failure = writeLoadFile(document.filePath().toStdString(), document.model())) {
+    // The format the beam came from or was last saved as; a load file drops design data
+    // only when the user agrees.
+    const std::string path = document.filePath().toStdString();
+    const bool designFile = path.ends_with(kDesignFileExtension);
+    if (!designFile && hasDesignData(document.model()) &&
+        !context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion)))
+        return false;
+    if (const auto failure = designFile ? writeDesignFile(path, document.model())
+                                        : writeLoadFile(path, document.model())) {
         context_.prompts.message(*failure);
         return false;
     }
@@ -171,7 +185,7 @@ bool FileCommands::openRecentFile(const QString& path)
 OpenOutcome FileCommands::readIntoScreen(const std::string& path, FileLayout layout)
 {
     BeamModel opened = context_.document.model();
-    const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
+    const OpenOutcome outcome = layout == FileLayout::Current ? openBeamFile(path, opened)
                                                               : importVersion1File(path, opened);
     if (!outcome.ok()) return outcome;
     const QFileInfo file(QString::fromStdString(path));

@@ -14,6 +14,19 @@ constexpr std::string_view kSigFigsHelp =
     "Choose how many significant figures numbers are shown with. This changes only what is "
     "displayed, never the calculations.";
 
+constexpr std::string_view kLoadCasesHelp =
+    "List every load with its load case: D (dead), L (live), Lr (roof live), S (snow) or W "
+    "(wind), for the load combinations and the steel design check. Include the section's "
+    "self-weight, or a weight per length typed there, as a dead load.";
+constexpr std::string_view kCombinationsHelp =
+    "Show the ASCE 7-16 strength or allowable stress combinations of the cases present, with "
+    "each one's reactions and extremes over every live-load pattern, and the moment and shear "
+    "envelopes with the governing combination at each extreme.";
+constexpr std::string_view kSteelCheckHelp =
+    "Check a W, S, C or MC steel section to AISC 360-16 for flexure (with lateral-torsional "
+    "buckling between brace points), shear and deflection under every combination, and say "
+    "whether it passes and which check governs.";
+
 constexpr MenuHelp kLoadingScreenHelp[] = {
     {"Filemenu", "File"},
     {"save",
@@ -30,6 +43,12 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
     {"clearrecent",
      "Open Recent lists the last eight load configuration files opened or saved, newest "
      "first; choosing one opens it as Open does. Clear Recent Files empties the list."},
+    {"opendesign",
+     "Open a Spanrix design file (*.spanrix): the beam with the load cases of its loads, the "
+     "self-weight and the steel design check's settings. A load file opens here too."},
+    {"savedesignas",
+     "Save the beam with its load cases and design settings in a Spanrix design file "
+     "(*.spanrix) under a name chosen in a file window. Save then writes that file again."},
     {"importloadcfg",
      "Read a file written by version 1 of Spanrix, chosen in the Import window, into the "
      "current form. Save it afterwards to keep it as a current load configuration file."},
@@ -79,6 +98,10 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
     {"changerltn",
      "Set the number of calculation intervals along the beam for the next run, at most "
      "200,000. More intervals give finer results and take longer."},
+    {"designmenu", "Design"},
+    {"loadcases", kLoadCasesHelp},
+    {"combinations", kCombinationsHelp},
+    {"steelcheck", kSteelCheckHelp},
     {"displayprops", "Display"},
     {"redrawscreen", "Redraw screen."},
     {"significantfigs", kSigFigsHelp},
@@ -111,6 +134,10 @@ constexpr MenuHelp kCalculationsScreenHelp[] = {
     {"calc", "Calculate"},
     {"max", "Show the largest bending moment, bending stress, deflection and slope with their locations."},
     {"point", "Show the bending moment, bending stress, deflection and slope at a location you type."},
+    {"designmenu", "Design"},
+    {"loadcases", kLoadCasesHelp},
+    {"combinations", kCombinationsHelp},
+    {"steelcheck", kSteelCheckHelp},
     {"displaymenu", "Display"},
     {"redrawscreen",
      "Redraw the beam sketch on the loading screen. The diagrams of this screen are not "
@@ -322,6 +349,10 @@ constexpr InputTip kInputTips[] = {
     {"print_info", "MaxVal", "Print the largest moment, stress, slope and deflection with their locations."},
     {"print_info", "PtVal", "Print the values at the location typed below."},
     {"print_info", "CalcImage", "Print the picture of the calculations screen."},
+    {"print_info", "LoadCombinations",
+     "Print the load cases, each strength combination with its reactions and extremes, and "
+     "the envelope's extremes."},
+    {"print_info", "SteelCheck", "Print the last steel design check: its inputs, each check and the verdict."},
     {"print_info", "loctext",
      "The location for the values at a point, measured from the left end of the beam: in feet "
      "or inches by the option beside it, or in metres in metric units."},

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/design_file.h"
 #include "files/file_picking.h"
 #include "geometry/geometry.h"
 #include "legend/legend_captions.h"
@@ -41,6 +42,8 @@ constexpr MenuEntry kMenu[] = {
     {1, "openloadcfg", "&Open Load Configuration", false, {QKeySequence::Open, "Ctrl+O"}},
     {1, "openrecent", "Open &Recent", true},
     {2, "clearrecent", "&Clear Recent Files", false},
+    {1, "opendesign", "Open &Design...", false},
+    {1, "savedesignas", "Save Design &As...", false},
     {1, "importloadcfg", "&Import Version 1 File", false},
     {1, "printload", "&Print Load Configuration", false, {QKeySequence::Print, "Ctrl+P"}},
     {1, "quitspanrix", "E&xit Spanrix", false, {QKeySequence::Quit, "Ctrl+Q"}},
@@ -61,6 +64,10 @@ constexpr MenuEntry kMenu[] = {
     {0, "calcmenu", "&Calculate", true},
     {1, "runcalc", "&Run Calculations", false, {QKeySequence::UnknownKey, "F5"}},
     {1, "changerltn", "&Change Resolution", false},
+    {0, "designmenu", "Desi&gn", true},
+    {1, "loadcases", "Load C&ases...", false},
+    {1, "combinations", "&Combinations...", false},
+    {1, "steelcheck", "&Steel Design Check...", false},
     {0, "displayprops", "&Display", true},
     {1, "redrawscreen", "&Redraw", false},
     {1, "significantfigs", "Change Display &Significant Figures", false},
@@ -345,12 +352,15 @@ void LoadingWindow::showOpenedModel(const BeamModel& opened, const QString& name
 
 namespace {
 
-// The one local ".lod" file a drag carries, or an empty string.
+// The one local ".lod" or ".spanrix" file a drag carries, or an empty string. Which of the
+// two it is, the opening reads from its content.
 QString droppedLoadFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().constFirst();
-    if (!url.isLocalFile() || !matchesPattern(kLoadFilePattern, url.fileName().toStdString()))
+    const std::string name = url.fileName().toStdString();
+    if (!url.isLocalFile() ||
+        !(matchesPattern(kLoadFilePattern, name) || name.ends_with(kDesignFileExtension)))
         return {};
     return url.toLocalFile();
 }

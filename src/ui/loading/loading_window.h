@@ -105,7 +105,7 @@ signals:
     void unitSystemChanged();
     // The model was reset or replaced by a file: edits opened on it no longer apply.
     void modelReplaced();
-    // A ".lod" file was dropped onto the window.
+    // A ".lod" or ".spanrix" file was dropped onto the window.
     void loadFileDropped(const QString& path);
 
 protected:

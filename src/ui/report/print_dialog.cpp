@@ -93,6 +93,17 @@ PrintDialog::PrintDialog(PrintSource source, PrintMaterial material, Prompts& pr
     frames->addWidget(calcFrame_);
     layout->addLayout(frames);
 
+    // Only a check that has been run can be printed.
+    auto* designFrame = groupBox(this, "Designframe", "Design");
+    auto* designBoxes = new QVBoxLayout(designFrame);
+    loadCombinations_ = checkBox(designFrame, "LoadCombinations", "Load Combinations");
+    loadCombinations_->setEnabled(material_.data.combinations != nullptr);
+    designBoxes->addWidget(loadCombinations_);
+    steelCheck_ = checkBox(designFrame, "SteelCheck", "Steel Design Check");
+    steelCheck_->setEnabled(!material_.data.steelCheckLines.empty());
+    designBoxes->addWidget(steelCheck_);
+    layout->addWidget(designFrame);
+
     locFrame_ = groupBox(this, "locframe", "");
     auto* locRow = new QHBoxLayout(locFrame_);
     locLabel_ = label(locFrame_, "loclab", "Location");
@@ -165,6 +176,8 @@ ReportChoices PrintDialog::choices() const
     c.pointValues = ticked(ptVal_);
     c.location = locText_->text().toStdString();
     c.feetSelected = feet_->isChecked();
+    c.loadCombinations = ticked(loadCombinations_);
+    c.steelDesignCheck = ticked(steelCheck_);
     return c;
 }
 

@@ -88,6 +88,8 @@ private:
     QRadioButton* inch_;
     QRadioButton* feet_;
     QLabel* met_;
+    QCheckBox* loadCombinations_;
+    QCheckBox* steelCheck_;
 };
 
 // The report's date: today in the system's short date form.

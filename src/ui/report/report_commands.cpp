@@ -1,5 +1,8 @@
 #include "ui/report/report_commands.h"
 
+#include "design/self_weight.h"
+
+#include "design/steel_check_text.h"
 #include "ui/app_context.h"
 #include "ui/calc/calc_commands.h"
 #include "ui/calc/calculations_window.h"
@@ -39,6 +42,17 @@ PrintDialog* ReportCommands::openPrintDialog(PrintSource source)
         calculationsScreenImage(state.geometry, shown),
         shown ? basis.metricUnits : state.model.metricUnits,
     };
+    combinations_ = {};
+    if (shown) {
+        const SteelDesignRead& table = context_.steelDesignTable();
+        const design::SelfWeight weight =
+            design::selfWeightOf(state.model, table.table ? &*table.table : nullptr);
+        if (!weight.refusal) combinations_ = design::runCombinations(state.model, design::Method::Strength, weight.perLength);
+        if (combinations_) material.data.combinations = &combinations_;
+    }
+    if (context_.lastSteelCheck)
+        material.data.steelCheckLines =
+            design::steelCheckReportLines(state.model, context_.steelCheck, *context_.lastSteelCheck, state.sigFigs);
     QWidget* parent = source == PrintSource::Calc && calc_.screen()
         ? static_cast<QWidget*>(calc_.screen())
         : static_cast<QWidget*>(&loading_);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "design/combinations_run.h"
 #include "engine/analysis.h"
 #include "engine/result_display.h"
 #include "ui/report/print_dialog.h"
@@ -40,6 +41,8 @@ private:
     ResultBasis noRun_;
     ReactionSolution noReactions_;
     ResultSet noResults_{0};
+    // The strength combinations of the printed beam, kept while its dialog is open.
+    design::CombinationsRun combinations_;
 };
 
 ReportCommands* installReportCommands(LoadingWindow& loading, CalcCommands& calc,

@@ -1,0 +1,156 @@
+#include "ui/design/combinations_window.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <cmath>
+
+#include "design/combinations_run.h"
+#include "design/self_weight.h"
+#include "engine/reactions.h"
+#include "model/number_format.h"
+#include "ui/app_context.h"
+#include "ui/design/envelope_view.h"
+#include "ui/dialogs/dialog_widgets.h"
+#include "ui/qt_surface.h"
+
+namespace spanrix {
+
+using design::Bounds;
+using design::Extreme;
+// The quantities the combinations keep extremes of.
+using Enveloped = design::Quantity;
+
+namespace {
+
+const QStringList kColumns{"Combination",    "Factors",  "Reactions", "Largest Moment", "Location",
+                           "Smallest Moment", "Location", "Largest Shear", "Location", "Largest Deflection",
+                           "Location"};
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// "1.2 D, 1.6 L": each case the combination holds with its factor.
+std::string factorsText(const design::Combination& c)
+{
+    std::string text;
+    for (const LoadCase lc : kLoadCases) {
+        if (c.factor(lc) == 0) continue;
+        if (!text.empty()) text += ", ";
+        text += numberText(c.factor(lc)) + " " + std::string(loadCaseName(lc));
+    }
+    return text;
+}
+
+// The extreme of larger size of the two.
+const Extreme& largerOf(const Bounds& b)
+{
+    return std::abs(b.min.value) > std::abs(b.max.value) ? b.min : b.max;
+}
+
+}  // namespace
+
+CombinationsWindow::CombinationsWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), geometry_(envelopeGeometry(context.state.geometry))
+{
+    setObjectName("combinations");
+    setWindowTitle("Spanrix: Load Combinations");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    method_ = new QComboBox(this);
+    method_->setObjectName("method");
+    method_->addItems({"Strength (LRFD)", "Allowable stress (ASD)"});
+    method_->setCurrentIndex(context_.steelCheck.method == design::Method::Strength ? 0 : 1);
+    connect(method_, &QComboBox::currentIndexChanged, this, &CombinationsWindow::refresh);
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName("refusal");
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("Method:", this));
+    top->addWidget(method_);
+    top->addWidget(refusal_, 1);
+
+    table_ = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
+    table_->setObjectName("combinationtable");
+    table_->setHorizontalHeaderLabels(kColumns);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    moment_ = makeEnvelopeSurface(geometry_, this, "momentenvelope");
+    shear_ = makeEnvelopeSurface(geometry_, this, "shearenvelope");
+
+    QPushButton* close = dialogs::button(this, "Command1", "Close");
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel("Envelopes: largest values in black, smallest in green.", this));
+    bottom->addStretch();
+    bottom->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table_, 1);
+    layout->addWidget(moment_);
+    layout->addWidget(shear_);
+    layout->addLayout(bottom);
+    refresh();
+}
+
+void CombinationsWindow::refresh()
+{
+    table_->setRowCount(0);
+    moment_->clear();
+    shear_->clear();
+    moment_->update();
+    shear_->update();
+
+    const BeamModel& m = context_.state.model;
+    const int sigFigs = context_.state.sigFigs;
+    const SteelDesignRead& data = context_.steelDesignTable();
+    const design::SelfWeight weight = design::selfWeightOf(m, data.table ? &*data.table : nullptr);
+    if (weight.refusal) {
+        refusal_->setText(q(*weight.refusal));
+        return;
+    }
+    const auto method = method_->currentIndex() == 0 ? design::Method::Strength : design::Method::AllowableStress;
+    const design::CombinationsRun run = design::runCombinations(m, method, weight.perLength);
+    refusal_->setText(run ? QString() : q(run.refusal));
+    if (!run) return;
+
+    const ResultBasis basis = envelopeBasis(m, *run.solutions);
+    auto extremeCells = [&](int row, int column, const Extreme& e, Enveloped what) {
+        const std::string value = what == Enveloped::Moment ? momentText(e.value, m.metricUnits, sigFigs)
+                                  : what == Enveloped::Shear ? shearText(e.value, m.metricUnits, sigFigs)
+                                                            : deflectionText(e.value, basis, sigFigs);
+        table_->setItem(row, column, new QTableWidgetItem(q(value)));
+        table_->setItem(row, column + 1, new QTableWidgetItem(q(locationText(e.x, basis, sigFigs))));
+    };
+    for (const design::CombinationResult& c : run.result.combinations) {
+        const int row = table_->rowCount();
+        table_->insertRow(row);
+        table_->setItem(row, 0, new QTableWidgetItem(q(c.combination.name)));
+        table_->setItem(row, 1, new QTableWidgetItem(q(factorsText(c.combination))));
+        QStringList reactions;
+        for (const ReactionCaption& r : reactionCaptions(m, c.reactions, sigFigs))
+            reactions << QString("Feature %1: %2").arg(r.featureRow).arg(q(r.caption));
+        table_->setItem(row, 2, new QTableWidgetItem(reactions.join("; ")));
+        const auto& p = c.patterned;
+        extremeCells(row, 3, p[static_cast<size_t>(Enveloped::Moment)].max, Enveloped::Moment);
+        extremeCells(row, 5, p[static_cast<size_t>(Enveloped::Moment)].min, Enveloped::Moment);
+        extremeCells(row, 7, largerOf(p[static_cast<size_t>(Enveloped::Shear)]), Enveloped::Shear);
+        extremeCells(row, 9, largerOf(p[static_cast<size_t>(Enveloped::Deflection)]), Enveloped::Deflection);
+    }
+
+    const design::Curves curves = design::envelopeCurves(*run.solutions, run.combinations);
+    for (const Enveloped what : {Enveloped::Moment, Enveloped::Shear}) {
+        const Bounds& b = run.result.envelope[static_cast<size_t>(what)];
+        std::vector<ExtremeLabel> labels;
+        for (const Extreme* e : {&b.max, &b.min})
+            if (e->value != 0 && e->combination >= 0)
+                labels.push_back({e->x, e->value, run.combinations[static_cast<size_t>(e->combination)].name});
+        drawEnvelope(what == Enveloped::Moment ? *moment_ : *shear_, geometry_, basis, what, curves, labels, sigFigs);
+    }
+}
+
+}  // namespace spanrix
