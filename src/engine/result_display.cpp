@@ -1,6 +1,7 @@
 #include "engine/result_display.h"
 
 #include <cmath>
+#include <vector>
 
 #include "engine/moments.h"
 #include "model/number_format.h"
@@ -122,6 +123,36 @@ MaxValueTexts maxValueTexts(const PeakValues& p, const ResultBasis& basis, int s
     t.maxshear = shearText(p.shear.value, basis.metricUnits, sigFigs);
     t.locmaxshear = locationText(p.shear.x, basis, sigFigs);
     return t;
+}
+
+std::string gridPeakNote(const PeakValues& grid, const PeakValues& exact, const ResultBasis& basis,
+                         int sigFigs)
+{
+    constexpr double kCloseEnough = 0.005;
+    const MaxValueTexts shown = maxValueTexts(exact, basis, sigFigs);
+    const struct {
+        const char* name;
+        Peak grid, exact;
+        const std::string &value, &location;
+    } rows[] = {
+        {"moment", grid.moment, exact.moment, shown.maxmo, shown.locmaxmo},
+        {"deflection", grid.deflection, exact.deflection, shown.maxdef, shown.locmaxdef},
+        {"slope", grid.slope, exact.slope, shown.maxslope, shown.locmaxslope},
+    };
+    std::vector<std::string> missed;
+    for (const auto& row : rows) {
+        const double e = std::abs(row.exact.value);
+        if (std::abs(std::abs(row.grid.value) - e) > kCloseEnough * e)
+            missed.push_back("the largest " + std::string(row.name) + " is " + row.value + " at " +
+                             row.location);
+    }
+    if (missed.empty()) return {};
+    std::string text = "Between calculation points ";
+    for (size_t i = 0; i < missed.size(); ++i) {
+        if (i > 0) text += i + 1 == missed.size() ? " and " : ", ";
+        text += missed[i];
+    }
+    return text + ": see Display > Exact Maximum Values.";
 }
 
 bool isOnBeam(double x, const ResultBasis& basis)

@@ -34,7 +34,7 @@ CalculationsWindow* CalcCommands::screen() const { return screen_; }
 std::optional<DiagramInput> CalcCommands::shownDiagrams() const
 {
     if (!screen_ || !diagramsShown_) return std::nullopt;
-    return DiagramInput{context_.state.geometry, basis_, context_.results, diagramSigFigs_};
+    return DiagramInput{screen_->geometry(), basis_, context_.results, diagramSigFigs_};
 }
 
 bool CalcCommands::analyseAndLabel(bool withChecks)
@@ -111,8 +111,11 @@ void CalcCommands::changeResolution()
 CalculationsWindow& CalcCommands::openScreen()
 {
     if (!screen_) {
-        screen_ = new CalculationsWindow;
+        screen_ = new CalculationsWindow(loading_.workArea());
         CalculationsWindow* w = screen_;
+        connect(w, &CalculationsWindow::laidOut, this, [this] {
+            if (diagramsShown_) drawShownDiagrams();
+        });
         w->wire("printcalc", this, [this] {
             if (printCommand_) printCommand_();
         });
@@ -144,19 +147,30 @@ CalculationsWindow& CalcCommands::openScreen()
 
 void CalcCommands::drawDiagrams()
 {
-    CalculationsWindow& screen = openScreen();
-    QtSurface& surface = screen.surface();
-    const ScreenGeometry& g = context_.state.geometry;
-    surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
+    openScreen();
     diagramSigFigs_ = context_.state.sigFigs;
-    drawResultDiagrams(surface, {g, basis_, context_.results, diagramSigFigs_});
+    diagramNote_ = gridPeakNote(peakValues(context_.results), exactPeaks_, basis_, diagramSigFigs_);
+    drawShownDiagrams();
     if (shear_) shear_->showResults(context_.results, basis_, diagramSigFigs_);
     showingResults(true);
 }
 
+void CalcCommands::drawShownDiagrams()
+{
+    QtSurface& surface = screen_->surface();
+    const ScreenGeometry& g = screen_->geometry();
+    surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
+    surface.setForeColor(kBlack);
+    drawResultDiagrams(surface, {g, basis_, context_.results, diagramSigFigs_});
+    drawDiagramNote(surface, g, diagramNote_);
+}
+
 ShearWindow* CalcCommands::showShearDiagram()
 {
-    if (!shear_) shear_ = new ShearWindow(context_.state.geometry, screen_);
+    if (!shear_) {
+        const QSize area = loading_.workArea();
+        shear_ = new ShearWindow(screenGeometry(area.width(), area.height()), screen_);
+    }
     shear_->showResults(context_.results, basis_, diagramSigFigs_);
     shear_->show();
     shear_->raise();

@@ -66,6 +66,8 @@ private:
     CalculationsWindow& openScreen();
     void clearScreen(CalculationsWindow& screen);
     void drawDiagrams();
+    // The diagrams of the last run again, at the screen's geometry now.
+    void drawShownDiagrams();
     void exportResults();
     void saveDiagrams();
     void showingResults(bool shown);
@@ -81,6 +83,7 @@ private:
     PeakValues exactPeaks_;  // of the same run as basis_
     bool diagramsShown_ = false;
     int diagramSigFigs_ = 0;
+    std::string diagramNote_;  // under the diagrams when the grid misses an exact peak
     std::function<void()> printCommand_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/result_display.h"
 #include "engine/results.h"
 #include "model/geometry.h"
@@ -28,6 +30,10 @@ void drawShearDiagram(Surface& surface, const DiagramInput& in);
 
 // The three of the calculations screen in order.
 void drawResultDiagrams(Surface& surface, const DiagramInput& in);
+
+// One line of text under the deflection diagram, where the value labels begin; nothing
+// for an empty text.
+void drawDiagramNote(Surface& surface, const ScreenGeometry& geometry, const std::string& note);
 
 // Recalculation starts on a clean screen: a filled box of the background colour over the
 // whole surface, then black for drawing.

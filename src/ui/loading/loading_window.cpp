@@ -84,8 +84,18 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     state.model.editingFeature = false;
     prepareSketchSurface(*surface_);
     maximizeOverWorkArea(*this);
-    state.geometry = screenGeometry(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
+    layout_ = ScreenLayout(QSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight));
+    state.geometry = layout_.geometry();
     surface_->ensureTwipsSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
+    followDrawingArea(*this, *surface_, [this] { layOut(); });
+}
+
+void LoadingWindow::layOut()
+{
+    if (!layout_.follow(*this, *surface_)) return;
+    context_.state.geometry = layout_.geometry();
+    legend_.followGeometry();
+    drawSketch(13);
 }
 
 LoadingWindow::~LoadingWindow() = default;
@@ -201,6 +211,9 @@ bool LoadingWindow::askSignificantFigures()
 
 void LoadingWindow::drawSketch(int mode)
 {
+    // The start-up dialog reads the work area again each time it opens; this screen
+    // keeps drawing at the geometry of its own size.
+    context_.state.geometry = layout_.geometry();
     sketch_->drawSketch(mode);
     mirrorLegend();
 }

@@ -11,6 +11,7 @@
 #include "model/beam_model.h"
 #include "ui/loading/legend.h"
 #include "ui/menu_table.h"
+#include "ui/work_area.h"
 
 class QAction;
 class QLabel;
@@ -75,6 +76,8 @@ public:
     bool removeFeature(int n);
 
     QtSurface& surface() { return *surface_; }
+    // The desktop work area in twips, as read at start-up.
+    QSize workArea() const { return layout_.workArea(); }
     QAction* action(const QString& objectName) const;
     const Legend& legend() const { return legend_; }
     // The label widget mirroring the legend record of that name, or nullptr.
@@ -105,6 +108,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The geometry follows the drawing area's size: on a change, everything is drawn
+    // again at the new one, as after opening a file.
+    void layOut();
     void buildMenu();
     void installOwnCommands();
     // Makes the label widgets match the legend records, then places them.
@@ -129,6 +135,7 @@ private:
         LegendLabel shown;
     };
     std::vector<std::array<MirroredLabel, 4>> labels_;
+    ScreenLayout layout_;
     unsigned mirroredRevision_ = 0;
 };
 
