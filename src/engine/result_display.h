@@ -79,8 +79,8 @@ struct MaxValueTexts {
 MaxValueTexts maxValueTexts(const PeakValues& peaks, const ResultBasis& basis, int sigFigs);
 
 // The line under the diagrams when the grid's largest moment, deflection or slope misses
-// the exact one by more than 0.5 % of it (a coarse grid, supports between its points):
-// each such exact value with where it is, in the shown units. Empty when the grid is close.
+// the exact one by more than 0.5 % of it (a coarse grid, supports between its points): the
+// first such exact value with where it is, in the shown units. Empty when the grid is close.
 std::string gridPeakNote(const PeakValues& grid, const PeakValues& exact, const ResultBasis& basis,
                          int sigFigs);
 
