@@ -129,7 +129,9 @@ bool ScreenLayout::follow(const QWidget& window, QtSurface& drawingArea)
 {
     // Until it is shown the window has no size of its own.
     if (!window.isVisible()) return false;
-    const QSizeF scale = drawingAreaScale(window, drawingArea);
+    if (window.isMaximized() && drawingArea.screen() == QGuiApplication::primaryScreen())
+        maximised_ = drawingArea.size();
+    const QSizeF scale = drawingAreaScale(window, drawingArea, maximised_);
     const ScreenGeometry g =
         scaledScreenGeometry(workArea_.width(), workArea_.height(), scale.width(), scale.height());
     const double ratio = drawingArea.devicePixelRatio();
@@ -140,11 +142,11 @@ bool ScreenLayout::follow(const QWidget& window, QtSurface& drawingArea)
     return true;
 }
 
-QSizeF drawingAreaScale(const QWidget& window, const QWidget& drawingArea)
+QSizeF drawingAreaScale(const QWidget& window, const QWidget& drawingArea, QSize maximised)
 {
     // The frame and the menu bar around the drawing area take the same room at any size.
     const QSize area = drawingArea.size();
-    const QSize maximised = workAreaPixels().size() - (window.frameGeometry().size() - area);
+    if (maximised.isEmpty()) maximised = workAreaPixels().size() - (window.frameGeometry().size() - area);
     if (maximised.width() <= 0 || maximised.height() <= 0 || area.isEmpty()) return {1.0, 1.0};
     // Pixels of another screen may stand for more or fewer twips than the work area's.
     const QScreen* primary = QGuiApplication::primaryScreen();

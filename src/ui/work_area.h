@@ -23,9 +23,11 @@ QSize workAreaTwips();
 void maximizeOverWorkArea(QWidget& window);
 
 // How many times as large as in a window maximised on the work area the drawing area of
-// `window` is now, on each axis: 1 exactly when it is maximised there. Measured in twips,
-// so a screen of another density counts as well.
-QSizeF drawingAreaScale(const QWidget& window, const QWidget& drawingArea);
+// `window` is now, on each axis: 1 exactly when it is maximised there. maximised is the
+// drawing area's size seen in a maximised window, if it has been; otherwise the work area
+// less the frame and menu bar around the drawing area now. Measured in twips, so a screen
+// of another density counts as well.
+QSizeF drawingAreaScale(const QWidget& window, const QWidget& drawingArea, QSize maximised = {});
 
 // The smallest size of a screen that lays out from its size: every legend caption of a
 // full beam and every diagram label stays legible.
@@ -52,6 +54,7 @@ public:
 
 private:
     QSize workArea_;
+    QSize maximised_;  // the drawing area of the window maximised on the work area
     ScreenGeometry geometry_;
     double drawnRatio_ = 0;
 };
