@@ -30,7 +30,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1 \
 sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
 		-DSPANRIX_SANITIZE=ON >/dev/null
-	@cmake --build build-sanitize -j $(JOBS) --target core_tests ui_tests
+	@cmake --build build-sanitize -j $(JOBS) --target core_tests cli_tests ui_tests
 	@cd build-sanitize && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
 # The libFuzzer harnesses (clang) in build-fuzz/, FUZZ_SECONDS each.

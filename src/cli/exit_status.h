@@ -6,9 +6,10 @@
 namespace spanrix::cli {
 
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// A file not read, an output file not written, or standard output that failed.
 inline constexpr int kExitFileAccess = 3;
+// The beam refused by the analysis, or too large to analyse.
 inline constexpr int kExitRefused = 4;
 
 // The run asks after every 100 passes that miss the tolerance; Yes nine times allows

@@ -1,5 +1,6 @@
 #include "cli/report_command.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <clocale>
@@ -7,12 +8,15 @@
 #include <iostream>
 #include <optional>
 
-#include "cli/arguments.h"
 #include "cli/batch_run.h"
 #include "cli/exit_status.h"
+#include "cli/help.h"
+#include "cli/options.h"
+#include "cli/output.h"
 #include "engine/analysis.h"
 #include "engine/exact.h"
 #include "files/load_file.h"
+#include "files/text_file.h"
 #include "model/app_state.h"
 #include "model/number_format.h"
 #include "report/report.h"
@@ -27,6 +31,13 @@ namespace {
 constexpr int kPaperWorkAreaWidth = 24000;
 constexpr int kPaperWorkAreaHeight = 12900;
 
+const std::vector<OptionSpec> kOptions = {
+    {"--title", OptionKind::Value},
+    {"--pdf", OptionKind::Value},
+    {"--at", OptionKind::Value},
+    {"--exact", OptionKind::Flag},
+};
+
 struct ReportRequest {
     std::string file;
     std::string title;
@@ -35,43 +46,19 @@ struct ReportRequest {
     bool exact = false;
 };
 
-int refuse(const std::string& message)
-{
-    std::cerr << "spanrix-cli: " << message << "\nUsage: " << kReportSynopsis << "\n";
-    return kExitUsage;
-}
-
 // Fills the request, or returns the usage error.
-std::optional<std::string> parse(const std::vector<std::string>& args, ReportRequest& request)
+std::optional<std::string> readRequest(const ParsedOptions& options, ReportRequest& request)
 {
-    bool haveFile = false;
-    std::optional<std::string> title;
-    for (size_t i = 1; i < args.size(); ++i) {
-        OptionWord word = splitOption(args[i]);  // --option=value or --option value
-        const std::string& arg = word.name;
-        std::optional<std::string>& value = word.attached;
-        std::optional<std::string>* slot = nullptr;
-        if (arg == "--title") slot = &title;
-        if (arg == "--pdf") slot = &request.pdf;
-        if (arg == "--at") slot = &request.at;
-        if (arg == "--exact" && !value) {
-            request.exact = true;
-        } else if (slot) {
-            if (!value && i + 1 < args.size()) value = args[++i];
-            if (!value) return arg + " needs a value";
-            if (*slot) return arg + " given more than once";
-            *slot = *value;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return "unknown option '" + args[i] + "'";
-        } else if (haveFile) {
-            return "more than one FILE given";
-        } else {
-            request.file = arg;
-            haveFile = true;
-        }
-    }
-    if (!haveFile) return std::string("no FILE given");
-    request.title = title.value_or("");
+    if (options.operands.empty()) return "no FILE given";
+    if (options.operands.size() > 1) return "more than one FILE given";
+    request.file = options.operands.front();
+    request.title = printableText(options.value("--title").value_or(""));
+    request.pdf = options.value("--pdf");
+    request.at = options.value("--at");
+    request.exact = options.has("--exact");
+    if (request.pdf && request.pdf->empty()) return "--pdf needs a file name";
+    if (request.pdf && sameFile(*request.pdf, request.file))
+        return "--pdf names the input file '" + request.file + "'";
     return std::nullopt;
 }
 
@@ -93,11 +80,15 @@ struct Analysed {
     ResultBasis basis;
 };
 
-int writePdf(const Analysed& a, const std::vector<std::string>& lines,
-             const ReportRequest& request, int argc, char** argv)
+// The PDF as bytes, drawn offscreen so a report can be made where there is no display.
+// Empty when it could not be drawn.
+QByteArray pdfBytes(const Analysed& a, const std::vector<std::string>& lines, const std::string& title)
 {
-    // Drawn offscreen, so a report can be made where there is no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt reads options from the arguments it is given: none of the user's words are.
+    int argc = 1;
+    char name[] = "spanrix-cli";
+    char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
 
     Legend legend(a.state);
@@ -109,29 +100,31 @@ int writePdf(const Analysed& a, const std::vector<std::string>& lines,
         {loadingScreenImage(a.state, legend), calculationsScreenImage(a.state.geometry, diagrams)},
         lines};
 
-    QPdfWriter writer(QString::fromStdString(*request.pdf));
-    writer.setTitle(request.title.empty() ? QString("Spanrix Report")
-                                          : QString::fromStdString(request.title));
-    writer.setCreator("Spanrix");
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    if (!printReport(writer, document)) {
-        std::cerr << "spanrix-cli: cannot write '" << *request.pdf << "'\n";
-        return kExitFileAccess;
-    }
-    return kExitSuccess;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    bool printed = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title.empty() ? QString("Spanrix Report") : QString::fromStdString(title));
+        writer.setCreator("Spanrix");
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        printed = printReport(writer, document);
+    }  // the writer finishes the file when it goes
+    return printed ? bytes : QByteArray();
 }
 
 }  // namespace
 
-bool isReportCommand(const std::vector<std::string>& args)
+int runReport(const std::vector<std::string>& words)
 {
-    return !args.empty() && args[0] == "report";
-}
-
-int runReport(const std::vector<std::string>& args, int argc, char** argv)
-{
+    const OptionsOutcome parsed = parseOptions(words, kOptions);
+    if (parsed.usageError) return usageError(*parsed.usageError, kReportSynopsis);
+    if (parsed.options.help) return printHelp();
     ReportRequest request;
-    if (const auto error = parse(args, request)) return refuse(*error);
+    if (const auto error = readRequest(parsed.options, request)) return usageError(*error, kReportSynopsis);
+    // A PDF that could not be written is refused before the work, not after it.
+    if (request.pdf && !canSave(*request.pdf)) return kExitFileAccess;
 
     Analysed a;
     if (const OpenOutcome opened = openLoadFile(request.file, a.state.model); !opened.ok()) {
@@ -156,13 +149,23 @@ int runReport(const std::vector<std::string>& args, int argc, char** argv)
     ReportData data{a.state.model, a.reactions, a.results, a.basis, a.state.sigFigs};
     if (request.exact) data.exactPeaks = exactPeaks(exactSolution(a.state.model, a.reactions));
     if (const auto refusal = reportRefusal(data, choices))
-        return refuse("--at " + choices.location + ": " + *refusal);
+        return usageError("--at " + choices.location + ": " + *refusal, kReportSynopsis);
     const std::vector<std::string> lines = reportLines(data, choices, today());
 
-    if (request.pdf) return writePdf(a, lines, request, argc, argv);
+    if (request.pdf) {
+        const QByteArray pdf = pdfBytes(a, lines, request.title);
+        const auto failure =
+            pdf.isEmpty() ? std::optional(saveFailureMessage(*request.pdf))
+                          : writeFileSafely(*request.pdf, std::string_view(pdf.constData(),
+                                                                            static_cast<size_t>(pdf.size())));
+        if (failure) {
+            std::cerr << *failure << "\n";
+            return kExitFileAccess;
+        }
+        return kExitSuccess;
+    }
     for (const std::string& line : lines) std::cout << line << "\n";
-    std::cout.flush();
-    return std::cout ? kExitSuccess : kExitFailure;
+    return flushOutput() ? kExitSuccess : kExitFileAccess;
 }
 
 }  // namespace spanrix::cli

@@ -74,10 +74,13 @@ std::optional<std::string> checkBeam(const BeamModel& model)
     return supportRefusal(model, supports);
 }
 
-std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& reactions,
-                                   ResultSet& results, const ContinueQuestion& askContinue)
+namespace {
+
+// The steps of a run on a grid already built for the model.
+std::optional<std::string> analyseOnGrid(const BeamModel& model, const CalculationGrid& grid,
+                                         ReactionSolution& reactions, ResultSet& results,
+                                         const ContinueQuestion& askContinue)
 {
-    const CalculationGrid grid = calculationGrid(model);
     if (grid.pointCount == 0) {
         if (!std::isfinite(grid.length) || grid.length <= 0)
             return std::string(kInvalidBeamLengthMessage);
@@ -100,15 +103,38 @@ std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& rea
     if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
         return std::string(kValuesTooLargeMessage);
 
-    computeMoments(model, reactions, results);
-    computeStresses(model, results);
+    computeMoments(grid, model, reactions, results);
+    computeStresses(grid, model, results);
     if (reactions.cantileverCount == 0)
-        integrateBetweenSupports(model, reactions.reactionPos[1], reactions.reactionPos[2], results,
+        integrateBetweenSupports(grid, reactions.reactionPos[1], reactions.reactionPos[2], results,
                                  askContinue);
     else
-        integrateFromFixedEnd(model, reactions.reactionPos[1], results);
+        integrateFromFixedEnd(grid, reactions.reactionPos[1], results);
     if (!resultsAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
     return std::nullopt;
+}
+
+}  // namespace
+
+AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askContinue,
+                            RunChecks checks)
+{
+    if (checks == RunChecks::Full)
+        if (auto refusal = checkBeam(model)) return {nullptr, std::move(*refusal)};
+    auto analysis = std::make_shared<Analysis>();
+    analysis->grid = calculationGrid(model);
+    analysis->results.holdSlots(analysis->grid.pointCount);
+    if (auto refusal = analyseOnGrid(model, analysis->grid, analysis->reactions,
+                                     analysis->results, askContinue))
+        return {nullptr, std::move(*refusal)};
+    analysis->exact = exactSolution(model, analysis->reactions);
+    return {std::move(analysis), {}};
+}
+
+std::optional<std::string> analyse(const BeamModel& model, ReactionSolution& reactions,
+                                   ResultSet& results, const ContinueQuestion& askContinue)
+{
+    return analyseOnGrid(model, calculationGrid(model), reactions, results, askContinue);
 }
 
 std::optional<std::string> runCalculations(const BeamModel& model, ReactionSolution& reactions,

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "engine/deflection.h"
+#include "engine/exact.h"
 #include "engine/moments.h"
 #include "engine/reactions.h"
 #include "engine/resolution.h"
@@ -26,6 +28,33 @@ inline constexpr std::string_view kValuesTooLargeMessage =
 // support, stability, the first cantilever at the left end. Returns the refusal, or
 // nullopt when the beam can run.
 std::optional<std::string> checkBeam(const BeamModel& model);
+
+// Everything one run produced: the grid (built once), the reaction solution, the sampled
+// results with their peaks (sized to the run), and the exact solution.
+struct Analysis {
+    CalculationGrid grid;
+    ReactionSolution reactions;
+    ResultSet results{0};
+    ExactSolution exact;
+};
+
+// The loading screen's run checks the beam first; the calculations screen's recalculation
+// repeats the analysis without those checks.
+enum class RunChecks { Full, RepeatOnly };
+
+// Either the refusal (the message a user sees) or the analysis, shared read-only.
+struct AnalysisOutcome {
+    std::shared_ptr<const Analysis> analysis;  // null when refused
+    std::string refusal;
+    explicit operator bool() const { return analysis != nullptr; }
+};
+
+// The run: with RunChecks::Full, checkBeam first; then reactions, moments, shear and
+// stresses, slope and deflection, and the exact solution. A refusal (failed check, missing
+// section properties, a resolution no grid can have, a singular system, a beam the solver
+// cannot take, or values beyond the range of numbers) holds no analysis.
+AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askContinue,
+                            RunChecks checks = RunChecks::Full);
 
 // The analysis steps in order, without the checks (recalculate uses it): reactions,
 // moments, stresses, slope and deflection. Returns the failure message (missing section

@@ -124,9 +124,8 @@ constexpr int kPassesPerQuestion = 100;
 
 }  // namespace
 
-void integrateFromFixedEnd(const BeamModel& model, double s, ResultSet& results)
+void integrateFromFixedEnd(const CalculationGrid& g, double s, ResultSet& results)
 {
-    const CalculationGrid g = calculationGrid(model);
     Integrator steps(g, results);
     steps.resetPeaks();
     if (g.pointCount > 0) {
@@ -140,11 +139,10 @@ void integrateFromFixedEnd(const BeamModel& model, double s, ResultSet& results)
     steps.storePeaks();
 }
 
-bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, ResultSet& results,
+bool integrateBetweenSupports(const CalculationGrid& g, double s1, double s2, ResultSet& results,
                               const ContinueQuestion& askContinue,
                               const ShootingTolerance& tolerance)
 {
-    const CalculationGrid g = calculationGrid(model);
     Integrator steps(g, results);
     steps.resetPeaks();
     if (g.pointCount == 0) {

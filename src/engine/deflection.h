@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/moments.h"
 #include "engine/results.h"
 #include "model/beam_model.h"
 
@@ -16,7 +17,7 @@ inline constexpr std::string_view kNotConvergingTitle = "Warning";
 std::string notConvergingText();
 
 // Slope and deflection (times E*I) outward from a fixed end at s, where both are zero.
-void integrateFromFixedEnd(const BeamModel& model, double s, ResultSet& results);
+void integrateFromFixedEnd(const CalculationGrid& grid, double s, ResultSet& results);
 
 // When a shooting pass ends: the deflection at the second support (E*I units) is within
 // `absolute`, or within `share` of the largest deflection between the two supports (the
@@ -30,7 +31,7 @@ struct ShootingTolerance {
 // support is corrected until the deflection at the second meets the tolerance, then the
 // overhangs are integrated outward. Returns false when the question was answered No (the
 // overhangs are still integrated from the last pass).
-bool integrateBetweenSupports(const BeamModel& model, double s1, double s2, ResultSet& results,
+bool integrateBetweenSupports(const CalculationGrid& grid, double s1, double s2, ResultSet& results,
                               const ContinueQuestion& askContinue,
                               const ShootingTolerance& tolerance = {});
 

@@ -116,9 +116,9 @@ double momentByDirectSum(const BeamModel& model, const ReactionSolution& r, doub
     return moment;
 }
 
-void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet& results)
+void computeMoments(const CalculationGrid& g, const BeamModel& model, const ReactionSolution& r,
+                    ResultSet& results)
 {
-    const CalculationGrid g = calculationGrid(model);
     results.pointCount = g.pointCount;
     results.peakMoment = 0;
     results.peakMomentLoc = 0;
@@ -167,9 +167,8 @@ void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet
     }
 }
 
-void computeStresses(const BeamModel& model, ResultSet& results)
+void computeStresses(const CalculationGrid& g, const BeamModel& model, ResultSet& results)
 {
-    const CalculationGrid g = calculationGrid(model);
     results.peakStress = 0;
     results.peakStressLoc = 0;
     const double c = model.fiberDistance, I = model.momentOfInertia;

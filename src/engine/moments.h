@@ -36,10 +36,11 @@ CalculationGrid calculationGrid(const BeamModel& model);
 // end or a support, V takes a term exactly when the moment does: loads and supports only
 // strictly beyond their position, so V is the value just left of the jump there (0 at a
 // support on the left end). Applied moments never enter V.
-void computeMoments(const BeamModel& model, const ReactionSolution& r, ResultSet& results);
+void computeMoments(const CalculationGrid& grid, const BeamModel& model, const ReactionSolution& r,
+                    ResultSet& results);
 
 // Bending stress c*M/I at every point and its peak magnitude.
-void computeStresses(const BeamModel& model, ResultSet& results);
+void computeStresses(const CalculationGrid& grid, const BeamModel& model, ResultSet& results);
 
 // The moment at x as the plain sum of every load's and support's closed form: the
 // reference the piecewise evaluation is held to.

@@ -39,6 +39,11 @@ char foldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A
 
 }  // namespace
 
+std::string saveChangesQuestion(std::string_view fileName)
+{
+    return "Save changes to " + (fileName.empty() ? std::string("the new beam") : std::string(fileName)) + "?";
+}
+
 std::string completeSaveName(std::string_view name)
 {
     std::optional<std::string_view> marker = characterFromEnd(name, 4);

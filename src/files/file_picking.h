@@ -16,6 +16,10 @@ inline constexpr std::string_view kAllFilesFilter = "*.* (all files)";
 inline constexpr std::string_view kLoadFilePattern = "*.lod";
 inline constexpr std::string_view kOverwriteQuestion = "File exists.  Do you wish to overwrite?";
 
+// The question before an edited beam would be lost: "Save changes to beam.lod?", or for a
+// beam never saved (an empty fileName) "Save changes to the new beam?".
+std::string saveChangesQuestion(std::string_view fileName);
+
 // The typed name with ".lod" appended unless its fourth character from the end (the first
 // one of a shorter name) is a point: beam -> beam.lod, beam.txt stays, beam.lo -> beam.lo.lod.
 std::string completeSaveName(std::string_view name);

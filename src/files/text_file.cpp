@@ -71,6 +71,15 @@ fs::path temporaryBeside(const fs::path& target)
     return candidate;
 }
 
+// The file a save to path replaces, or nullopt when it must not be replaced.
+std::optional<fs::path> saveTarget(const std::string& path)
+{
+    if (fs::path(path).filename().empty()) return std::nullopt;
+    std::optional<fs::path> target = followLinks(path);
+    if (!target || !replaceable(*target)) return std::nullopt;
+    return target;
+}
+
 }  // namespace
 
 std::string saveFailureMessage(std::string_view path)
@@ -78,12 +87,29 @@ std::string saveFailureMessage(std::string_view path)
     return "Could not save " + std::string(path) + ".";
 }
 
+std::optional<std::string> saveTargetRefusal(const std::string& path)
+{
+    if (!saveTarget(path)) return saveFailureMessage(path);
+    return std::nullopt;
+}
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec) && !ec) return true;
+    // Names of files that do not exist yet: the same once spelt out in full.
+    const fs::path fullA = fs::weakly_canonical(a, ec);
+    if (ec) return false;
+    const fs::path fullB = fs::weakly_canonical(b, ec);
+    return !ec && fullA == fullB;
+}
+
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes)
 {
-    if (fs::path(path).filename().empty()) return saveFailureMessage(path);
-    const std::optional<fs::path> target = followLinks(path);
-    if (!target || !replaceable(*target)) return saveFailureMessage(path);
-    const fs::path temporary = temporaryBeside(*target);
+    const std::optional<fs::path> found = saveTarget(path);
+    if (!found) return saveFailureMessage(path);
+    const fs::path& target = *found;
+    const fs::path temporary = temporaryBeside(target);
 
     bool written = false;
     {
@@ -98,13 +124,13 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     }
     std::error_code ec;
     // Keep the permissions an existing file had.
-    if (written && fs::exists(*target, ec)) {
-        const fs::perms kept = fs::status(*target, ec).permissions();
+    if (written && fs::exists(target, ec)) {
+        const fs::perms kept = fs::status(target, ec).permissions();
         if (!ec) fs::permissions(temporary, kept, ec);
         written = !ec;
     }
     if (written) {
-        fs::rename(temporary, *target, ec);
+        fs::rename(temporary, target, ec);
         if (!ec) return std::nullopt;
     }
     fs::remove(temporary, ec);

@@ -250,7 +250,9 @@ void ReportWriter::pointValues(Lines& out) const
 {
     const char* unit = d_.basis.metricUnits ? " m)" : c_.feetSelected ? " ft.)" : " in.)";
     out.blank(2);
-    out.add(kIndent + "VALUES AT A POINT (X=" + c_.location + unit);
+    // The location as a number, like every other number of the report.
+    const auto x = parseNumber(c_.location);
+    out.add(kIndent + "VALUES AT A POINT (X=" + (x ? displayText(*x, d_.sigFigs) : c_.location) + unit);
     out.add(rule(kIndent, 46));
     // The same point and display rules as the point-values window.
     const PointLookup found =
@@ -263,7 +265,55 @@ void ReportWriter::pointValues(Lines& out) const
     out.add("        Slope=" + found.values->slope);
 }
 
+// The length of the escape sequence that starts text (at an ESC): a control sequence
+// "ESC [ ... final", an operating-system command "ESC ] ... BEL or ESC \", otherwise ESC and
+// the character after it.
+size_t escapeLength(std::string_view text)
+{
+    if (text.size() < 2) return text.size();
+    size_t i = 2;
+    if (text[1] == '[') {
+        while (i < text.size() && text[i] >= 0x20 && text[i] <= 0x3F) ++i;  // parameters
+        const bool final = i < text.size() && text[i] >= 0x40 && text[i] <= 0x7E;
+        return final ? i + 1 : i;
+    }
+    if (text[1] == ']') {
+        for (; i < text.size(); ++i) {
+            if (text[i] == '\a') return i + 1;
+            if (text[i] == '\x1b' && i + 1 < text.size() && text[i + 1] == '\\') return i + 2;
+        }
+        return text.size();
+    }
+    return 2;
+}
+
+// The length of the control character or sequence that starts text; 0 when it is printable.
+size_t controlLength(std::string_view text)
+{
+    const auto byte = static_cast<unsigned char>(text[0]);
+    if (byte == 0x1B) return escapeLength(text);
+    if (text.substr(0, 2) == "\r\n") return 2;  // one line end
+    if (byte < 0x20 || byte == 0x7F) return 1;
+    // C1 controls, U+0080 to U+009F, in UTF-8.
+    if (byte == 0xC2 && text.size() > 1 && static_cast<unsigned char>(text[1]) >= 0x80 &&
+        static_cast<unsigned char>(text[1]) <= 0x9F)
+        return 2;
+    return 0;
+}
+
 }  // namespace
+
+std::string printableText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const size_t control = controlLength(text);
+        out += control ? ' ' : text.front();
+        text.remove_prefix(control ? control : 1);
+    }
+    return out;
+}
 
 bool printsReportText(const ReportChoices& c)
 {

@@ -38,6 +38,10 @@ struct ReportData {
     std::optional<PeakValues> exactPeaks = std::nullopt;
 };
 
+// The title as the report prints it: each control character (tab, line end, escape
+// sequence) becomes a single blank, so the text cannot break the layout or drive a terminal.
+std::string printableText(std::string_view text);
+
 // A text report is printed when there is a title or any of the four sections is chosen.
 bool printsReportText(const ReportChoices& choices);
 

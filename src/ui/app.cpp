@@ -1,6 +1,7 @@
 #include "ui/app.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QSessionManager>
 
 #include "ui/calc/calc_commands.h"
 #include "ui/dialogs/dialog_commands.h"
@@ -16,8 +17,11 @@ SpanrixApp::SpanrixApp(Prompts& prompts) : context_(prompts)
 {
     initDialog_ = std::make_unique<InitDialog>(context_);
     connect(initDialog_.get(), &InitDialog::beamAccepted, this, &SpanrixApp::showLoadingScreen);
-    connect(initDialog_.get(), &InitDialog::retrieveRequested, this,
-            [this] { fileCommands().showRetrieveWindow(); });
+    connect(initDialog_.get(), &InitDialog::retrieveRequested, this, [this] {
+        // What the start-up dialog holds is a new beam, nothing to ask about.
+        if (!started_) context_.document.startFresh();
+        fileCommands().showRetrieveWindow();
+    });
     // Dismissed at program start, where it is the only window, it ends the program;
     // after Reinitialize the erased sketch comes back as a bare beam.
     connect(initDialog_.get(), &InitDialog::dismissed, this, [this] {
@@ -53,6 +57,12 @@ LoadingWindow& SpanrixApp::loadingWindow()
         });
         connect(loading_.get(), &LoadingWindow::changeBeamLengthRequested, this,
                 [this] { initDialog_->open(false); });
+        // The desktop session ending asks about an edited beam as closing the window does.
+        connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            if (!manager.allowsInteraction()) return;
+            if (!files_->mayDiscardBeam([] {})) manager.cancel();
+            manager.release();
+        });
     }
     return *loading_;
 }
@@ -78,6 +88,9 @@ void SpanrixApp::showLoadingScreen()
     // The start-up dialog may have switched the unit system (after Reinitialize).
     loading.syncUnitMenu();
     loading.drawSketch(13);
+    // The beam of the start-up dialog is new: nothing to save, nothing to undo.
+    if (!started_) context_.document.startFresh();
+    started_ = true;
 }
 
 }  // namespace spanrix

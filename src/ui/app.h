@@ -40,6 +40,7 @@ private:
     std::unique_ptr<InitDialog> initDialog_;
     std::unique_ptr<LoadingWindow> loading_;
     FileCommands* files_ = nullptr;  // a child of the loading screen
+    bool started_ = false;           // the loading screen has been shown
 };
 
 }  // namespace spanrix

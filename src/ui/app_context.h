@@ -7,6 +7,7 @@
 #include "engine/analysis.h"
 #include "files/section_catalogue.h"
 #include "model/app_state.h"
+#include "ui/beam_document.h"
 #include "ui/prompts.h"
 
 namespace spanrix {
@@ -21,6 +22,8 @@ struct AppContext {
     }
 
     AppState state;
+    // Every change of the beam in `state` goes through it.
+    BeamDocument document{state};
     ReactionSolution reactions;
     ResultSet results;
     Prompts& prompts;

@@ -7,6 +7,9 @@ namespace spanrix {
 
 inline constexpr const char* kAppTitle = "Spanrix";
 
+// The answers to the question asked before unsaved changes would be lost.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Message boxes and text prompts. The program talks to the user only through this, so
 // tests can script the answers and never block on a modal box.
 class Prompts {
@@ -21,6 +24,8 @@ public:
     virtual std::optional<std::string> input(const std::string& prompt,
                                              const std::string& title = kAppTitle,
                                              const std::string& defaultText = "") = 0;
+    // A question with Save, Discard and Cancel buttons.
+    virtual SaveChoice askSaveChanges(const std::string& text, const std::string& title = kAppTitle) = 0;
 };
 
 }  // namespace spanrix

@@ -29,6 +29,16 @@ bool QtPrompts::askYesNo(const std::string& text, const std::string& title)
                                  shown(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveChoice QtPrompts::askSaveChanges(const std::string& text, const std::string& title)
+{
+    const auto button = QMessageBox::question(
+        QApplication::activeWindow(), QString::fromStdString(title), shown(text),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (button == QMessageBox::Save) return SaveChoice::Save;
+    if (button == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
 std::optional<std::string> QtPrompts::input(const std::string& prompt, const std::string& title,
                                             const std::string& defaultText)
 {

@@ -12,6 +12,7 @@ class QtPrompts : public Prompts {
 public:
     void message(const std::string& text, const std::string& title = kAppTitle) override;
     bool askYesNo(const std::string& text, const std::string& title = kAppTitle) override;
+    SaveChoice askSaveChanges(const std::string& text, const std::string& title = kAppTitle) override;
     std::optional<std::string> input(const std::string& prompt, const std::string& title = kAppTitle,
                                      const std::string& defaultText = "") override;
 };

@@ -75,6 +75,42 @@ TEST(Run, ProppedCantileverGivesTheSameResultsInEitherOrder)
     EXPECT_EQ(results->peakDeflection, peak);
 }
 
+TEST(Run, OneValueHoldsTheWholeRunOrTheRefusal)
+{
+    BeamModel m = emptyBeam(120);
+    m.resolution = 5;
+    // The run's checks come first; a repeat refuses the grid before anything else.
+    EXPECT_EQ(analyseBeam(m, {}).refusal, "Add support to beam before calculating reactions.");
+    const AnalysisOutcome repeat = analyseBeam(m, {}, RunChecks::RepeatOnly);
+    EXPECT_FALSE(repeat);
+    EXPECT_EQ(repeat.refusal, "Choose value between 10 and 200,000.");
+
+    m.resolution = 1000;
+    addSupport(m, 0, true);
+    addSupport(m, 80);
+    addDistLoad(m, 0, 120, 10, 30);
+    addPointLoad(m, 500, 100);
+    const AnalysisOutcome outcome = analyseBeam(m, {});
+    ASSERT_TRUE(outcome) << outcome.refusal;
+    EXPECT_EQ(outcome.refusal, "");
+    const Analysis& a = *outcome.analysis;
+    EXPECT_EQ(a.grid.pointCount, 1001);
+    EXPECT_EQ(a.results.pointCount, 1001);
+    EXPECT_EQ(a.results.momentAt.size(), 1002u);  // sized to the run, slot 0 unused
+
+    // The same numbers the separate steps give.
+    auto results = std::make_unique<ResultSet>();
+    ReactionSolution r;
+    ASSERT_FALSE(runCalculations(m, r, *results, {}));
+    EXPECT_EQ(a.reactions.reactionVector, r.reactionVector);
+    for (size_t j = 1; j <= 1001; ++j) {
+        ASSERT_EQ(a.results.momentAt[j], results->momentAt[j]) << j;
+        ASSERT_EQ(a.results.deflectionAt[j], results->deflectionAt[j]) << j;
+    }
+    EXPECT_EQ(a.results.peakDeflection, results->peakDeflection);
+    EXPECT_EQ(exactPeaks(a.exact).moment.value, exactPeaks(exactSolution(m, r)).moment.value);
+}
+
 TEST(Run, FailuresAbandonTheRunAndLeaveResultsAlone)
 {
     auto results = std::make_unique<ResultSet>();
@@ -190,7 +226,8 @@ TEST(Shooting, QuestionAfterEveryHundredPasses)
     for (size_t j = 1; j <= 101; ++j)
         results->slopeAt[j] = results->deflectionAt[j] = std::numeric_limits<double>::quiet_NaN();
     int asked = 0;
-    EXPECT_FALSE(integrateBetweenSupports(m, 20.3, 60.7, *results, [&] { return ++asked < 2; },
+    const CalculationGrid grid = calculationGrid(m);
+    EXPECT_FALSE(integrateBetweenSupports(grid, 20.3, 60.7, *results, [&] { return ++asked < 2; },
                                           kNeverMet));
     EXPECT_EQ(asked, 2);  // Yes once, then No
     // No stops the shooting but both overhangs are still integrated from the last pass.
@@ -203,7 +240,7 @@ TEST(Shooting, QuestionAfterEveryHundredPasses)
     EXPECT_NE(results->peakDeflection, 0);
 
     // No question asker counts as No.
-    EXPECT_FALSE(integrateBetweenSupports(m, 20.3, 60.7, *results, {}, kNeverMet));
+    EXPECT_FALSE(integrateBetweenSupports(grid, 20.3, 60.7, *results, {}, kNeverMet));
 }
 
 // The rounding of the trapezoid sums of a long beam or large loads lies far above 1.0 in

@@ -121,7 +121,7 @@ TEST_F(CalcCommandsTest, RunWritesReactionsAndOpensTheCalculationsScreen)
     CalculationsWindow* screen = commands->screen();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->objectName(), "momdisplay");
-    EXPECT_EQ(screen->windowTitle(), "Spanrix: Calculations Screen");
+    EXPECT_EQ(screen->windowTitle(), "Spanrix: Calculations Screen[*]");
     EXPECT_TRUE(screen->windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(screenItem("englishunits")->isEnabled());
     EXPECT_TRUE(screenItem("metricunits")->isEnabled());
@@ -340,7 +340,7 @@ TEST_F(ResultExtrasTest, ExactMaximumValuesFromTheDisplayMenu)
 TEST_F(ResultExtrasTest, ExportsWriteWhatTheScreenShowsOrSayWhyNot)
 {
     names = {inDir("beam.csv"), inDir("diagrams.png"), inDir("diagrams.SVG"), std::nullopt,
-             inDir("missing/beam.csv")};
+             inDir("missing/beam.csv"), "/dev/full"};
     screenItem("exportcsv")->trigger();
     const QList<QByteArray> rows = bytesOf(inDir("beam.csv")).split('\n');
     ASSERT_EQ(rows.size(), 1 + 101 + 1);  // header, N + 1 points, nothing after the last CR LF
@@ -366,8 +366,10 @@ TEST_F(ResultExtrasTest, ExportsWriteWhatTheScreenShowsOrSayWhyNot)
     EXPECT_TRUE(prompts.messages().empty());
     screenItem("exportcsv")->trigger();
     EXPECT_EQ(prompts.messages(), std::vector<std::string>{"Could not save " + inDir("missing/beam.csv") + "."});
+    screenItem("saveimages")->trigger();  // a device is never written in place of a file
+    EXPECT_EQ(prompts.lastMessage(), "Could not save /dev/full.");
     EXPECT_EQ(asked, (std::vector<std::string>{"Export Results", "Save Diagrams as Image", "Save Diagrams as Image",
-                                               "Export Results", "Export Results"}));
+                                               "Export Results", "Export Results", "Save Diagrams as Image"}));
 }
 
 }  // namespace

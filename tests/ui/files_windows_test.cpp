@@ -132,12 +132,12 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     settle();
     EXPECT_EQ(find("Saveload"), nullptr);
     ASSERT_EQ(fileText(dir / "beam.lod"), loadFileText(built));
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod[*]");
 
     // Back to the first beam through Reinitialize (No) and Open.
     loading().action("reinitialize")->trigger();
     EXPECT_EQ(model().numFeatures, 0);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen[*]");
     FileWindow* retrieve = show("openloadcfg", "getload");
     ASSERT_NE(retrieve, nullptr);
     EXPECT_EQ(retrieve->windowTitle(), "Retrieve Load Configuration");
@@ -153,7 +153,7 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     EXPECT_EQ(model(), built);
     EXPECT_EQ(captions(), builtCaptions);
     EXPECT_EQ(legendText("blank61"), "");
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - beam.lod[*]");
 
     // Saving onto it asks; No writes nothing and keeps the window, Yes replaces the file.
     addPointLoad("300", "9");
@@ -243,6 +243,7 @@ TEST_F(FileWindows, RetrieveWindowListsChoosesAndRefuses)
     startBeam(false, "10");
     addSupport("0");
     const BeamModel before = model();
+    prompts.saveChoices.assign(2, SaveChoice::Discard);  // the edited beam may go
     for (const char* name : {"a.lod", "B.lod", "notes.txt", "x.c", ".hidden.lod"})
         std::ofstream(dir / name) << "x";
     std::ofstream(dir / "b.lod") << "51,0,0,0,0,0,0,0,0,\r\n";
@@ -342,9 +343,10 @@ TEST_F(FileWindows, DroppedFileReplacesTheBeamAndEndsAStaleEdit)
     };
     std::ofstream(dir / "notes.txt") << "x";
     EXPECT_FALSE(drop(dir / "notes.txt"));
+    prompts.saveChoices.push_back(SaveChoice::Discard);
     ASSERT_TRUE(drop(dir / "other.lod"));
     EXPECT_EQ(model(), expected);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - other.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - other.lod[*]");
     EXPECT_EQ(state().currentDir, dir.string());
 
     // The edit was opened on the old beam's point load; the new one's stays as read.
@@ -364,7 +366,7 @@ TEST_F(FileWindows, CommandLineOpensAFile)
     EXPECT_TRUE(loading().isVisible());
     EXPECT_FALSE(find("properties")->isVisible());
     EXPECT_EQ(model().numFeatures, 3);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - propped_cantilever.lod");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - propped_cantilever.lod[*]");
 
     QProcess help;
     help.start(SPANRIX_GUI_PATH, {"--help"});
@@ -380,7 +382,7 @@ TEST_F(FileWindows, CommandLineFileThatCannotBeReadKeepsTheDefaultBeam)
     EXPECT_TRUE(loading().isVisible());
     EXPECT_EQ(model().beamLength, 1200.0);
     EXPECT_EQ(model().numFeatures, 0);
-    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen");
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen[*]");
 }
 
 }  // namespace

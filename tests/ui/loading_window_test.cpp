@@ -53,7 +53,7 @@ protected:
 TEST_F(LoadingWindowTest, LoadStepSetsUpTheWindowAndTheGeometry)
 {
     EXPECT_EQ(window->objectName(), "beam");
-    EXPECT_EQ(window->windowTitle(), "Spanrix: Loading Screen");
+    EXPECT_EQ(window->windowTitle(), "Spanrix: Loading Screen[*]");
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
     const ScreenGeometry& g = context.state.geometry;
     EXPECT_EQ(g.beamTop, 5400);

@@ -152,6 +152,7 @@ TEST_F(QaScenario, CalculationsScreenAfterReinitializeRefusesMissingProperties)
     setSection("10", "", "1");
     loading().action("runcalc")->trigger();
     ASSERT_NE(screen(), nullptr);
+    prompts.saveChoices.push_back(SaveChoice::Discard);
     prompts.answers.push_back(false);
     loading().action("reinitialize")->trigger();
     EXPECT_EQ(model().numFeatures, 0);
@@ -509,6 +510,7 @@ TEST_F(QaScenario, StartUpDialogClosedAfterReinitializeKeepsTheBeam)
 {
     startBeam(false, "100");
     addSupport("0");
+    prompts.saveChoices.push_back(SaveChoice::Discard);
     for (const bool byEscape : {false, true}) {
         prompts.answers.push_back(true);
         loading().action("reinitialize")->trigger();

@@ -109,6 +109,7 @@ TEST_F(Screens, ReactionsGoWithEveryChangeOfTheModel)
     press(find("support_info"), "Command2");
     addPointLoad("0", "5");
     EXPECT_NE(reaction(1), "");
+    prompts.saveChoices.push_back(SaveChoice::Discard);
     loading().action("reinitialize")->trigger();  // answered No
     EXPECT_EQ(reaction(1), "<no group>");
 }

@@ -10,7 +10,7 @@
 namespace spanrix::testing {
 
 // Records every message, question and prompt, and answers from queues. An unscripted
-// question answers No and an unscripted prompt Cancel, so a test never blocks.
+// question answers No, an unscripted prompt and the save question Cancel, so a test never blocks.
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
@@ -31,6 +31,14 @@ public:
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
+    }
+    SaveChoice askSaveChanges(const std::string& text, const std::string& title) override
+    {
+        shown.push_back({"save question", text, title, ""});
+        if (saveChoices.empty()) return SaveChoice::Cancel;
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
     }
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override
@@ -58,6 +66,7 @@ public:
     void clear() { shown.clear(); }
 
     std::deque<bool> answers;                        // Yes/No answers
+    std::deque<SaveChoice> saveChoices;              // answers to the save question
     std::deque<std::optional<std::string>> replies;  // prompt replies; nullopt = Cancel
     std::vector<Shown> shown;
 };

@@ -103,9 +103,10 @@ void CalcCommands::changeResolution()
                                               resolutionDefaultReply(current));
     const ResolutionReply read = readResolutionReply(
         reply ? std::optional<std::string_view>(*reply) : std::nullopt, current);
-    if (read.newResolution) context_.state.model.resolution = *read.newResolution;
+    if (read.newResolution && *read.newResolution != current)
+        context_.document.change("Change Resolution",
+                                 [&read](AppState& s) { s.model.resolution = *read.newResolution; });
     if (read.message) context_.prompts.message(*read.message);
-    loading_.modelChanged();
 }
 
 CalculationsWindow& CalcCommands::openScreen()

@@ -101,7 +101,8 @@ void BeamPropertiesDialog::load()
     const bool metric = context_.state.model.metricUnits;
     engframe_->setVisible(!metric);
     metframe_->setVisible(metric);
-    const BeamPropertyTexts texts = loadBeamProperties(context_.state.model, context_.state.sigFigs);
+    working_ = context_.document.model();
+    const BeamPropertyTexts texts = loadBeamProperties(working_, context_.state.sigFigs);
     momOfI_->setText(QString::fromStdString(texts.inertia));
     modE_->setText(QString::fromStdString(texts.modulus));
     cdist_->setText(QString::fromStdString(texts.fiber));
@@ -131,12 +132,22 @@ bool BeamPropertiesDialog::accept_continue()
 {
     const BeamPropertyTexts texts{momOfI_->text().toStdString(), modE_->text().toStdString(),
                                   cdist_->text().toStdString()};
-    if (const auto refusal = storeBeamProperties(context_.state.model, texts, edits_)) {
+    BeamModel next = working_;
+    if (const auto refusal = storeBeamProperties(next, texts, edits_)) {
         context_.prompts.message(*refusal);
         return false;
     }
+    working_ = next;
     accept();
     return true;
+}
+
+void BeamPropertiesDialog::done(int result)
+{
+    // Even Cancel keeps the default E the load step put in.
+    if (!sameBeam(working_, context_.document.model()))
+        context_.document.change("Beam Properties", working_);
+    QDialog::done(result);
 }
 
 }  // namespace spanrix

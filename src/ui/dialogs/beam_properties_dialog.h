@@ -24,6 +24,11 @@ public:
     // Continue: stores the edited boxes; returns whether it did (the dialog then closes).
     bool accept_continue();
 
+public slots:
+    // Continue, Cancel or the close button: what the dialog changed becomes one change
+    // of the beam.
+    void done(int result) override;
+
 private:
     void load();
     // Opens the calculator or the chooser modally; what it hands back fills I and c.
@@ -31,6 +36,7 @@ private:
 
     AppContext& context_;
     BeamPropertyEdits edits_;
+    BeamModel working_;  // the beam with what the dialog has changed
 
     QLineEdit* momOfI_;
     QLineEdit* modE_;

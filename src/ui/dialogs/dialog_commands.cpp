@@ -71,8 +71,6 @@ void installDialogCommands(LoadingWindow& loading, AppContext& context)
     loading.setCommand("beamproperties", [&context, &loading] {
         auto* dialog = new BeamPropertiesDialog(context, &loading);
         QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
-        // Even Cancel may leave the default E in the model.
-        QObject::connect(dialog, &QDialog::finished, &loading, &LoadingWindow::modelChanged);
         dialog->show();
     });
 }

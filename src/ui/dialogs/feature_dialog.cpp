@@ -12,11 +12,6 @@
 
 namespace spanrix {
 
-namespace {
-constexpr int kErase = 15;
-constexpr int kDraw = 13;
-}  // namespace
-
 FeatureDialog::FeatureDialog(FeatureKind kind, AppContext& context, LoadingWindow& loading,
                              const QString& addCaption, const QString& addButtonCaption)
     : QDialog(&loading),
@@ -142,44 +137,43 @@ void FeatureDialog::command1Clicked()
         submitEdit();
         return;
     }
-    BeamModel& model = context_.state.model;
-    if (const auto full = capacityRefusal(model, kind_)) {
+    BeamModel next = context_.document.model();
+    if (const auto full = capacityRefusal(next, kind_)) {
         context_.prompts.message(*full);
         return;
     }
-    loading_.drawSketch(kErase);
-    if (const auto refusal = addFeature(model, kind_, entry())) {
+    if (const auto refusal = addFeature(next, kind_, entry())) {
         context_.prompts.message(*refusal);
-    } else {
-        hide();
+        return;
     }
-    loading_.drawSketch(kDraw);
+    hide();
+    context_.document.change(addCaption_, next);
 }
 
 void FeatureDialog::submitEdit()
 {
-    BeamModel& model = context_.state.model;
-    loading_.drawSketch(kErase);
+    const BeamModel& model = context_.document.model();
     if (!editStillValid(model, *edit_)) {
         // Removed or reset since the edit opened: nothing left to edit.
         context_.prompts.message(std::string(kDialogInvalidFeatureNumber));
         leaveEditMode();
         hide();
-        loading_.drawSketch(kDraw);
         return;
     }
-    if (const auto refusal = submitFeatureEdit(model, *edit_, entry(), touched_)) {
+    BeamModel next = model;
+    if (const auto refusal = submitFeatureEdit(next, *edit_, entry(), touched_)) {
         context_.prompts.message(*refusal);
-        loading_.drawSketch(kDraw);
         return;
     }
     const int row = edit_->row;
     leaveEditMode();
     hide();
-    loading_.updateLegendGroup(row);
-    loading_.relayoutLegend(model.numFeatures + 1);
-    loading_.drawSketch(kDraw);
-    model.editingFeature = false;
+    context_.document.change("Edit Feature " + QString::number(row), [&](AppState& s) {
+        s.model = next;
+        s.model.editingFeature = false;
+        loading_.updateLegendGroup(row);
+        loading_.relayoutLegend(s.model.numFeatures + 1);
+    });
 }
 
 void FeatureDialog::leaveEditMode()

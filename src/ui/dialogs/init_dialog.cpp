@@ -94,6 +94,7 @@ InitDialog::InitDialog(AppContext& context, QWidget* parent)
 void InitDialog::open(bool offerRetrieve)
 {
     command2_->setVisible(offerRetrieve);
+    startUp_ = offerRetrieve;
     load();
     show();
     dialogs::openAtFirstField(length_, command1_);
@@ -150,15 +151,23 @@ void InitDialog::centreOnWorkArea()
 
 bool InitDialog::accept_continue()
 {
-    BeamModel& model = context_.state.model;
-    const bool englishFeet = !model.metricUnits && feet_->isChecked();
+    BeamModel next = context_.state.model;
+    const bool englishFeet = !next.metricUnits && feet_->isChecked();
     const bool edited = lengthOrSystemEdited_ || lengthUnitEdited_;
     if (const auto refusal =
-            acceptBeamLength(model, length_->text().toStdString(), englishFeet, edited)) {
+            acceptBeamLength(next, length_->text().toStdString(), englishFeet, edited)) {
         context_.prompts.message(*refusal);
         return false;
     }
     accepted_ = true;
+    if (startUp_) {
+        context_.state.model = next;
+    } else {
+        // After Reinitialize: one change of the new beam, erased in the system it was drawn in.
+        context_.state.model.metricUnits = metricAtOpen_;
+        context_.document.changeFile(
+            "Change Beam Length", [&next](AppState& s) { s.model = next; }, QString(), true);
+    }
     emit beamAccepted();
     close();
     return true;

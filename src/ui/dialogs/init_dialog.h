@@ -53,6 +53,7 @@ private:
     bool loadedBefore_ = false;
     bool metricAtOpen_ = false;
     bool accepted_ = false;
+    bool startUp_ = true;  // opened at start-up, not after Reinitialize
 
     QFrame* frame2_;
     QRadioButton* met_;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <string>
 
 #include "files/load_file.h"
@@ -28,8 +29,17 @@ public:
     LoadWindow* showImportWindow();
 
     // Reads the file into a copy of the model; only a complete read replaces the beam on
-    // the loading screen. A failure says "File access error" and changes nothing.
+    // the loading screen. A failure says "File access error" and changes nothing. An
+    // edited beam is asked about first.
     bool openFile(const std::string& path, FileLayout layout);
+
+    // "Save": writes the beam to its file with no window; a beam without one opens the
+    // Save window. Returns whether the beam was written.
+    bool save();
+    // The question before an edited beam is thrown away: Save, Discard or Cancel. Returns
+    // whether the command may go on now; `goOn` runs once the Save window has saved a beam
+    // that had no file.
+    bool mayDiscardBeam(std::function<void()> goOn);
 
 signals:
     // A file replaced the model; the start-up dialog, if open, has no more to do.
@@ -41,6 +51,7 @@ private:
     QPointer<SaveWindow> save_;
     QPointer<LoadWindow> retrieve_;
     QPointer<LoadWindow> import_;
+    std::function<void()> afterSave_;  // the command waiting for the Save window
 };
 
 // Wires `saveloadcfg`, `openloadcfg`, `importloadcfg` and file drops on the loading screen.

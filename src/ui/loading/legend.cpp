@@ -337,6 +337,14 @@ void Legend::clear()
     ++revision_;
 }
 
+void Legend::restore(const Saved& saved)
+{
+    groups_ = saved.groups;
+    reactionsFor_ = saved.reactionsFor;
+    reactionRows_ = saved.reactionRows;
+    ++revision_;
+}
+
 void Legend::rebuild()
 {
     clear();

@@ -72,6 +72,15 @@ public:
     bool clearStaleReactions();
     // The model reset: every group goes.
     void clear();
+
+    // Everything the legend shows, to show it again exactly (undo).
+    struct Saved {
+        std::vector<LegendGroup> groups;
+        std::optional<BeamModel> reactionsFor;
+        std::vector<int> reactionRows;
+    };
+    Saved saved() const { return {groups_, reactionsFor_, reactionRows_}; }
+    void restore(const Saved& saved);
     // After a file was read: every row in feature order, blank groups for rows not live.
     void rebuild();
     // The screen geometry changed: every group is placed anew as rebuild() places it, with

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QUndoStack>
+#include <any>
 #include <algorithm>
 #include <cmath>
 
@@ -32,11 +34,15 @@ constexpr const char* kCaption = "Spanrix: Loading Screen";
 // The menu, in order, with every item's objectName and caption.
 constexpr MenuEntry kMenu[] = {
     {0, "Filemenu", "&File", true},
+    {1, "save", "Sa&ve", false},
     {1, "saveloadcfg", "&Save Load Configuration", false},
     {1, "openloadcfg", "&Open Load Configuration", false},
     {1, "importloadcfg", "&Import Version 1 File", false},
     {1, "printload", "&Print Load Configuration", false},
     {1, "quitspanrix", "E&xit Spanrix", false},
+    {0, "editmenu", "Ed&it", true},
+    {1, "undo", "&Undo", false},
+    {1, "redo", "&Redo", false},
     {0, "featmenu", "F&eature", true},
     {1, "addfeature", "&Add Feature", true},
     {2, "addpointload", "Add &Point Load", false},
@@ -77,6 +83,7 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     sketch_ = std::make_unique<Sketch>(*surface_, context_.state, legend_);
     buildMenu();
     installOwnCommands();
+    followDocument();
 
     // Load step. The start-up dialog has read the work area before this window exists.
     AppState& state = context_.state;
@@ -100,7 +107,67 @@ void LoadingWindow::layOut()
 
 LoadingWindow::~LoadingWindow() = default;
 
-void LoadingWindow::buildMenu() { menu_ = MenuCommands(*menuBar(), kMenu); }
+void LoadingWindow::buildMenu()
+{
+    menu_ = MenuCommands(*menuBar(), kMenu);
+    menu_.action("save")->setShortcut(QKeySequence::Save);
+    menu_.action("saveloadcfg")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    menu_.action("undo")->setShortcut(QKeySequence::Undo);
+    menu_.action("redo")->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+}
+
+void LoadingWindow::followDocument()
+{
+    BeamDocument& document = context_.document;
+    // The sketch is erased while the model still holds the old values and drawn with the new.
+    connect(&document, &BeamDocument::aboutToChange, this, [this] { drawSketch(15); });
+    connect(&document, &BeamDocument::changed, this, [this] {
+        drawSketch(13);
+        syncUnitMenu();
+    });
+    connect(&document, &BeamDocument::savedStateChanged, this, &LoadingWindow::showSavedState);
+    document.setViewKeeper({
+        [this] { return std::any(legend_.saved()); },
+        [this](const std::any& view) {
+            legend_.restore(std::any_cast<const Legend::Saved&>(view));
+            // Edits opened on the beam undone or redone no longer apply.
+            emit modelReplaced();
+        },
+    });
+
+    QUndoStack& stack = document.undoStack();
+    setCommand("undo", [&stack] { stack.undo(); });
+    setCommand("redo", [&stack] { stack.redo(); });
+    QAction* undo = action("undo");
+    QAction* redo = action("redo");
+    // The items name the change they reverse: "Undo Add Point Load".
+    connect(&stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& text) {
+        undo->setText(text.isEmpty() ? "&Undo" : "&Undo " + text);
+    });
+    connect(&stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& text) {
+        redo->setText(text.isEmpty() ? "&Redo" : "&Redo " + text);
+    });
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    showSavedState();
+}
+
+void LoadingWindow::showSavedState()
+{
+    const QString name = context_.document.fileName();
+    setWindowTitle(QString(kCaption) + (name.isEmpty() ? QString() : " - " + name) + "[*]");
+    setWindowModified(context_.document.isModified());
+}
+
+void LoadingWindow::setUnsavedChangesGuard(UnsavedChangesGuard guard) { guard_ = std::move(guard); }
+
+bool LoadingWindow::mayDiscardBeam(std::function<void()> goOn)
+{
+    return !guard_ || guard_(std::move(goOn));
+}
 
 QAction* LoadingWindow::action(const QString& objectName) const { return menu_.action(objectName); }
 
@@ -129,6 +196,10 @@ void LoadingWindow::changeEvent(QEvent* event)
 
 void LoadingWindow::closeEvent(QCloseEvent* event)
 {
+    if (!mayDiscardBeam([this] { close(); })) {
+        event->ignore();
+        return;
+    }
     // Closing the loading screen ends the program, every other window with it.
     event->accept();
     QApplication::closeAllWindows();
@@ -149,7 +220,7 @@ void LoadingWindow::installOwnCommands()
 
 void LoadingWindow::editFeatureCommand()
 {
-    BeamModel& model = context_.state.model;
+    BeamModel& model = context_.state.model;  // only the edit flag of the open dialog is set
     const auto reply = context_.prompts.input(std::string(kEditFeaturePrompt), kAppTitle, "");
     if (!reply) return;
     const FeatureNumberReply r = readEditFeatureReply(*reply, model.numFeatures);
@@ -168,7 +239,7 @@ void LoadingWindow::editFeatureCommand()
 
 void LoadingWindow::removeFeatureCommand()
 {
-    BeamModel& model = context_.state.model;
+    const BeamModel& model = context_.document.model();
     const auto reply = context_.prompts.input(std::string(kRemoveFeaturePrompt), kAppTitle, "");
     if (!reply) return;
     const FeatureNumberReply r = readRemoveFeatureReply(*reply, model.numFeatures);
@@ -182,16 +253,19 @@ void LoadingWindow::removeFeatureCommand()
 
 void LoadingWindow::reinitializeCommand()
 {
-    AppState& state = context_.state;
-    drawSketch(15);
-    resetModel(state.model);
-    emit modelReplaced();
-    clearLegend();
-    setFileName({});
+    if (!mayDiscardBeam([this] { reinitializeCommand(); })) return;
+    // The reset beam is a new one: there is nothing in it to save.
+    context_.document.changeFile(
+        "Reinitialize",
+        [this](AppState& s) {
+            resetModel(s.model);
+            emit modelReplaced();
+            legend_.clear();
+        },
+        QString(), true);
+    const AppState& state = context_.state;
     if (context_.prompts.askYesNo(reinitializeQuestion(state.model, state.sigFigs)))
         emit changeBeamLengthRequested();
-    else
-        drawSketch(13);
 }
 
 bool LoadingWindow::askSignificantFigures()
@@ -242,8 +316,6 @@ void LoadingWindow::showReactionCaption(int featureRow, const std::string& capti
     mirrorLegend();
 }
 
-void LoadingWindow::modelChanged() { mirrorLegend(); }
-
 void LoadingWindow::clearLegend()
 {
     legend_.clear();
@@ -256,19 +328,17 @@ void LoadingWindow::rebuildLegend()
     mirrorLegend();
 }
 
-void LoadingWindow::showOpenedModel(const BeamModel& opened)
+void LoadingWindow::showOpenedModel(const BeamModel& opened, const QString& name,
+                                    const QString& path, bool fileHoldsBeam)
 {
-    drawSketch(15);
-    context_.state.model = opened;
-    emit modelReplaced();
-    rebuildLegend();
-    syncUnitMenu();
-    drawSketch(13);
-}
-
-void LoadingWindow::setFileName(const QString& fileName)
-{
-    setWindowTitle(fileName.isEmpty() ? QString(kCaption) : QString(kCaption) + " - " + fileName);
+    context_.document.changeFile(
+        name,
+        [&](AppState& s) {
+            s.model = opened;
+            emit modelReplaced();
+            legend_.rebuild();
+        },
+        path, fileHoldsBeam);
 }
 
 namespace {
@@ -306,31 +376,30 @@ void LoadingWindow::syncUnitMenu()
 
 void LoadingWindow::convertUnits(const std::string& direction)
 {
-    drawSketch(15);
-    convertUnitSystem(context_.state.model, direction);
-    drawSketch(13);
-    syncUnitMenu();
-    refreshLegendCaptions();
+    const char* name = direction == kEnglishToMetric ? "Convert to Metric" : "Convert to English";
+    context_.document.change(name, [&](AppState& s) {
+        convertUnitSystem(s.model, direction);
+        legend_.refreshLegendCaptions();
+    });
 }
 
 void LoadingWindow::changeSigFigs(int sigFigs)
 {
-    // The erase pass must write the length text with the figures it was drawn with.
-    drawSketch(15);
-    context_.state.sigFigs = sigFigs;
-    drawSketch(13);
-    refreshLegendCaptions();
+    // The erase pass writes the length text with the figures it was drawn with.
+    context_.document.change("Change Significant Figures", [&](AppState& s) {
+        s.sigFigs = sigFigs;
+        legend_.refreshLegendCaptions();
+    });
 }
 
 bool LoadingWindow::removeFeature(int n)
 {
-    BeamModel& model = context_.state.model;
-    if (n < 1 || n > model.numFeatures) return false;
-    drawSketch(15);
-    legend_.blankGroupCaptions(n);
-    markFeatureRemoved(model, n);
-    legend_.relayoutLegend(model.numFeatures + 1);
-    drawSketch(13);
+    if (n < 1 || n > context_.document.model().numFeatures) return false;
+    context_.document.change("Remove Feature " + QString::number(n), [&](AppState& s) {
+        legend_.blankGroupCaptions(n);
+        markFeatureRemoved(s.model, n);
+        legend_.relayoutLegend(s.model.numFeatures + 1);
+    });
     return true;
 }
 

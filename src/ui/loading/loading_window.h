@@ -46,20 +46,22 @@ public:
     void updateLegendGroup(int featureRow);
     // Writes a support's reaction into its second value label (dark red, bold, visible).
     void showReactionCaption(int featureRow, const std::string& caption);
-    // For changes the sketch does not show (section properties, resolution): reaction
-    // captions that no longer describe the beam are cleared. Every erase and redraw of the
-    // sketch, a rebuilt legend and the window coming forward do the same on their own.
-    void modelChanged();
     // Removes every legend group (the reaction to a model reset).
     void clearLegend();
     // Rebuilds every legend group in feature order, blank groups for rows not live (after
     // a file was opened into the model).
     void rebuildLegend();
-    // A model read from a file takes the place of the current one: erase, replace, legend
-    // rebuilt, unit items set, draw.
-    void showOpenedModel(const BeamModel& opened);
-    // The caption names the file last saved or opened; an empty name shows the bare caption.
-    void setFileName(const QString& fileName);
+    // A model read from a file takes the place of the current one as the change `name`:
+    // erase, replace, legend rebuilt, draw. See BeamDocument::changeFile for the path.
+    void showOpenedModel(const BeamModel& opened, const QString& name, const QString& path,
+                         bool fileHoldsBeam);
+
+    // Asked before the beam is thrown away (close, Reinitialize, a file opened): true when
+    // the command may go on now. `goOn` repeats the command once a save the question
+    // started in a window has succeeded.
+    using UnsavedChangesGuard = std::function<bool(std::function<void()> goOn)>;
+    void setUnsavedChangesGuard(UnsavedChangesGuard guard);
+    bool mayDiscardBeam(std::function<void()> goOn);
     // Unit menu items mirror metricUnits.
     void syncUnitMenu();
     // The whole-model conversion with the sketch erased before and drawn after, the menu
@@ -113,6 +115,10 @@ private:
     void layOut();
     void buildMenu();
     void installOwnCommands();
+    // Sketch, legend, unit items, Edit menu and title follow the beam document.
+    void followDocument();
+    // The caption names the document's file and marks an edited beam.
+    void showSavedState();
     // Makes the label widgets match the legend records, then places them.
     void mirrorLegend();
     // Each shown label covers its caption, centred and topped where the legend puts it,
@@ -129,6 +135,7 @@ private:
     std::unique_ptr<Sketch> sketch_;
     MenuCommands menu_;
     std::function<void(FeatureKind, int)> editFeature_;
+    UnsavedChangesGuard guard_;
 
     struct MirroredLabel {
         QLabel* widget = nullptr;

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +15,7 @@
 #include "model/beam_setup.h"
 #include "model/number_format.h"
 #include "model/units.h"
+#include "cli_run.h"
 #include "strict_csv.h"
 
 namespace spanrix {
@@ -26,42 +24,13 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-// ---- Running the built program -------------------------------------------------------
+using testing::CliResult;
+using testing::quoted;
+using testing::runCli;
+using testing::scratchPath;
+using testing::slurp;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-    json output() const { return json::parse(out); }
-};
-
-std::string slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string quoted(const std::string& arg) { return "'" + arg + "'"; }
-
-fs::path scratchPath(const std::string& suffix)
-{
-    static int counter = 0;
-    return fs::temp_directory_path() /
-           ("spanrix-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + suffix);
-}
-
-CliResult runCli(const std::string& arguments)
-{
-    const fs::path out = scratchPath(".out");
-    const fs::path err = scratchPath(".err");
-    const std::string command = quoted(SPANRIX_CLI_PATH) + " " + arguments + " >" +
-                                quoted(out.string()) + " 2>" + quoted(err.string());
-    const int status = std::system(command.c_str());
-    CliResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return result;
-}
+json output(const CliResult& result) { return json::parse(result.out); }
 
 // ---- The example beams, built the way the dialogs build them --------------------------
 
@@ -195,7 +164,7 @@ json analyzed(const char* fileName, const std::string& options = "")
     const CliResult result = runCli("analyze " + quoted(examplePath(fileName).string()) + " " + options);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    return result.output();
+    return output(result);
 }
 
 // Forces in lb or N; a relative tolerance covers the solver's rounding.
@@ -363,7 +332,7 @@ TEST_F(CliBeamFile, ResolutionOverrideAndNearestPointHalvesToEven)
     const CliResult result =
         runCli("analyze " + file() + " --resolution 10 --at 6 --at 18 --at 126 --at 120");
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    const json r = result.output();
+    const json r = output(result);
     EXPECT_EQ(r["resolution"], 10);
     ASSERT_EQ(r["at"].size(), 4u);
     EXPECT_EQ(r["at"][0]["x"], 6.0);
@@ -484,7 +453,7 @@ TEST_F(CliBeamFile, ImportsVersion1Files)
     std::ofstream(path_, std::ios::binary) << text;
     const CliResult result = runCli("analyze " + file() + " --v1");
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.output()["reactions"][0]["force"], -500.0);
+    EXPECT_EQ(output(result)["reactions"][0]["force"], -500.0);
     EXPECT_EQ(runCli("analyze " + file()).exitCode, 3);  // and not as a current file
 }
 
@@ -498,7 +467,7 @@ TEST_F(CliBeamFile, LargeLoadsMeetTheToleranceWithoutWarning)
     const CliResult result = runCli("analyze " + file());
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.output()["reactions"][0]["force"], -5e14);
+    EXPECT_EQ(output(result)["reactions"][0]["force"], -5e14);
 }
 
 TEST(Cli, HelpDocumentsTheCommand)

@@ -66,14 +66,15 @@ TEST(CliReport, PdfIsDrawnWithoutADisplay)
                                       ("spanrix-report-" + std::to_string(::getpid()) + ".pdf");
     const auto [status, out] =
         shell("env -u DISPLAY -u QT_QPA_PLATFORM '" + std::string(SPANRIX_CLI_PATH) + "' report '" +
-              kExample + "' --title 'Check 2' --pdf '" + pdf.string() + "' 2>/dev/null");
+              kExample + "' --title 'Check\t2' --pdf '" + pdf.string() + "' 2>/dev/null");
     ASSERT_EQ(status, 0);
     EXPECT_EQ(out, "");
     const std::string info = shell("pdfinfo '" + pdf.string() + "'").second;
-    EXPECT_THAT(info, HasSubstr("Check 2"));
+    EXPECT_THAT(info, HasSubstr("Title:           Check 2\n"));  // the tab made a blank
     EXPECT_THAT(info, ::testing::ContainsRegex("Pages: +3"));
     const std::string text = shell("pdftotext -f 3 '" + pdf.string() + "' -").second;
     EXPECT_THAT(text, HasSubstr("SPANRIX V2.0 REPORT"));
+    EXPECT_THAT(text, HasSubstr("Check 2"));
     EXPECT_THAT(text, HasSubstr("Simple support; 12 ft., Reaction=2700 lb."));
     EXPECT_THAT(shell("pdftotext -f 2 -l 2 '" + pdf.string() + "' -").second,
                 HasSubstr("DEFLECTION"));
