@@ -9,9 +9,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUndoStack>
-#include <any>
 #include <algorithm>
+#include <any>
 #include <cmath>
+#include <utility>
 
 #include "files/file_picking.h"
 #include "model/geometry.h"
@@ -127,10 +128,15 @@ void LoadingWindow::followDocument()
         syncUnitMenu();
     });
     connect(&document, &BeamDocument::savedStateChanged, this, &LoadingWindow::showSavedState);
+    // The legend is kept with the geometry it was placed at: one brought back after the
+    // window changed size is placed anew.
+    using KeptLegend = std::pair<Legend::Saved, ScreenGeometry>;
     document.setViewKeeper({
-        [this] { return std::any(legend_.saved()); },
+        [this] { return std::any(KeptLegend{legend_.saved(), layout_.geometry()}); },
         [this](const std::any& view) {
-            legend_.restore(std::any_cast<const Legend::Saved&>(view));
+            const auto& kept = std::any_cast<const KeptLegend&>(view);
+            legend_.restore(kept.first);
+            if (kept.second != layout_.geometry()) legend_.followGeometry();
             // Edits opened on the beam undone or redone no longer apply.
             emit modelReplaced();
         },
