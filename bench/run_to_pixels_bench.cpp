@@ -22,6 +22,10 @@ using namespace spanrix;
 class SilentPrompts : public Prompts {
 public:
     void message(const std::string&, const std::string&) override { ++messages; }
+    void explainedMessage(const std::string&, const std::string&, const std::string&) override
+    {
+        ++messages;
+    }
     bool askYesNo(const std::string&, const std::string&) override { return true; }
     std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override
     {

@@ -158,11 +158,12 @@ struct FileOutcome {
     Json result;
     std::string error;
     bool usage = false;  // the failure is a usage error: the usage text goes with it
+    std::string detail;  // why a file was refused, after its message
 };
 
-FileOutcome failed(int status, std::string message, bool usage = false)
+FileOutcome failed(int status, std::string message, bool usage = false, std::string detail = {})
 {
-    return {status, Json(), std::move(message), usage};
+    return {status, Json(), std::move(message), usage, std::move(detail)};
 }
 
 // The warning of a run that did not converge names the file when there are several.
@@ -173,7 +174,7 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     BeamModel model;
     const OpenOutcome opened = request.version1 ? importVersion1File(file, model)
                                                 : openLoadFile(file, model);
-    if (!opened.ok()) return failed(kExitFileAccess, *opened.error);
+    if (!opened.ok()) return failed(kExitFileAccess, *opened.error, false, opened.reason);
     if (request.resolution) model.resolution = *request.resolution;
     const double length = model.beamLength;
     const ResultBasis basis = resultBasis(model);
@@ -224,7 +225,7 @@ int analyzeOne(const AnalyzeRequest& request, ResultSet& results)
     const FileOutcome outcome = analyzeFile(request, request.files.front(), "", results);
     if (outcome.usage) return usageError(outcome.error, kAnalyzeSynopsis);
     if (outcome.status != kExitSuccess) {
-        std::cerr << outcome.error << "\n";
+        std::cerr << outcome.error << (outcome.detail.empty() ? "" : ": " + outcome.detail) << "\n";
         return outcome.status;
     }
     if (request.csv != "-") std::cout << jsonLine(outcome.result);
@@ -244,6 +245,7 @@ int analyzeEach(const AnalyzeRequest& request, ResultSet& results)
             line.update(outcome.result);
         else
             line["error"] = outcome.error;
+        if (!outcome.detail.empty()) line["detail"] = outcome.detail;
         std::cout << jsonLine(line);
         if (!flushOutput()) return kExitFileAccess;
         worst = std::max(worst, outcome.status);

@@ -128,7 +128,7 @@ int runReport(const std::vector<std::string>& words)
 
     Analysed a;
     if (const OpenOutcome opened = openLoadFile(request.file, a.state.model); !opened.ok()) {
-        std::cerr << *opened.error << "\n";
+        std::cerr << *opened.error << ": " << opened.reason << "\n";
         return kExitFileAccess;
     }
     if (const auto refusal = runBatch(a.state.model, a.reactions, a.results)) {

@@ -1,5 +1,6 @@
 #include "engine/result_display.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/moments.h"
@@ -52,6 +53,33 @@ ShownUnit locationUnit(const ResultBasis& basis)
 }
 
 const char* deflectionSuffix(const ResultBasis& basis) { return basis.metricUnits ? " mm" : " in."; }
+
+std::vector<std::string> longestValueTexts(int sigFigs)
+{
+    const std::string number = longestDisplayText(sigFigs);
+    std::vector<std::string> texts;
+    auto add = [&](const char* suffix) {
+        const std::string text = number + suffix;
+        if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
+    };
+    for (bool metric : {false, true}) {
+        // Sizes on every side of each unit switch.
+        for (double size : {0.0, 1e3, 1e4, 1e6}) {
+            add(momentUnit(size, metric).suffix);
+            add(shearUnit(size, metric).suffix);
+            add(stressUnit(size, metric).suffix);
+        }
+        for (bool inches : {false, true}) {
+            ResultBasis basis;
+            basis.metricUnits = metric;
+            basis.useInches = inches;
+            add(locationUnit(basis).suffix);
+            add(deflectionSuffix(basis));
+        }
+    }
+    add(kSlopeSuffix);
+    return texts;
+}
 
 double shownDeflection(double v, const ResultBasis& basis)
 {

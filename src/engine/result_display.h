@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/results.h"
 #include "model/beam_model.h"
@@ -70,6 +71,10 @@ std::string deflectionText(double v, const ResultBasis& basis, int sigFigs);
 std::string slopeText(double v, const ResultBasis& basis, double pi, int sigFigs);
 // A position on the beam (internal units) in metres, inches or feet.
 std::string locationText(double x, const ResultBasis& basis, int sigFigs);
+
+// What the value windows' boxes must have room for: the longest number text at sigFigs
+// figures followed by each unit suffix they use, one text per suffix.
+std::vector<std::string> longestValueTexts(int sigFigs);
 
 // The eight boxes of the maximum-values window, and the shear the exact window adds.
 struct MaxValueTexts {

@@ -55,6 +55,8 @@ std::string completeSaveName(std::string_view name)
 
 std::optional<std::string> saveNameRefusal(std::string_view name)
 {
+    if (name.empty() || name.front() == '.')
+        return std::string("A file name may not be empty or start with a point.");
     if (name.find_first_of("*?/") == std::string_view::npos) return std::nullopt;
     return std::string("A file name may not contain *, ? or /.");
 }

@@ -24,8 +24,9 @@ std::string saveChangesQuestion(std::string_view fileName);
 // one of a shorter name) is a point: beam -> beam.lod, beam.txt stays, beam.lo -> beam.lo.lod.
 std::string completeSaveName(std::string_view name);
 
-// Why a typed save name cannot be used, or nullopt. Wildcards would make the existence
-// check match other files, and "/" would save somewhere else than the shown directory.
+// Why a typed save name cannot be used, or nullopt. An empty name or one starting with
+// "." would make a hidden file no window lists, wildcards would make the existence check
+// match other files, and "/" would save somewhere else than the shown directory.
 std::optional<std::string> saveNameRefusal(std::string_view name);
 
 // The wildcard pattern a filter text stands for: the two list items by their leading

@@ -1,5 +1,6 @@
 #include "files/list_notation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -12,12 +13,47 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+constexpr std::string_view kANumber = "a number";
 constexpr std::string_view kTrue = "#TRUE#";
 constexpr std::string_view kFalse = "#FALSE#";
 
 }  // namespace
 
-ListReader::ListReader(std::string text) : text_(std::move(text)) {}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+ListReader::ListReader(std::string text) : text_(std::move(text))
+{
+    if (std::string_view(text_).starts_with(kByteOrderMark)) pos_ = lineStart_ = kByteOrderMark.size();
+}
+
+std::string_view ListReader::lineText() const
+{
+    const std::size_t end = std::min(text_.find_first_of("\r\n", lineStart_), text_.size());
+    return std::string_view(text_).substr(lineStart_, end - lineStart_);
+}
+
+void ListReader::skipToNextLine()
+{
+    const std::size_t end = text_.find_first_of("\r\n", pos_);
+    pos_ = end == std::string::npos ? text_.size() : end;
+    malformed_ = false;
+    endedByComma_ = false;
+    if (pos_ < text_.size()) endLine();
+}
+
+void ListReader::endLine()
+{
+    // At a line-end character: CR CR LF, CR LF, CR or LF.
+    if (text_.compare(pos_, 3, "\r\r\n") == 0) {
+        pos_ += 3;
+    } else if (text_.compare(pos_, 2, "\r\n") == 0) {
+        pos_ += 2;
+    } else {
+        ++pos_;
+    }
+    lineStart_ = pos_;
+    ++line_;
+}
 
 bool ListReader::atEnd() const
 {
@@ -59,12 +95,11 @@ std::optional<ListItem> ListReader::next()
 
     endedByComma_ = false;
     if (pos_ < size) {
-        const char delimiter = text_[pos_++];
-        if (delimiter == ',') {
+        if (text_[pos_] == ',') {
             endedByComma_ = true;
+            ++pos_;
         } else {
-            if (delimiter == '\r' && pos_ < size && text_[pos_] == '\n') ++pos_;
-            ++line_;
+            endLine();
         }
     }
     return item;
@@ -114,29 +149,58 @@ std::optional<bool> itemBool(const ListItem& item)
 
 std::optional<std::string> itemString(const ListItem& item) { return item.text; }
 
-template <typename T, typename Convert>
-void FieldReader::readAs(T& target, Convert convert)
+std::string describe(const FieldFailure& failure)
 {
-    if (!ok_) return;
+    std::string text = "line " + std::to_string(failure.line) + ": ";
+    switch (failure.kind) {
+    case FieldFailure::Kind::EndOfText: return text + "the file ends early";
+    case FieldFailure::Kind::Malformed: return text + "a quoted item is not closed properly";
+    case FieldFailure::Kind::WrongKind:
+        return text.append(1, '"').append(failure.text).append("\" is not ").append(failure.expected);
+    case FieldFailure::Kind::Refused: return text + failure.text;
+    }
+    return text;
+}
+
+template <typename T, typename Convert>
+void FieldReader::readAs(T& target, Convert convert, std::string_view expected)
+{
+    if (failure_) return;
+    const int line = reader_.line();
     const auto item = reader_.next();
     if (!item) {
-        ok_ = false;
+        const bool malformed = reader_.malformed();
+        failure_ = FieldFailure{malformed ? FieldFailure::Kind::Malformed : FieldFailure::Kind::EndOfText,
+                                malformed ? reader_.line() : line, {}, {}};
         return;
     }
+    lastLine_ = item->line;
     auto value = convert(*item);
     if (!value) {
-        ok_ = false;
+        failure_ = FieldFailure{FieldFailure::Kind::WrongKind, item->line, item->text,
+                                std::string(expected)};
         return;
     }
     target = std::move(*value);
 }
 
-void FieldReader::read(double& target) { readAs(target, itemDouble); }
-void FieldReader::read(MaybeNumber& target) { readAs(target, itemMaybeNumber); }
-void FieldReader::read(float& target) { readAs(target, itemFloat); }
-void FieldReader::readInt16(int& target) { readAs(target, itemInt16); }
-void FieldReader::read(bool& target) { readAs(target, itemBool); }
-void FieldReader::read(std::string& target) { readAs(target, itemString); }
+void FieldReader::fail(std::string reason)
+{
+    if (!failure_) failure_ = FieldFailure{FieldFailure::Kind::Refused, lastLine_, std::move(reason), {}};
+}
+
+void FieldReader::read(double& target) { readAs(target, itemDouble, kANumber); }
+void FieldReader::read(MaybeNumber& target) { readAs(target, itemMaybeNumber, kANumber); }
+void FieldReader::read(float& target)
+{
+    readAs(target, itemFloat, "a number within single precision");
+}
+void FieldReader::readInt16(int& target)
+{
+    readAs(target, itemInt16, "a whole number from -32768 to 32767");
+}
+void FieldReader::read(bool& target) { readAs(target, itemBool, "#TRUE# or #FALSE#"); }
+void FieldReader::read(std::string& target) { readAs(target, itemString, ""); }
 
 void FieldReader::skip()
 {

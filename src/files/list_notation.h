@@ -22,7 +22,9 @@ struct ListItem {
     bool isEmpty() const { return !quoted && text.empty(); }
 };
 
-// Reads items in sequence; a line end is just one more delimiter. Accepts CR LF, LF or CR.
+// Reads items in sequence; a line end is just one more delimiter. Accepts CR LF, LF or CR,
+// and CR CR LF (what a CR LF written through a text-mode stream becomes) as one line end;
+// a UTF-8 byte-order mark at the start is skipped.
 class ListReader {
 public:
     explicit ListReader(std::string text);
@@ -35,10 +37,20 @@ public:
     bool malformed() const { return malformed_; }
     // Whether the item last read was ended by a comma, i.e. its line holds another item.
     bool lineContinues() const { return endedByComma_; }
+    // The line the reader stands on: that of the next item, or of the malformed one.
+    int line() const { return line_; }
+    // That line's text as written, without its line end.
+    std::string_view lineText() const;
+    // Leaves the rest of the current line unread, a malformed item included, and goes on
+    // at the start of the next one.
+    void skipToNextLine();
 
 private:
+    void endLine();
+
     std::string text_;
     std::size_t pos_ = 0;
+    std::size_t lineStart_ = 0;
     int line_ = 1;
     bool endedByComma_ = false;
     bool malformed_ = false;
@@ -52,6 +64,19 @@ std::optional<float> itemFloat(const ListItem& item);
 std::optional<int> itemInt16(const ListItem& item);
 std::optional<bool> itemBool(const ListItem& item);
 std::optional<std::string> itemString(const ListItem& item);
+
+// Why a typed read failed: the text ended, an item was malformed, or an item did not hold
+// a value of the kind read (then `text` is the item and `expected` what it should be).
+struct FieldFailure {
+    enum class Kind { EndOfText, Malformed, WrongKind, Refused };
+    Kind kind = Kind::EndOfText;
+    int line = 0;
+    std::string text;
+    std::string expected;
+};
+
+// "line 7: "8.356E-05x" is not a number", and the like.
+std::string describe(const FieldFailure& failure);
 
 // Typed reading in file order. The first failure (end of text, malformed item, wrong kind)
 // sticks: later reads do nothing, so a caller reads a whole record and checks ok() once.
@@ -67,16 +92,20 @@ public:
     void read(std::string& target);
     void skip();  // reads an item of any kind and discards it
 
-    bool ok() const { return ok_; }
-    void fail() { ok_ = false; }
+    bool ok() const { return !failure_; }
+    // Fails with a reason of the caller's (a value the format allows but the file may not
+    // hold), on the line of the item last read.
+    void fail(std::string reason);
+    const std::optional<FieldFailure>& failure() const { return failure_; }
     ListReader& items() { return reader_; }
 
 private:
     template <typename T, typename Convert>
-    void readAs(T& target, Convert convert);
+    void readAs(T& target, Convert convert, std::string_view expected);
 
     ListReader& reader_;
-    bool ok_ = true;
+    int lastLine_ = 1;
+    std::optional<FieldFailure> failure_;
 };
 
 // Builds text line by line: items joined by commas, each line ended by CR LF.

@@ -36,6 +36,9 @@ struct LegendRow {
 
 struct OpenOutcome {
     std::optional<std::string> error;  // kFileAccessError on any failure
+    // With a failure, what was wrong: "line 7: "8.356E-05x" is not a number"; a file's
+    // reader puts the path first ("/home/ann/beam.lod: not a regular file").
+    std::string reason;
     std::vector<LegendRow> legendRows;
     bool ok() const { return !error.has_value(); }
 };
@@ -44,7 +47,9 @@ enum class FileLayout { Current, Version1 };
 
 // Reads a file's text into a fresh model (the current one reset: the beam length, the edit
 // flag and anything else the file does not hold carry over). Only a complete, valid read
-// replaces `current`; on failure it is left exactly as it was.
+// replaces `current`; on failure it is left exactly as it was. Valid means readable and
+// holding only what the feature dialogs accept: positions on the beam, distributed loads
+// ending after their start, one live support per position, cantilevers at the ends.
 OpenOutcome readLoadText(std::string text, FileLayout layout, BeamModel& current);
 
 // The same, reading the file at path.

@@ -52,15 +52,26 @@ struct CatalogueEntry {
     bool operator==(const CatalogueEntry&) const = default;
 };
 
+// A line of a section that gave no entry, and why: "the entry "W2" has 2 items instead of 6".
+struct CatalogueProblem {
+    int line = 0;
+    std::string what;
+
+    bool operator==(const CatalogueProblem&) const = default;
+};
+
 struct SectionCatalogue {
     std::array<std::vector<CatalogueEntry>, kSectionKindCount> kinds;
     std::array<bool, kSectionKindCount> overLimit{};  // entries beyond the limit were dropped
-    bool malformed = false;                            // reading stopped at a broken quote
+    std::vector<CatalogueProblem> problems;            // in file order
 };
 
-// Items equal to a keyword (exactly) open that kind's section, afresh; an empty name ends
-// it; every other item outside a section is free text and skipped. Each kind keeps its
-// first kMaxCatalogueEntries entries.
+// Items equal to a keyword (exactly) open that kind's section, afresh; every other item
+// outside a section is free text and skipped. In a section each line is one entry of six
+// items (empty items at its end, as spreadsheets write, do not count); a line without
+// items ends the section, and so does a line holding a keyword alone, which opens its
+// own. A line that is not an entry is noted as a problem and reading goes on with the
+// next. Each kind keeps its first kMaxCatalogueEntries entries.
 SectionCatalogue readSectionCatalogue(std::string text);
 
 // Where the catalogue is looked for, first found wins: the working directory, beside the
@@ -69,7 +80,8 @@ std::vector<std::string> sectionCatalogueLocations(const std::string& programDir
 
 // The catalogue from the first location that exists, and one message for whatever the
 // user should know: no catalogue found (naming every place looked in), one that could not
-// be read, a broken quote, or a section cut at the entry limit.
+// be read or is not text (UTF-16, binary), lines that gave no entry, or a section cut at
+// the entry limit.
 struct CatalogueLoad {
     SectionCatalogue catalogue;
     std::optional<std::string> message;

@@ -11,16 +11,27 @@ namespace spanrix {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes)
+std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes,
+                                         std::string* problem)
 {
+    auto fail = [problem](std::string why) -> std::optional<std::string> {
+        if (problem) *problem = std::move(why);
+        return std::nullopt;
+    };
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec) || ec) return std::nullopt;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) return fail("no such file");
+    if (ec) return fail(ec.message());
+    if (!fs::is_regular_file(status)) return fail("not a regular file");
     const auto size = fs::file_size(path, ec);
-    if (ec || size > maxBytes) return std::nullopt;
+    if (ec) return fail(ec.message());
+    if (size > maxBytes)
+        return fail("larger than " + std::to_string(maxBytes / (1024 * 1024)) +
+                    " MB, too large for this kind of file");
     std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    if (!file) return fail("it cannot be opened for reading");
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
+    if (file.bad()) return fail("it could not be read to its end");
     return text;
 }
 

@@ -10,9 +10,11 @@
 namespace spanrix {
 
 // The whole text of a regular file of at most maxBytes, or nullopt when it is missing,
-// not a regular file, larger, or unreadable. A directory or a device is never opened, so
+// not a regular file, larger, or unreadable; `problem`, when given, then says which
+// ("no such file", "not a regular file", ...). A directory or a device is never opened, so
 // reading can neither fail late nor block.
-std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes);
+std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes,
+                                         std::string* problem = nullptr);
 
 // "Could not save " + path + "."
 std::string saveFailureMessage(std::string_view path);

@@ -125,6 +125,17 @@ double roundSigFigs(double x, int sigFigs)
 
 std::string displayText(double x, int sigFigs) { return numberText(roundSigFigs(x, sigFigs)); }
 
+std::string longestDisplayText(int sigFigs)
+{
+    std::string longest;
+    // Eights: no digit rounds up into a shorter text, and none is wider in common fonts.
+    for (double x : {-8.88888888888888e-300, -0.000888888888888888, -888888888888888.0}) {
+        std::string text = displayText(x, sigFigs);
+        if (text.size() > longest.size()) longest = std::move(text);
+    }
+    return longest;
+}
+
 double floatDisplayValue(float x)
 {
     if (!std::isfinite(x)) return x;  // shown as it is rather than as 0

@@ -21,6 +21,11 @@ double roundSigFigs(double x, int sigFigs);
 // The general number text of roundSigFigs(x, sigFigs): what every label shows.
 std::string displayText(double x, int sigFigs);
 
+// The longest text displayText gives at sigFigs figures, sign included: a negative value
+// in exponent form with a three-digit exponent, or in plain form at either end of its
+// range, whichever is longer. Boxes that show such numbers are sized from it.
+std::string longestDisplayText(int sigFigs);
+
 // A float as the display reads it: the value of its 7-digit general number text, so a
 // section property typed as 0.1 is shown as 0.1 at any number of figures.
 double floatDisplayValue(float x);

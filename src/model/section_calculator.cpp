@@ -10,7 +10,6 @@ namespace spanrix {
 namespace {
 
 // The I display keeps at least this many figures whatever the display setting.
-constexpr int kMinInertiaFigures = 6;
 
 std::optional<double> dimension(const std::string& text)
 {

@@ -41,6 +41,9 @@ struct SectionProperties {
 // or a tube's walls leave no hollow. Zero and negative dimensions are used as typed.
 std::optional<SectionProperties> sectionProperties(const SectionDimensions& dims);
 
+// I is shown with at least this many significant figures, c unrounded.
+inline constexpr int kMinInertiaFigures = 6;
+
 // The result texts for the display setting sigFigs, or the refusal: kNotANumberMessage
 // for a box the section reads that holds other text, else kInvalidDimensions.
 struct SectionCalculation {

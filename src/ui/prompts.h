@@ -18,6 +18,10 @@ public:
 
     // A message with an OK button.
     virtual void message(const std::string& text, const std::string& title = kAppTitle) = 0;
+    // The same with informative text under the message that says more, such as why a file
+    // was refused; the message itself keeps its exact words.
+    virtual void explainedMessage(const std::string& text, const std::string& informative,
+                                  const std::string& title = kAppTitle) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& title = kAppTitle) = 0;
     // A text-input prompt; nullopt for Cancel. An empty reply comes back as "".

@@ -23,6 +23,15 @@ void QtPrompts::message(const std::string& text, const std::string& title)
     QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(title), shown(text));
 }
 
+void QtPrompts::explainedMessage(const std::string& text, const std::string& informative,
+                                 const std::string& title)
+{
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(title), shown(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setInformativeText(shown(informative));
+    box.exec();
+}
+
 bool QtPrompts::askYesNo(const std::string& text, const std::string& title)
 {
     return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(title),

@@ -11,6 +11,8 @@ namespace spanrix {
 class QtPrompts : public Prompts {
 public:
     void message(const std::string& text, const std::string& title = kAppTitle) override;
+    void explainedMessage(const std::string& text, const std::string& informative,
+                          const std::string& title = kAppTitle) override;
     bool askYesNo(const std::string& text, const std::string& title = kAppTitle) override;
     SaveChoice askSaveChanges(const std::string& text, const std::string& title = kAppTitle) override;
     std::optional<std::string> input(const std::string& prompt, const std::string& title = kAppTitle,

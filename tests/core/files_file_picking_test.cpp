@@ -27,9 +27,9 @@ TEST(FilePicking, SaveNamesAreCompletedAndRefused)
     EXPECT_EQ(completeSaveName("b.éxy"), "b.éxy");
     EXPECT_EQ(completeSaveName("bé.xy"), "bé.xy.lod");
 
-    for (const char* bad : {"beam*", "be?m", "sub/beam", "*"})
+    for (const char* bad : {"beam*", "be?m", "sub/beam", "*", "", ".lod", ".beam"})
         EXPECT_TRUE(saveNameRefusal(bad).has_value()) << bad;
-    for (const char* good : {"beam", "", "my beam (2).lod", "bé"})
+    for (const char* good : {"beam", "my beam (2).lod", "bé", "a.b"})
         EXPECT_FALSE(saveNameRefusal(good).has_value()) << good;
 }
 

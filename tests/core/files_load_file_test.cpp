@@ -224,6 +224,66 @@ TEST(LoadFile, EveryFailureLeavesTheCurrentModelUntouched)
     }
 }
 
+// Each refusal says why, naming the line; so do files whose features the dialogs would
+// refuse. Positions a rounding hair outside the beam, and removed features, still read.
+TEST(LoadFile, RefusalsSayWhy)
+{
+    auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::string good = kExampleText;
+    // The example with a distributed load from 48 to 12.
+    const std::string backwards = replaced(
+        replaced(replaced(good, "1,0,0,2,1,0,0,2,3,", "1,1,0,2,1,1,0,2,4,"), "-1000,60\r\n",
+                 "-1000,60\r\n-10,-10,48,12\r\n"),
+        "\"su2\",\"ft\",\"lb\"\r\n", "\"su2\",\"ft\",\"lb\"\r\n\"di1\",\"ft\",\"pf\"\r\n");
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {replaced(good, "-1000,60", "-1000,8.356E-05x"), "line 4: \"8.356E-05x\" is not a number"},
+        {replaced(good, "-1000,60", "-1000,150"),
+         "line 4: point load 1 at 150 lies outside the beam (0 to 120)"},
+        {replaced(good, "120,\"simp\"", "150,\"simp\""),
+         "line 6: support 2 at 150 lies outside the beam (0 to 120)"},
+        {replaced(good, "120,\"simp\"", "0,\"simp\""), "line 6: supports 1 and 2 both stand at 0"},
+        {replaced(good, "120,\"simp\"", "60,\"cant\""),
+         "line 6: cantilever support 2 at 60 is not at an end of the beam"},
+        {replaced(good, "120,\"simp\"", "120,\"fixed\""),
+         "line 6: support 2 has the type \"fixed\", not \"simp\" or \"cant\""},
+        {backwards, "line 5: distributed load 1 ends at 12, not after its start at 48"},
+        {good.substr(0, good.rfind("\"su2\"")), "the file ends after 2 of 3 features"},
+        {good.substr(0, 30), "the file ends within the beam length line"},
+        {"", "the file is empty"},
+        {replaced(good, "1,0,0,2,1", "51,0,0,2,1"),
+         "line 1: the number of point loads, 51, is not from 0 to 50"},
+        {replaced(good, "\"su2\"", "\"su2"), "line 9: a quoted item is not closed properly"},
+        {replaced(good, "\"su2\"", "\"su3\""),
+         "line 9: feature 3 has the key \"su3\", but the file holds 2 of its kind"},
+    };
+    for (const auto& [text, reason] : refused) {
+        BeamModel current;
+        const OpenOutcome outcome = readLoadText(text, FileLayout::Current, current);
+        EXPECT_EQ(outcome.error, std::optional<std::string>("File access error")) << reason;
+        EXPECT_EQ(outcome.reason, reason);
+    }
+    BeamModel current;
+    EXPECT_EQ(readLoadText(good, FileLayout::Version1, current).reason,
+              "line 3: the section properties line has more than 5 items, as a current file's "
+              "has, not a version-1 file's");
+
+    for (const std::string& text :
+         {replaced(good, "120,\"simp\"", "120.0000001,\"cant\""),  // within 1e-9 of the length
+          replaced(good, "-1000,60", "0,150")}) {                    // removed, wherever it was
+        const OpenOutcome outcome = readLoadText(text, FileLayout::Current, current);
+        EXPECT_TRUE(outcome.ok()) << outcome.reason;
+    }
+
+    // A file's reader names the file.
+    TempDir dir;
+    EXPECT_EQ(openLoadFile(dir.file("missing.lod"), current).reason,
+              dir.file("missing.lod") + ": no such file");
+    EXPECT_EQ(importVersion1File(dir.file(""), current).reason, dir.file("") + ": not a regular file");
+}
+
 TEST(LoadFile, KeyOfAnUnknownKindGetsABlankRow)
 {
     std::string text = kExampleText;

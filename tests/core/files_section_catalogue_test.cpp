@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <unistd.h>
 
@@ -25,22 +26,21 @@ TEST(SectionCatalogueReader, KeywordsOpenSectionsAndEverythingElseIsSkipped)
         "How to add entries: name, Ixx, cx, Iyy, cy, E or M\r\n"
         "W BEAMS\r\nOld,1,1,1,1,E\r\n\r\n"
         "w beams\r\nLower,2,2,2,2,E\r\n\r\n"   // not a keyword: its entry is free text too
-        "USER-DEFINED\nBox A,120.50,4.25,30.1,2.5,E\nBox B,0.8,70,0.1,25,M\n\"Box, C\",1,2\n3,4,E\n\n"
+        "USER-DEFINED\nBox A,120.50,4.25,30.1,2.5,E\nBox B,0.8,70,0.1,25,M\n\"Box, C\",1,2,3,4,E\n\n"
         "ANGLE\nL1,1,2,3,4,E\n\n"
         "W BEAMS\nW1,5,6,7,8,E\nW2,9");  // a repeated keyword starts afresh; W2 is cut short
-    EXPECT_EQ(names(c.kinds[WBeams]), (std::vector<std::string>{"W1", "W2"}));
-    EXPECT_EQ(c.kinds[WBeams][1], (CatalogueEntry{"W2", "9", "", "", "", ""}));
+    EXPECT_EQ(names(c.kinds[WBeams]), (std::vector<std::string>{"W1"}));
+    EXPECT_EQ(c.problems, (std::vector<CatalogueProblem>{{18, "the entry \"W2\" has 2 items instead of 6"}}));
     EXPECT_TRUE(c.kinds[SBeams].empty());
     EXPECT_TRUE(c.kinds[Channels].empty());
     EXPECT_EQ(names(c.kinds[Angles]), (std::vector<std::string>{"L1"}));
     ASSERT_EQ(c.kinds[UserDefined].size(), 3u);
     EXPECT_EQ(c.kinds[UserDefined][0], (CatalogueEntry{"Box A", "120.50", "4.25", "30.1", "2.5", "E"}));
     EXPECT_EQ(c.kinds[UserDefined][2], (CatalogueEntry{"Box, C", "1", "2", "3", "4", "E"}));
-    EXPECT_FALSE(c.malformed);
     EXPECT_EQ(c.overLimit, (std::array<bool, kSectionKindCount>{}));
 }
 
-TEST(SectionCatalogueReader, KeepsTheFirst500EntriesAndStopsAtABrokenQuote)
+TEST(SectionCatalogueReader, KeepsTheFirst500EntriesAndReadsOnAfterABrokenQuote)
 {
     std::string text = "CHANNEL\n";
     for (int i = 1; i <= 502; ++i) text.append("C").append(std::to_string(i)).append(",1,1,1,1,E\n");
@@ -49,8 +49,9 @@ TEST(SectionCatalogueReader, KeepsTheFirst500EntriesAndStopsAtABrokenQuote)
     ASSERT_EQ(c.kinds[Channels].size(), 500u);
     EXPECT_EQ(c.kinds[Channels].back().name, "C500");
     EXPECT_TRUE(c.overLimit[Channels]);
-    EXPECT_EQ(names(c.kinds[Angles]), (std::vector<std::string>{"L1"}));
-    EXPECT_TRUE(c.malformed);
+    EXPECT_EQ(names(c.kinds[Angles]), (std::vector<std::string>{"L1", "L3"}));
+    EXPECT_EQ(c.problems, (std::vector<CatalogueProblem>{
+                              {507, "cannot be read (a quoted item is not closed): \"\"L2,1,1,1,1,E\""}}));
 }
 
 TEST(SectionCatalogueDisplay, MatchingMarksShowTheTextOthersAreConvertedAndRounded)
@@ -117,6 +118,60 @@ TEST_F(SectionCatalogueFiles, TheFirstLocationFoundIsReadAndEveryProblemIsNamed)
     EXPECT_EQ(sectionCatalogueLocations("/opt/spanrix/bin"),
               (std::vector<std::string>{"beams.lst", "/opt/spanrix/bin/beams.lst",
                                         "/opt/spanrix/bin/../share/spanrix/beams.lst"}));
+}
+
+// What editors and spreadsheets write reads in full; a damaged line costs its own entry
+// only, and says so; text that is no catalogue at all is refused by name.
+TEST_F(SectionCatalogueFiles, DamagedFilesLoseNoEntryWithoutAWord)
+{
+    const std::string path = (dir / "beams.lst").string();
+    const std::string good = "Notes, not entries\nW BEAMS\nW1,1,2,3,4,E\nW2,5,6,7,8,E\n\nANGLE\nL1,1,1,1,1,E\n";
+    auto lines = [&](const std::string& end) {
+        std::string text = good;
+        for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += end.size())
+            text.replace(at, 1, end);
+        return text;
+    };
+    auto header = [&](const std::string& text) {
+        return "These lines of the section catalogue \"" + path + "\" are not listed:\n" + text;
+    };
+    const std::vector<std::string> all{"W1", "W2", "L1"};
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::string> entries;
+        std::optional<std::string> message;
+    } cases[] = {
+        {"LF", good, all, std::nullopt},
+        {"CR LF", lines("\r\n"), all, std::nullopt},
+        {"CR", lines("\r"), all, std::nullopt},
+        {"CR CR LF", lines("\r\r\n"), all, std::nullopt},
+        {"byte-order mark", "\xEF\xBB\xBFW BEAMS\nW1,1,2,3,4,E\nW2,5,6,7,8,E\n\nANGLE\nL1,1,1,1,1,E\n", all,
+         std::nullopt},
+        {"trailing commas", lines(",\n"), all, std::nullopt},
+        {"spreadsheet rows", "W BEAMS,,,,,\nW1,1,2,3,4,E\nW2,5,6,7,8,E\n,,,,,\nANGLE,,,,,\nL1,1,1,1,1,E\n", all,
+         std::nullopt},
+        {"missing item", "W BEAMS\nW1,1,2,3,E\nW2,5,6,7,8,E\n\nANGLE\nL1,1,1,1,1,E\n", {"W2", "L1"},
+         header("line 2: the entry \"W1\" has 5 items instead of 6")},
+        {"extra item", "W BEAMS\nW1,1,2,3,4,E\nW2,5,6,7,8,9,E\nANGLE\nL1,1,1,1,1,E\n", {"W1", "L1"},
+         header("line 3: the entry \"W2\" has 7 items instead of 6")},
+        {"broken quote", "W BEAMS\n\"W1,1,2,3,4,E\nW2,5,6,7,8,E\n\nANGLE\nL1,1,1,1,1,E\n", {"W2", "L1"},
+         header("line 2: cannot be read (a quoted item is not closed): \"\"W1,1,2,3,4,E\"")},
+        {"UTF-16", std::string("\xFF\xFEW\0 \0", 6), {},
+         "The section catalogue \"" + path + "\" is UTF-16 text; save it as UTF-8 or plain text; the "
+         "lists are empty."},
+        {"binary", std::string("\x89PNG\r\n\x1A\n\0\0", 10), {},
+         "The section catalogue \"" + path + "\" is not a text file; the lists are empty."},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(path, std::ios::binary) << c.text;
+        const CatalogueLoad load = loadSectionCatalogue({path});
+        std::vector<std::string> read;
+        for (const auto& kind : load.catalogue.kinds)
+            for (const CatalogueEntry& e : kind) read.push_back(e.name);
+        EXPECT_EQ(read, c.entries) << c.what;
+        EXPECT_EQ(load.message, c.message) << c.what;
+    }
 }
 
 TEST(ShippedSectionCatalogue, HoldsEveryAiscRowAndUsableUserDefinedExamples)

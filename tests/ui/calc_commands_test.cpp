@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -243,6 +244,24 @@ TEST_F(ValueWindowsTest, PointValuesReadTheNearestPoint)
     EXPECT_EQ(momentAt("100.6"), "");  // more than half an interval past the end
     EXPECT_EQ(momentAt("five"), "");
     EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"Invalid location.", std::string(kNotANumberMessage)}));
+}
+
+// A box shows its whole value, sign first, however many figures are shown.
+TEST_F(ValueWindowsTest, ResultBoxesHoldTheLongestValue)
+{
+    context.results.momentAt[6] = -8.88888888888888e-300;
+    for (int figures : {3, 15}) {
+        context.state.sigFigs = figures;
+        PointValuesDialog* w = commands->showPointValues();
+        w->findChild<QLineEdit*>("loc")->setText("5");
+        w->findChild<QPushButton*>("Command2")->click();
+        w->layout()->activate();
+        auto* mom = w->findChild<QLineEdit*>("mom");
+        EXPECT_EQ(mom->text().front(), '-');
+        EXPECT_GT(mom->width(), mom->fontMetrics().horizontalAdvance(mom->text()) + 4) << figures;
+        EXPECT_EQ(mom->cursorPosition(), 0);
+        w->close();
+    }
 }
 
 TEST_F(ValueWindowsTest, EnterInLocationFindsValuesAndMetricHidesTheUnitChoice)

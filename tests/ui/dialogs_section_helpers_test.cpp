@@ -3,6 +3,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <unistd.h>
 
@@ -115,6 +116,19 @@ TEST_F(SectionHelpersTest, CalculatorResultsAreStoredByContinue)
     pressEnter(calc, "OD");  // Enter calculates
     EXPECT_EQ(text(calc, "dispmoi"), "0.785398");
     EXPECT_EQ(text(calc, "cbox"), "1");
+    // Results belong to their section: a change of shape or of a dimension withdraws them.
+    for (const auto& change : std::vector<std::function<void()>>{
+             [&] { click(calc, "squarecs"); }, [&] { type(calc, "OD", "3"); }}) {
+        change();
+        EXPECT_EQ(text(calc, "dispmoi"), "");
+        EXPECT_EQ(text(calc, "cbox"), "");
+        EXPECT_FALSE(enabled(calc, "Accept"));
+        click(calc, "roundcs");
+        type(calc, "OD", "2");
+        pressEnter(calc, "OD");
+        EXPECT_TRUE(enabled(calc, "Accept"));
+    }
+    EXPECT_EQ(text(calc, "dispmoi"), "0.785398");
     // Enter presses the focused button, not the default Calculate.
     QWidget* use = calc->findChild<QWidget*>("Accept");
     use->setFocus();

@@ -126,6 +126,11 @@ TEST_F(FileWindows, SaveReinitialiseOpenGivesTheSameBeam)
     EXPECT_EQ(prompts.lastMessage(), "A file name may not contain *, ? or /.");
     EXPECT_TRUE(save->isVisible());
     EXPECT_FALSE(fs::exists(dir / "be*m.lod"));
+    // So is a name that would make a hidden file.
+    type(save, "Savename", "");
+    press(save, "savebutton");
+    EXPECT_EQ(prompts.lastMessage(), "A file name may not be empty or start with a point.");
+    EXPECT_FALSE(fs::exists(dir / ".lod"));
 
     type(save, "Savename", "beam");
     QTest::keyClick(save->findChild<QLineEdit*>("Savename"), Qt::Key_Return);
@@ -257,6 +262,8 @@ TEST_F(FileWindows, RetrieveWindowListsChoosesAndRefuses)
     pick(retrieve, "b.lod");
     press(retrieve, "loadbutton");
     EXPECT_EQ(prompts.messages(), std::vector<std::string>(2, std::string(kFileAccessError)));
+    EXPECT_EQ(prompts.shown.back().informative,
+              (dir / "b.lod").string() + ": line 1: the number of point loads, 51, is not from 0 to 50");
     EXPECT_TRUE(retrieve->isVisible());
     EXPECT_EQ(model(), before);
     EXPECT_EQ(legendText("featlabel1"), "Feature 1");
@@ -269,8 +276,10 @@ TEST_F(FileWindows, RetrieveWindowListsChoosesAndRefuses)
     filetype->lineEdit()->clear();
     QTest::keyClicks(filetype->lineEdit(), "*.tx");
     EXPECT_EQ(listed(retrieve, "flist").size(), 5);
+    EXPECT_EQ(boxText(retrieve, "loadfile"), "b.lod");
     QTest::keyClicks(filetype->lineEdit(), "t");
     EXPECT_EQ(listed(retrieve, "flist"), QStringList{"notes.txt"});
+    EXPECT_EQ(boxText(retrieve, "loadfile"), "");  // b.lod is no longer listed
     filetype->lineEdit()->clear();
     QTest::keyClicks(filetype->lineEdit(), "*.c");
     EXPECT_EQ(listed(retrieve, "flist"), QStringList{"notes.txt"});

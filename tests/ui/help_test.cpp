@@ -119,6 +119,16 @@ TEST_F(HelpTest, HelpDescribesEveryCommandOfBothScreens)
         EXPECT_EQ(captions, menuPages[s]);
     }
 
+    // Printing from the loading screen prints its picture and the load configuration only.
+    auto* loadingFile = qobject_cast<QTabWidget*>(qobject_cast<QTabWidget*>(screens->widget(0))->widget(0));
+    QString printLoad;
+    for (int c = 0; c < loadingFile->count(); ++c)
+        if (loadingFile->tabText(c).remove('&') == "Print Load Configuration")
+            printLoad = qobject_cast<QLabel*>(loadingFile->widget(c))->text();
+    EXPECT_TRUE(printLoad.contains("loading screen's picture and the load configuration"))
+        << printLoad.toStdString();
+    EXPECT_TRUE(printLoad.contains("No results")) << printLoad.toStdString();
+
     // No description is left behind by a command that has gone.
     for (const ScreenHelp& screenHelp : screenHelp())
         for (const MenuHelp& line : screenHelp.lines)

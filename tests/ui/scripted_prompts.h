@@ -18,15 +18,21 @@ public:
         std::string text;
         std::string title;
         std::string defaultText;
+        std::string informative;  // a message's informative text
     };
 
     void message(const std::string& text, const std::string& title) override
     {
-        shown.push_back({"message", text, title, ""});
+        shown.push_back({"message", text, title, "", ""});
+    }
+    void explainedMessage(const std::string& text, const std::string& informative,
+                          const std::string& title) override
+    {
+        shown.push_back({"message", text, title, "", informative});
     }
     bool askYesNo(const std::string& text, const std::string& title) override
     {
-        shown.push_back({"question", text, title, ""});
+        shown.push_back({"question", text, title, "", ""});
         if (answers.empty()) return false;
         const bool yes = answers.front();
         answers.pop_front();
@@ -43,7 +49,7 @@ public:
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override
     {
-        shown.push_back({"input", prompt, title, defaultText});
+        shown.push_back({"input", prompt, title, defaultText, ""});
         if (replies.empty()) return std::nullopt;
         auto reply = replies.front();
         replies.pop_front();

@@ -222,13 +222,15 @@ MaxValuesDialog* CalcCommands::showMaxValues()
 {
     const int sigFigs = context_.state.sigFigs;
     return showModal(
-        new MaxValuesDialog(maxValueTexts(peakValues(context_.results), basis_, sigFigs), screen_));
+        new MaxValuesDialog(maxValueTexts(peakValues(context_.results), basis_, sigFigs), sigFigs,
+                            screen_));
 }
 
 MaxValuesDialog* CalcCommands::showExactMaxValues()
 {
     const int sigFigs = context_.state.sigFigs;
-    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks_, basis_, sigFigs), screen_));
+    return showModal(
+        MaxValuesDialog::exact(maxValueTexts(exactPeaks_, basis_, sigFigs), sigFigs, screen_));
 }
 
 PointValuesDialog* CalcCommands::showPointValues()

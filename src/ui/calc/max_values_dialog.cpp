@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <span>
 
+#include "ui/dialogs/dialog_widgets.h"
+
 namespace spanrix {
 
 namespace {
@@ -29,24 +31,26 @@ QFrame* rule(QWidget* parent)
 
 }  // namespace
 
-MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, QWidget* parent)
-    : MaxValuesDialog(t, false, parent)
+MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, int sigFigs, QWidget* parent)
+    : MaxValuesDialog(t, sigFigs, false, parent)
 {
     setObjectName("maxvalues");
     setWindowTitle("Maximum Values");
 }
 
-MaxValuesDialog* MaxValuesDialog::exact(const MaxValueTexts& t, QWidget* parent)
+MaxValuesDialog* MaxValuesDialog::exact(const MaxValueTexts& t, int sigFigs, QWidget* parent)
 {
-    auto* dialog = new MaxValuesDialog(t, true, parent);
+    auto* dialog = new MaxValuesDialog(t, sigFigs, true, parent);
     dialog->setObjectName("exactvalues");
     dialog->setWindowTitle("Exact Maximum Values");
     return dialog;
 }
 
-MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, bool withShear, QWidget* parent)
+MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, int sigFigs, bool withShear,
+                                 QWidget* parent)
     : QDialog(parent)
 {
+    const std::vector<std::string> longest = longestValueTexts(sigFigs);
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Maximum Value", this), 0, 1);
     grid->addWidget(new QLabel("Location", this), 0, 2);
@@ -71,8 +75,14 @@ MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, bool withShear, QWidget
     const std::span<const Row> shown(rows, withShear ? 5 : 4);
     for (const Row& row : shown) {
         grid->addWidget(new QLabel(row.caption, this), r, 0);
-        grid->addWidget(valueBox(row.valueName, row.value, this), r, 1);
-        grid->addWidget(valueBox(row.locationName, row.location, this), r, 2);
+        QLineEdit* value = valueBox(row.valueName, row.value, this);
+        QLineEdit* location = valueBox(row.locationName, row.location, this);
+        for (QLineEdit* box : {value, location}) {
+            dialogs::fitLongest(box, longest);
+            box->setCursorPosition(0);
+        }
+        grid->addWidget(value, r, 1);
+        grid->addWidget(location, r, 2);
         ++r;
     }
     grid->addWidget(rule(this), r++, 0, 1, 3);

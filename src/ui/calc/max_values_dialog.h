@@ -12,14 +12,15 @@ class MaxValuesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit MaxValuesDialog(const MaxValueTexts& texts, QWidget* parent = nullptr);
+    // The boxes have room for any value at sigFigs figures.
+    MaxValuesDialog(const MaxValueTexts& texts, int sigFigs, QWidget* parent = nullptr);
 
     // `exactvalues`, "Exact Maximum Values": the same layout for the exact solution's
     // peaks, with the shear force (`maxshear`, `locmaxshear`) below the slope.
-    static MaxValuesDialog* exact(const MaxValueTexts& texts, QWidget* parent = nullptr);
+    static MaxValuesDialog* exact(const MaxValueTexts& texts, int sigFigs, QWidget* parent = nullptr);
 
 private:
-    MaxValuesDialog(const MaxValueTexts& texts, bool withShear, QWidget* parent);
+    MaxValuesDialog(const MaxValueTexts& texts, int sigFigs, bool withShear, QWidget* parent);
 };
 
 }  // namespace spanrix

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/dialogs/dialog_widgets.h"
 #include "ui/prompts.h"
 
 namespace spanrix {
@@ -63,7 +64,9 @@ PointValuesDialog::PointValuesDialog(const ResultSet& results, const ResultBasis
     const std::pair<const char*, QLineEdit*> rows[] = {
         {"Bending Moment", mom_}, {"Bending Stress", str_}, {"Deflection", def_}, {"Slope", slope_}};
     int r = 2;
+    const std::vector<std::string> longest = longestValueTexts(sigFigs);
     for (const auto& [caption, box] : rows) {
+        dialogs::fitLongest(box, longest);
         grid->addWidget(new QLabel(caption, this), r, 0);
         grid->addWidget(box, r, 1, 1, 3);
         ++r;
@@ -90,10 +93,13 @@ void PointValuesDialog::findValues()
         prompts_.message(*found.message);
         return;
     }
-    mom_->setText(QString::fromStdString(found.values->mom));
-    str_->setText(QString::fromStdString(found.values->str));
-    def_->setText(QString::fromStdString(found.values->def));
-    slope_->setText(QString::fromStdString(found.values->slope));
+    const std::pair<QLineEdit*, const std::string&> shown[] = {
+        {mom_, found.values->mom}, {str_, found.values->str}, {def_, found.values->def},
+        {slope_, found.values->slope}};
+    for (const auto& [box, text] : shown) {
+        box->setText(QString::fromStdString(text));
+        box->setCursorPosition(0);  // the sign first, should the box ever be narrower
+    }
 }
 
 }  // namespace spanrix

@@ -75,6 +75,10 @@ void ShearWindow::showResults(const ResultSet& results, const ResultBasis& basis
     drawShearDiagram(*surface_, {geometry_, basis, results, sigFigs});
     maxShear_->setText(QString::fromStdString(shearText(results.peakShear, basis.metricUnits, sigFigs)));
     maxShearLocation_->setText(QString::fromStdString(locationText(results.peakShearLoc, basis, sigFigs)));
+    for (QLineEdit* box : {maxShear_, maxShearLocation_}) {
+        dialogs::fitLongest(box, longestValueTexts(sigFigs));
+        box->setCursorPosition(0);
+    }
 }
 
 }  // namespace spanrix

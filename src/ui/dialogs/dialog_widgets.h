@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEvent>
+#include <algorithm>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -10,6 +11,8 @@
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace spanrix::dialogs {
 
@@ -43,6 +46,17 @@ inline void openAtFirstField(QLineEdit* first, QPushButton* submit)
     submit->setDefault(true);
     first->setFocus(Qt::OtherFocusReason);
     first->selectAll();
+}
+
+// Wide enough for the longest of `texts`, so that a result never loses its sign or digits
+// to a narrow box, at any number of significant figures.
+inline void fitLongest(QLineEdit* box, const std::vector<std::string>& texts)
+{
+    constexpr int kFrameAndMargins = 16;
+    int widest = 0;
+    for (const std::string& text : texts)
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(QString::fromStdString(text)));
+    box->setMinimumWidth(widest + kFrameAndMargins);
 }
 
 // A frame holding one group of option buttons; the frame makes them exclusive.

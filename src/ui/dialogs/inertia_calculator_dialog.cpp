@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/number_format.h"
 #include "model/section_calculator.h"
 #include "ui/app_context.h"
 #include "ui/dialogs/dialog_widgets.h"
@@ -129,6 +130,10 @@ InertiaCalculatorDialog::InertiaCalculatorDialog(AppContext& context, QWidget* p
 
     connect(roundcs_, &QRadioButton::toggled, this, &InertiaCalculatorDialog::showSectionInputs);
     connect(solidcs_, &QRadioButton::toggled, this, &InertiaCalculatorDialog::showSectionInputs);
+    for (QRadioButton* o : {roundcs_, squarecs_, solidcs_, tubecs_})
+        connect(o, &QRadioButton::toggled, this, &InertiaCalculatorDialog::clearResults);
+    for (QLineEdit* box : {wth_, ht_, wall_, od_, id_})
+        connect(box, &QLineEdit::textChanged, this, &InertiaCalculatorDialog::clearResults);
     connect(calculateButton, &QPushButton::clicked, this, &InertiaCalculatorDialog::calculate);
     connect(accept_, &QPushButton::clicked, this, [this] {
         emit valuesAccepted(dispmoi_->text(), cbox_->text());
@@ -160,6 +165,8 @@ QWidget* InertiaCalculatorDialog::makeResults(bool metric)
     auto* grid = new QGridLayout(frame4);
     dispmoi_ = textBox(frame4, "dispmoi", "");
     cbox_ = textBox(frame4, "cbox", "");
+    fitLongest(dispmoi_, {longestDisplayText(std::max(context_.state.sigFigs, kMinInertiaFigures))});
+    fitLongest(cbox_, {longestDisplayText(kMaxSigFigs)});  // c is shown unrounded
     const struct {
         const char* labelName;
         const char* caption;
@@ -199,6 +206,13 @@ void InertiaCalculatorDialog::showSectionInputs()
     QLineEdit* first = round ? od_ : wth_;
     first->setFocus(Qt::OtherFocusReason);
     first->selectAll();
+}
+
+void InertiaCalculatorDialog::clearResults()
+{
+    dispmoi_->clear();
+    cbox_->clear();
+    accept_->setEnabled(false);
 }
 
 void InertiaCalculatorDialog::calculate()

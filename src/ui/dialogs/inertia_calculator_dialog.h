@@ -27,6 +27,8 @@ private:
     QWidget* makeResults(bool metric);
     void showSectionInputs();
     void calculate();
+    // Results belong to the dimensions they came from: any change withdraws them.
+    void clearResults();
 
     AppContext& context_;
     QRadioButton* roundcs_ = nullptr;

@@ -114,7 +114,7 @@ bool FileCommands::openFile(const std::string& path, FileLayout layout)
     const OpenOutcome outcome = layout == FileLayout::Current ? openLoadFile(path, opened)
                                                               : importVersion1File(path, opened);
     if (!outcome.ok()) {
-        context_.prompts.message(*outcome.error);
+        context_.prompts.explainedMessage(*outcome.error, outcome.reason);
         return false;
     }
     const QFileInfo file(QString::fromStdString(path));

@@ -29,7 +29,8 @@ public:
     LoadWindow* showImportWindow();
 
     // Reads the file into a copy of the model; only a complete read replaces the beam on
-    // the loading screen. A failure says "File access error" and changes nothing. An
+    // the loading screen. A failure says "File access error", with the reason under it,
+    // and changes nothing. An
     // edited beam is asked about first.
     bool openFile(const std::string& path, FileLayout layout);
 

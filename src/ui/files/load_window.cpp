@@ -95,9 +95,13 @@ void LoadWindow::refreshFileList()
     flist_->clear();
     // Read again: the directory may have changed since it was chosen.
     const auto listing = listDirectory(browser_->directory().toStdString());
-    if (!listing) return;
-    for (const std::string& name : matchingFiles(*listing, filterPattern(filterText().toStdString())))
-        flist_->addItem(QString::fromStdString(name));
+    if (listing) {
+        for (const std::string& name :
+             matchingFiles(*listing, filterPattern(filterText().toStdString())))
+            flist_->addItem(QString::fromStdString(name));
+    }
+    // The box never names a file the list no longer offers.
+    if (flist_->findItems(loadfile_->text(), Qt::MatchExactly).isEmpty()) loadfile_->clear();
 }
 
 void LoadWindow::load()

@@ -27,8 +27,9 @@ constexpr MenuHelp kLoadingScreenHelp[] = {
      "Read a file written by version 1 of Spanrix, chosen in the Import window, into the "
      "current form. Save it afterwards to keep it as a current load configuration file."},
     {"printload",
-     "Open the print dialog to print pictures of the screens and a text report of the beam, "
-     "its loads and supports and, after a calculation run, its results."},
+     "Open the print dialog to print the loading screen's picture and the load configuration: "
+     "the beam, its section properties, loads and supports. No results are printed from here; "
+     "print them from the calculations screen."},
     {"quitspanrix", "Close every window and end Spanrix. Save the load configuration first to keep it."},
     {"featmenu", "Feature"},
     {"addpointload",
