@@ -13,6 +13,7 @@ namespace spanrix {
 namespace {
 
 inline constexpr Rgb kGridBlue{0, 0, 200};
+inline constexpr Rgb kNoteColour{185, 0, 0};
 
 // Where a diagram sits and how it is titled; its values and peak come from its quantity.
 struct DiagramRow {
@@ -137,6 +138,20 @@ void drawResultDiagrams(Surface& surface, const DiagramInput& in)
     drawMomentDiagram(surface, in);
     drawStressDiagram(surface, in);
     drawDeflectionDiagram(surface, in);
+}
+
+void drawDiagramNote(Surface& surface, const ScreenGeometry& g, const std::string& note)
+{
+    if (note.empty()) return;
+    const double H = g.workAreaHeight;
+    const DiagramRow row = rowOf(Quantity::Deflection);
+    const double axis = roundHalfEven(row.axisFraction * H / 6);
+    // Below the position labels, as far below them as the titles stand above the grids.
+    surface.setCurrentPosition(g.beamLeft - g.workAreaWidth / 15.0, axis + g.arrowScale / 2.0 + H / 30);
+    const Rgb saved = surface.foreColor();
+    surface.setForeColor(kNoteColour);
+    surface.text(note);
+    surface.setForeColor(saved);
 }
 
 void clearResultScreen(Surface& surface)

@@ -367,6 +367,28 @@ void Legend::rebuild()
     }
 }
 
+void Legend::followGeometry()
+{
+    const std::vector<LegendGroup> shown = groups_;
+    const auto reactionsFor = reactionsFor_;
+    const std::vector<int> reactionRows = reactionRows_;
+    rebuild();
+    for (size_t row = 0; row < groups_.size() && row < shown.size(); ++row) {
+        for (int slot = 0; slot < 4; ++slot) {
+            LegendLabel& placed = groups_[row][slot];
+            LegendLabel kept = shown[row][slot];
+            kept.left = placed.left;
+            kept.top = placed.top;
+            kept.width = placed.width;
+            kept.height = placed.height;
+            placed = kept;
+        }
+    }
+    reactionsFor_ = reactionsFor;
+    reactionRows_ = reactionRows;
+    ++revision_;
+}
+
 const LegendGroup* Legend::group(int row) const
 {
     if (row < 1 || row > rowCount()) return nullptr;

@@ -83,6 +83,9 @@ public:
     void restore(const Saved& saved);
     // After a file was read: every row in feature order, blank groups for rows not live.
     void rebuild();
+    // The screen geometry changed: every group is placed anew as rebuild() places it, with
+    // the captions and reactions it shows.
+    void followGeometry();
 
     // The group of feature row n (from 1), or nullptr when it has none.
     const LegendGroup* group(int row) const;

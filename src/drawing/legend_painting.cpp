@@ -25,8 +25,10 @@ std::vector<PlacedLabel> placeLegend(const Legend& legend, double px, double py,
 {
     const int margin = int(std::lround(kLabelMargin * px));
     std::vector<PlacedLabel> placed;
-    std::vector<LabelRect> rects;
+    std::vector<LabelRect> groups;
+    std::vector<size_t> firstOfGroup;
     for (int row = 1; row <= legend.rowCount(); ++row) {
+        std::vector<LabelRect> lines;
         for (int slot = 0; slot < 4; ++slot) {
             const LegendLabel& label = (*legend.group(row))[slot];
             if (!label.visible || label.caption.empty()) continue;
@@ -36,14 +38,24 @@ std::vector<PlacedLabel> placeLegend(const Legend& legend, double px, double py,
             const double centre = std::lround((label.left + label.width / 2) * px);
             const double left = centre - text.width() / 2;
             const double height = label.autoSize ? text.height() / py : label.height;
-            rects.push_back({left / px, label.top, text.width() / px, height});
+            lines.push_back({left / px, label.top, text.width() / px, height});
             placed.push_back({row, slot, {}});
         }
+        if (lines.empty()) continue;
+        // The lines of one group in their order, each clear of the one above it.
+        const std::vector<double> tops = clearedTops(lines);
+        for (size_t i = 0; i < lines.size(); ++i) lines[i].top = tops[i];
+        firstOfGroup.push_back(placed.size() - lines.size());
+        groups.push_back(boundingRect(lines));
+        for (size_t i = 0; i < lines.size(); ++i) placed[firstOfGroup.back() + i].rect = lines[i];
     }
-    const std::vector<double> tops = clearedTops(rects);
-    for (size_t i = 0; i < placed.size(); ++i) {
-        placed[i].rect = rects[i];
-        placed[i].rect.top = tops[i];
+    // Whole groups step aside: the lines of two features never interleave.
+    const std::vector<double> tops = clearedGroupTops(groups);
+    firstOfGroup.push_back(placed.size());
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const double shift = tops[g] - groups[g].top;
+        if (shift == 0.0) continue;
+        for (size_t i = firstOfGroup[g]; i < firstOfGroup[g + 1]; ++i) placed[i].rect.top += shift;
     }
     return placed;
 }

@@ -29,8 +29,10 @@ struct PlacedLabel {
 using CaptionSize = std::function<QSize(int row, int slot, const LegendLabel& label)>;
 
 // Every shown label as wide as its caption with a small margin at each side, centred where
-// the legend centres it, at its own top unless it would cover a label placed before it
-// (clearedTops). px and py are device pixels per twip; the sides fall on whole pixels.
+// the legend centres it, at its own top. A feature's shown labels make one group, the
+// area of all its lines at their real size; a group that would overlap one placed before
+// it moves down as a whole until it is clear (clearedGroupTops). px and py are device
+// pixels per twip; the sides fall on whole pixels.
 std::vector<PlacedLabel> placeLegend(const Legend& legend, double px, double py,
                                      const CaptionSize& captionSize);
 

@@ -40,7 +40,9 @@ void SurfacePainter::preparePainter(bool useFill)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(colour(surface_.foreColor()));
-    pen.setWidthF(screenPixel_);
+    // On a screen of high density a line is one window pixel wide, as thick as elsewhere.
+    const bool dense = screenPixel_ == 0 && painter_.device()->devicePixelRatio() > 1;
+    pen.setWidthF(dense ? 1.0 : screenPixel_);
     painter_.setPen(pen);
     const bool hatched = surface_.fillStyle() == FillStyle::DiagonalCross;
     if (!useFill || (hatched && screenPixel_ > 0)) {

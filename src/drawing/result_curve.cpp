@@ -47,6 +47,29 @@ struct CurveColumns {
     int dotRow = 0;
 };
 
+// The columns strictly between the columns of two neighbouring points, which no point
+// reaches when the points are fewer than the columns.
+void fillBetweenPoints(CurveColumns& out, const CurveSpec& curve, double ppx, double ppy, int axis26, int h)
+{
+    const int w = static_cast<int>(out.top.size());
+    for (int i = 0; i + 1 < curve.pointCount; ++i) {
+        const double x0 = curve.x(i) * ppx, x1 = curve.x(i + 1) * ppx;
+        const double y0 = curve.y(i) * ppy, y1 = curve.y(i + 1) * ppy;
+        if (!std::isfinite(y0) || !std::isfinite(y1) || !(x1 > x0)) continue;
+        const int first = std::max((fixed26Dot6(x0) >> 6) + 1, 0);
+        const int last = std::min((fixed26Dot6(x1) >> 6) - 1, w - 1);
+        for (int c = first; c <= last; ++c) {
+            const double t = (c + 0.5 - x0) / (x1 - x0);
+            const double y = std::clamp(y0 + (y1 - y0) * t, -2.0, h + 2.0);
+            const int end26 = fixed26Dot6(y);
+            if (end26 == axis26) continue;
+            const auto k = static_cast<size_t>(c);
+            out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
+            out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
+        }
+    }
+}
+
 // Reproduces what QPainter does with each vertical line of the reference on a device of
 // w x h pixels, which the pixel-for-pixel test holds it to:
 // - a line whose ends compare equal (QPointF's fuzzy compare) is one pixel at the rounded
@@ -56,7 +79,10 @@ struct CurveColumns {
 // All lines of a curve share the axis end, so the lines falling into one column cover one
 // run of rows from the highest to the lowest end among them. nullopt when the curve is
 // better drawn line by line.
-std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, double ppy, int w, int h)
+// throughPoints: a column no point falls into, between two points, runs from the axis to
+// the straight line joining them, taken at the column's middle.
+std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, double ppy, int w, int h,
+                                         bool throughPoints)
 {
     if (curve.pointCount <= 0 || w <= 0 || h <= 0) return std::nullopt;
     const double axisPx = curve.axisY * ppy;
@@ -90,6 +116,7 @@ std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, dou
         out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
         out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
     }
+    if (throughPoints) fillBetweenPoints(out, curve, ppx, ppy, axis26, h);
     return out;
 }
 
@@ -115,12 +142,15 @@ void endAtLastPoint(Surface& surface, const CurveSpec& curve)
 
 }  // namespace
 
-void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve)
+void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve, bool throughPoints)
 {
     QImage& image = surface.backingImage();
     if (curve.pointCount <= 0) return;
+    // Written in device pixels, which a screen of high density has more of.
+    const double ratio = image.devicePixelRatio();
     const auto columns = image.format() == QImage::Format_RGB32
-        ? curveColumns(curve, surface.pixelsPerTwipX(), surface.pixelsPerTwipY(), image.width(), image.height())
+        ? curveColumns(curve, surface.pixelsPerTwipX() * ratio, surface.pixelsPerTwipY() * ratio,
+                       image.width(), image.height(), throughPoints)
         : std::nullopt;
     if (!columns) {
         drawCurveByLines(surface, curve);
@@ -136,13 +166,13 @@ void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve)
     surface.imageChanged();
 }
 
-void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve)
+void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve, bool throughPoints)
 {
     if (curve.pointCount <= 0) return;
     const double ppx = surface.pixelsPerTwipX(), ppy = surface.pixelsPerTwipY();
     const QSize device(static_cast<int>(std::ceil(surface.width() * ppx)),
                        static_cast<int>(std::ceil(surface.height() * ppy)));
-    const auto columns = curveColumns(curve, ppx, ppy, device.width(), device.height());
+    const auto columns = curveColumns(curve, ppx, ppy, device.width(), device.height(), throughPoints);
     if (!columns) {
         drawCurveByLines(surface, curve);
         return;
@@ -160,11 +190,11 @@ void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve)
 void drawCurve(Surface& surface, const CurveSpec& curve)
 {
     if (auto* image = dynamic_cast<ImageSurface*>(&surface)) {
-        drawCurveBySpans(*image, curve);
+        drawCurveBySpans(*image, curve, true);
         return;
     }
     if (auto* painted = dynamic_cast<PainterSurface*>(&surface)) {
-        drawCurveByColumns(*painted, curve);
+        drawCurveByColumns(*painted, curve, true);
         return;
     }
     drawCurveByLines(surface, curve);

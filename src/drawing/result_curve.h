@@ -28,7 +28,9 @@ struct CurveSpec {
 
 // Draws the curve in the surface's fore colour: on an ImageSurface straight into its image, on
 // a PainterSurface (paper, a vector file) as one filled path of the same runs per pixel
-// column, otherwise one line per point.
+// column, otherwise one line per point. On the first two a curve of fewer points than
+// pixel columns is drawn through its points: a column between two points reaches the
+// straight line between them, so the filled diagram has no gaps at any resolution.
 void drawCurve(Surface& surface, const CurveSpec& curve);
 
 // One line per point through the surface's own line operation: the reference.
@@ -36,10 +38,11 @@ void drawCurveByLines(Surface& surface, const CurveSpec& curve);
 
 // The same pixels as drawCurveByLines on an ImageSurface, written as one vertical span per
 // device pixel column, so the time no longer grows with the points beyond one pass.
-void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve);
+// throughPoints also fills the columns between points, as drawCurve does.
+void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve, bool throughPoints = false);
 
 // The same runs as one path of one-pixel-wide rectangles in the painter's pixels, so a
 // page or a vector file holds one element per curve rather than one line per point.
-void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve);
+void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve, bool throughPoints = false);
 
 }  // namespace spanrix

@@ -24,7 +24,9 @@ ScreenImage loadingScreenImage(const AppState& state, const Legend& legend)
 ScreenImage calculationsScreenImage(const ScreenGeometry& geometry,
                                     const std::optional<DiagramInput>& shown)
 {
-    ScreenImage image{double(geometry.workAreaWidth), double(geometry.workAreaHeight), {}};
+    // The diagrams as the screen shows them now, at the geometry of its size.
+    const ScreenGeometry& g = shown ? shown->geometry : geometry;
+    ScreenImage image{double(g.workAreaWidth), double(g.workAreaHeight), {}};
     if (shown) {
         const DiagramInput in = *shown;
         image.draw = [in](PainterSurface& s) { drawResultDiagrams(s, in); };

@@ -149,6 +149,31 @@ MaxValueTexts maxValueTexts(const PeakValues& p, const ResultBasis& basis, int s
     return t;
 }
 
+std::string gridPeakNote(const PeakValues& grid, const PeakValues& exact, const ResultBasis& basis,
+                         int sigFigs)
+{
+    constexpr double kCloseEnough = 0.005;
+    const MaxValueTexts shown = maxValueTexts(exact, basis, sigFigs);
+    const struct {
+        const char* name;
+        Peak grid, exact;
+        const std::string &value, &location;
+    } rows[] = {
+        {"moment", grid.moment, exact.moment, shown[Quantity::Moment].value, shown[Quantity::Moment].location},
+        {"deflection", grid.deflection, exact.deflection, shown[Quantity::Deflection].value,
+         shown[Quantity::Deflection].location},
+        {"slope", grid.slope, exact.slope, shown[Quantity::Slope].value, shown[Quantity::Slope].location},
+    };
+    // The first that misses, so the line stays short; the window it names shows them all.
+    for (const auto& row : rows) {
+        const double e = std::abs(row.exact.value);
+        if (std::abs(std::abs(row.grid.value) - e) > kCloseEnough * e)
+            return "Between calculation points the largest " + std::string(row.name) + " is " +
+                   row.value + " at " + row.location + ": see Display > Exact Maximum Values.";
+    }
+    return {};
+}
+
 bool isOnBeam(double x, const ResultBasis& basis)
 {
     const double halfInterval = basis.pointCount > 0 ? basis.beamLength / basis.intervals / 2 : 0;

@@ -87,6 +87,12 @@ struct ValueAndPlace {
 using MaxValueTexts = PerQuantity<ValueAndPlace>;
 MaxValueTexts maxValueTexts(const PeakValues& peaks, const ResultBasis& basis, int sigFigs);
 
+// The line under the diagrams when the grid's largest moment, deflection or slope misses
+// the exact one by more than 0.5 % of it (a coarse grid, supports between its points): the
+// first such exact value with where it is, in the shown units. Empty when the grid is close.
+std::string gridPeakNote(const PeakValues& grid, const PeakValues& exact, const ResultBasis& basis,
+                         int sigFigs);
+
 // Whether x (internal units) is a location on the beam: from 0 to the beam length, or past
 // the end by at most half a calculation interval (it then takes the last point). A length
 // converted between unit systems can hold a little less than what the user types for it.

@@ -1,5 +1,6 @@
 #include "geometry/geometry.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "model/number_format.h"
@@ -22,6 +23,17 @@ ScreenGeometry screenGeometry(int workAreaWidth, int workAreaHeight)
     g.arrowScale = whole(h / 5);
     g.symbolScale = whole(h / 10);
     return g;
+}
+
+ScreenGeometry scaledScreenGeometry(int workAreaWidth, int workAreaHeight, double scaleX,
+                                    double scaleY)
+{
+    auto scaled = [](int size, double scale) {
+        const double v = roundHalfEven(size * scale);
+        // A window can only be so large; a damaged scale keeps the work area's size.
+        return std::isfinite(v) && v >= 1 && v <= 1e8 ? static_cast<int>(v) : size;
+    };
+    return screenGeometry(scaled(workAreaWidth, scaleX), scaled(workAreaHeight, scaleY));
 }
 
 }  // namespace spanrix

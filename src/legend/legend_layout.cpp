@@ -56,4 +56,50 @@ std::vector<double> clearedTops(std::span<const LabelRect> labels)
     return tops;
 }
 
+LabelRect boundingRect(std::span<const LabelRect> labels)
+{
+    LabelRect box;
+    bool first = true;
+    for (const LabelRect& r : labels) {
+        if (!(r.height > 0.0 && r.width > 0.0)) continue;
+        if (first) {
+            box = r;
+            first = false;
+            continue;
+        }
+        const double right = std::max(box.left + box.width, r.left + r.width);
+        const double bottom = std::max(box.top + box.height, r.top + r.height);
+        box.left = std::min(box.left, r.left);
+        box.top = std::min(box.top, r.top);
+        box.width = right - box.left;
+        box.height = bottom - box.top;
+    }
+    return box;
+}
+
+std::vector<double> clearedGroupTops(std::span<const LabelRect> groups)
+{
+    std::vector<LabelRect> placed;
+    placed.reserve(groups.size());
+    for (LabelRect group : groups) {
+        // Each move puts the group under one placed before it, which it never meets
+        // again: it only moves down, at most once past each.
+        for (bool moved = group.height > 0.0 && group.width > 0.0; moved;) {
+            moved = false;
+            for (const LabelRect& other : placed) {
+                if (!inTheWay(group, other)) continue;
+                const double below = other.top + other.height;
+                if (!(below > group.top)) break;  // far off, lost in rounding: stay put
+                group.top = below;
+                moved = true;
+            }
+        }
+        placed.push_back(group);
+    }
+    std::vector<double> tops;
+    tops.reserve(placed.size());
+    for (const LabelRect& group : placed) tops.push_back(group.top);
+    return tops;
+}
+
 }  // namespace spanrix

@@ -26,4 +26,12 @@ bool overlaps(const LabelRect& a, const LabelRect& b);
 // millionth of a label's height are rounding and move nothing.
 std::vector<double> clearedTops(std::span<const LabelRect> labels);
 
+// The smallest area holding every label of some height and width; empty for none.
+LabelRect boundingRect(std::span<const LabelRect> labels);
+
+// Places groups of labels (each the area of all its lines) in order. A group keeps its own
+// top unless it would overlap a group placed before it; it then moves down by the overlap,
+// until it is clear of them all. Returns the tops, one per group.
+std::vector<double> clearedGroupTops(std::span<const LabelRect> groups);
+
 }  // namespace spanrix

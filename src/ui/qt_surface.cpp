@@ -26,20 +26,42 @@ QPointF QtSurface::toPixels(double x, double y) const
     return QPointF(x * pixelsPerTwipX(), y * pixelsPerTwipY());
 }
 
+namespace {
+
+QImage blankImage(QSize size, double ratio, int dpiX, int dpiY, QColor back)
+{
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    // Text drawn into the image must have the point size it has on the screen.
+    image.setDotsPerMeterX(qRound(dpiX / 0.0254));
+    image.setDotsPerMeterY(qRound(dpiY / 0.0254));
+    image.fill(back);
+    return image;
+}
+
+}  // namespace
+
 void QtSurface::ensureImageSize(QSize size)
 {
-    const QSize wanted = size.expandedTo(image_.size());
-    if (wanted == image_.size() && !image_.isNull()) return;
-    QImage bigger(wanted, QImage::Format_RGB32);
-    // Text drawn into the image must have the point size it has on the screen.
-    bigger.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-    bigger.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
-    bigger.fill(qColor(backColor()));
-    if (!image_.isNull()) {
+    const double ratio = devicePixelRatioF();
+    const bool sameRatio = !image_.isNull() && image_.devicePixelRatio() == ratio;
+    const QSize shown = sameRatio ? image_.deviceIndependentSize().toSize() : QSize(0, 0);
+    const QSize wanted = size.expandedTo(shown);
+    if (sameRatio && wanted == shown) return;
+    QImage bigger = blankImage(wanted, ratio, logicalDpiX(), logicalDpiY(), qColor(backColor()));
+    // A drawing of another density cannot be kept; the owner draws again.
+    if (sameRatio) {
         QPainter p(&bigger);
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(bigger);
+}
+
+void QtSurface::resetImage()
+{
+    image_ = blankImage(size().expandedTo(QSize(1, 1)), devicePixelRatioF(), logicalDpiX(),
+                        logicalDpiY(), qColor(backColor()));
+    update();
 }
 
 void QtSurface::ensureTwipsSize(double widthTwips, double heightTwips)
@@ -103,14 +125,29 @@ void QtSurface::refresh() { repaint(); }
 void QtSurface::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), qColor(backColor()));
-    p.drawImage(event->rect().topLeft(), image_, event->rect());
+    const QRect r = event->rect();
+    p.fillRect(r, qColor(backColor()));
+    const double ratio = image_.devicePixelRatio();
+    p.drawImage(QRectF(r), image_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }
 
 void QtSurface::resizeEvent(QResizeEvent* event)
 {
     ensureImageSize(event->size());
     QWidget::resizeEvent(event);
+    emit areaChanged();
+}
+
+bool QtSurface::event(QEvent* event)
+{
+    // Moved to a screen of another density (or the density of its screen changed).
+    const bool newScreen = event->type() == QEvent::ScreenChangeInternal;
+    const bool handled = QWidget::event(event);
+    if (newScreen && image_.devicePixelRatio() != devicePixelRatioF()) {
+        ensureImageSize(size());
+        emit areaChanged();
+    }
+    return handled;
 }
 
 }  // namespace spanrix

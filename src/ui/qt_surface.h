@@ -10,7 +10,8 @@ namespace spanrix {
 
 // A widget that is a drawing surface. Everything is painted into a persistent backing
 // image, and paintEvent only copies that image to the screen, so drawings survive being
-// covered, resized and repainted, and erasing by overdrawing works.
+// covered, resized and repainted, and erasing by overdrawing works. The image has the
+// window's device pixel ratio, so a screen of any density shows it sharp.
 class QtSurface : public QWidget, public ImageSurface {
     Q_OBJECT
 
@@ -34,18 +35,30 @@ public:
     double pixelsPerTwipY() const override;
     QPointF toPixels(double x, double y) const;
 
+    // In device pixels: devicePixelRatio() of them to a pixel of the widget.
     const QImage& image() const { return image_; }
     QImage& backingImage() override { return image_; }
     void imageChanged() override { update(); }
+    double devicePixelRatio() const { return image_.devicePixelRatio(); }
     QColor qColor(Rgb c) const { return SurfacePainter::colour(c); }
 
-    // Makes the backing image at least this large (in pixels), keeping what it shows.
+    // Makes the backing image at least this large (in pixels of the widget), keeping what
+    // it shows.
     void ensureImageSize(QSize size);
+    // A blank image of the widget's own size at the window's device pixel ratio: the start
+    // of a drawing laid out anew for this size.
+    void resetImage();
     // The same for an area given in twips. Screens size their image to the work area, so
     // drawing made before the window reaches its maximised size is not clipped.
     void ensureTwipsSize(double widthTwips, double heightTwips);
 
+signals:
+    // The widget has a new size, or its window a screen of another density: whoever draws
+    // on it lays out and draws again.
+    void areaChanged();
+
 protected:
+    bool event(QEvent* event) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     double drawText(double x, double y, const std::string& s) override;
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 
 #include "geometry/geometry.h"
 #include "model/number_format.h"
+#include "ui/qt_surface.h"
 
 namespace spanrix {
 
@@ -82,6 +83,81 @@ void maximizeOverWorkArea(QWidget& window)
     window.setGeometry(workAreaPixels());
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
     window.installEventFilter(new RestoreOverWorkArea(&window));
+}
+
+namespace {
+
+class LayOutOnChange : public QObject {
+public:
+    LayOutOnChange(QWidget& window, std::function<void()> layOut)
+        : QObject(&window), layOut_(std::move(layOut))
+    {
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::WindowStateChange: layOut_(); break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> layOut_;
+};
+
+}  // namespace
+
+void followDrawingArea(QWidget& window, QtSurface& drawingArea, std::function<void()> layOut)
+{
+    // A work area smaller than that still takes the window, frame and all.
+    constexpr QSize kFrameRoom(50, 50);
+    window.setMinimumSize(kMinimumScreenSize.boundedTo(workAreaPixels().size() - kFrameRoom));
+    QObject::connect(&drawingArea, &QtSurface::areaChanged, &window, layOut);
+    window.installEventFilter(new LayOutOnChange(window, std::move(layOut)));
+}
+
+ScreenLayout::ScreenLayout(QSize workArea)
+    : workArea_(workArea), geometry_(screenGeometry(workArea.width(), workArea.height()))
+{
+}
+
+bool ScreenLayout::follow(const QWidget& window, QtSurface& drawingArea)
+{
+    // Until it is shown the window has no size of its own.
+    if (!window.isVisible()) return false;
+    if (window.isMaximized() && drawingArea.screen() == QGuiApplication::primaryScreen())
+        maximised_ = drawingArea.size();
+    const QSizeF scale = drawingAreaScale(window, drawingArea, maximised_);
+    const ScreenGeometry g =
+        scaledScreenGeometry(workArea_.width(), workArea_.height(), scale.width(), scale.height());
+    const double ratio = drawingArea.devicePixelRatio();
+    if (g == geometry_ && ratio == drawnRatio_) return false;
+    geometry_ = g;
+    drawnRatio_ = ratio;
+    drawingArea.resetImage();
+    return true;
+}
+
+QSizeF drawingAreaScale(const QWidget& window, const QWidget& drawingArea, QSize maximised)
+{
+    // The frame and the menu bar around the drawing area take the same room at any size.
+    const QSize area = drawingArea.size();
+    if (maximised.isEmpty()) maximised = workAreaPixels().size() - (window.frameGeometry().size() - area);
+    if (maximised.width() <= 0 || maximised.height() <= 0 || area.isEmpty()) return {1.0, 1.0};
+    // Pixels of another screen may stand for more or fewer twips than the work area's.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QScreen* shown = drawingArea.screen();
+    double dpiX = 1.0, dpiY = 1.0;
+    if (primary && shown && primary != shown) {
+        dpiX = primary->logicalDotsPerInchX() / shown->logicalDotsPerInchX();
+        dpiY = primary->logicalDotsPerInchY() / shown->logicalDotsPerInchY();
+    }
+    return {double(area.width()) / maximised.width() * dpiX,
+            double(area.height()) / maximised.height() * dpiY};
 }
 
 }  // namespace spanrix

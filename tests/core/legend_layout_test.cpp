@@ -1,5 +1,7 @@
 #include "legend/legend_layout.h"
 
+#include "geometry/geometry.h"
+
 #include <gtest/gtest.h>
 
 namespace spanrix {
@@ -27,6 +29,29 @@ TEST(LegendLayout, ALabelInTheWayOfAnEarlierOneStepsDownByItsOwnHeight)
     // A stack computed from a scale a hair lower takes the next one right under it.
     const std::vector<LabelRect> hair{{0, 1e-9, 10, 2}, {0, 2 + 1e-9, 10, 2}, {0, 0, 10, 2}};
     EXPECT_EQ(clearedTops(hair), (std::vector<double>{1e-9, 2 + 1e-9, 4}));
+}
+
+TEST(LegendLayout, AGroupInTheWayMovesDownWholeByTheOverlapUntilClear)
+{
+    const std::vector<LabelRect> lines{{0, 0, 10, 2}, {2, 2, 6, 2}, {0, 0, 0, 0}};
+    EXPECT_EQ(boundingRect(lines), (LabelRect{0, 0, 10, 4}));
+    // A group clear of the first, one overlapping it by 1, then one that overlaps the first
+    // and, once under it, the one moved there.
+    const std::vector<LabelRect> groups{{0, 0, 10, 4}, {20, 0, 5, 4}, {5, 3, 10, 4}, {8, 1, 4, 2}};
+    EXPECT_EQ(clearedGroupTops(groups), (std::vector<double>{0, 0, 4, 8}));
+    const std::vector<LabelRect> apart{{0, 0, 10, 4}, {0, 4, 10, 4}};
+    EXPECT_EQ(clearedGroupTops(apart), (std::vector<double>{0, 4}));
+}
+
+TEST(ScreenGeometry, ScaledFromTheWorkAreaAndExactAtItsSize)
+{
+    EXPECT_EQ(scaledScreenGeometry(19200, 10800, 1.0, 1.0), screenGeometry(19200, 10800));
+    const ScreenGeometry half = scaledScreenGeometry(19200, 10800, 0.5, 0.5);
+    EXPECT_EQ(half, screenGeometry(9600, 5400));
+    EXPECT_EQ(half.beamLeft, 1200);
+    EXPECT_EQ(half.arrowScale, 1080);
+    // A scale no window can have keeps the work area's size.
+    EXPECT_EQ(scaledScreenGeometry(19200, 10800, 0.0, 1e300), screenGeometry(19200, 10800));
 }
 
 }  // namespace

@@ -100,6 +100,39 @@ TEST(ResultDisplay, MaximumValuesOfARunWithoutLoadsKeepOldLocations)
     EXPECT_EQ(t[Quantity::Slope].location, "0 ft.");
 }
 
+TEST(ResultDisplay, NoteWhenTheGridMissesAnExactPeakByMoreThanHalfAPercent)
+{
+    const ResultBasis basis = englishBasis();
+    PeakValues exact;
+    exact.moment = {-12000, 60};
+    exact.deflection = {100 * 29e6 * 0.0314, 80.5};  // E*I times 0.0314 in., downward
+    exact.slope = {1000, 0};
+    const struct {
+        double moment, deflection, slope;
+        const char* note;
+    } cases[] = {
+        {-12000, exact.deflection.value, 1000, ""},
+        {11950, exact.deflection.value * 0.996, 1004, ""},  // within 0.5 %, either sign
+        {exact.moment.value, exact.deflection.value * 0.99, 1000,
+         "Between calculation points the largest deflection is -0.0314 in. at 6.71 ft.: see Display > "
+         "Exact Maximum Values."},
+        {-11000, exact.deflection.value * 0.9, 900,  // the first that misses
+         "Between calculation points the largest moment is -1000 lb.-ft. at 5 ft.: see Display > "
+         "Exact Maximum Values."},
+        {-12000, exact.deflection.value, 1006, "Between calculation points the largest slope is "},
+    };
+    for (const auto& c : cases) {
+        PeakValues grid = exact;
+        grid.moment.value = c.moment;
+        grid.deflection.value = c.deflection;
+        grid.slope.value = c.slope;
+        const std::string note = gridPeakNote(grid, exact, basis, 3);
+        // A note is all or nothing: an empty one is compared whole.
+        const size_t compared = *c.note ? std::string(c.note).size() : std::string::npos;
+        EXPECT_EQ(note.substr(0, compared), c.note) << c.moment << " " << c.deflection << " " << c.slope;
+    }
+}
+
 class PointLookupTest : public ::testing::Test {
 protected:
     void SetUp() override

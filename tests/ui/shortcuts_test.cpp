@@ -21,7 +21,7 @@ TEST(Shortcuts, EachKeyReachesItsCommandOnBothScreens)
     context.state.geometry.workAreaHeight = 10800;
     context.state.model.beamLength = 1200;
     LoadingWindow loading(context);
-    CalculationsWindow calculations;
+    CalculationsWindow calculations(loading.workArea());
 
     struct Case {
         QMainWindow* window;

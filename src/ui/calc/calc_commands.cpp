@@ -52,7 +52,7 @@ std::optional<DiagramInput> CalcCommands::shownDiagrams() const
 {
     const auto shown = shownAnalysis();
     if (!shown) return std::nullopt;
-    return DiagramInput{context_.state.geometry, basis_, shown->results, context_.state.sigFigs};
+    return DiagramInput{screen_->geometry(), basis_, shown->results, context_.state.sigFigs};
 }
 
 void CalcCommands::showingResults(bool shown)
@@ -83,7 +83,8 @@ void CalcCommands::showAnalysis()
 {
     CalculationsWindow& screen = *screen_;
     QtSurface& surface = screen.surface();
-    const ScreenGeometry& g = context_.state.geometry;
+    // The screen's own geometry, from the size it has now.
+    const ScreenGeometry& g = screen.geometry();
     surface.ensureTwipsSize(g.workAreaWidth, g.workAreaHeight);
     // Every redraw starts clean, also the part of the image the window does not show now.
     clearResultScreen(surface);
@@ -101,6 +102,7 @@ void CalcCommands::showAnalysis()
     for (const ReactionCaption& c : reactionCaptions(model, analysis.reactions, sigFigs))
         loading_.showReactionCaption(c.featureRow, c.caption);
     drawResultDiagrams(surface, {g, basis_, analysis.results, sigFigs});
+    drawDiagramNote(surface, g, gridPeakNote(peakValues(analysis.results), exactPeaks(analysis.exact), basis_, sigFigs));
     if (shear_) shear_->showResults(analysis.results, basis_, sigFigs);
     showingResults(true);
 }
@@ -122,8 +124,11 @@ void CalcCommands::changeResolution()
 CalculationsWindow& CalcCommands::openScreen()
 {
     if (!screen_) {
-        screen_ = new CalculationsWindow;
+        screen_ = new CalculationsWindow(loading_.workArea());
         CalculationsWindow* w = screen_;
+        connect(w, &CalculationsWindow::laidOut, this, [this] {
+            showAnalysis();
+        });
         w->wire("printcalc", this, [this] {
             if (printCommand_) printCommand_();
         });
@@ -170,7 +175,8 @@ ShearWindow* CalcCommands::showShearDiagram()
     const auto shown = shownAnalysis();
     if (!shown) return nullptr;
     if (!shear_) {
-        shear_ = new ShearWindow(context_.state.geometry, screen_);
+        const QSize area = loading_.workArea();
+        shear_ = new ShearWindow(screenGeometry(area.width(), area.height()), screen_);
         nameTheFile();
     }
     shear_->showResults(shown->results, basis_, context_.state.sigFigs);

@@ -45,7 +45,8 @@ constexpr MenuEntry kMenu[] = {
 
 std::span<const MenuEntry> calculationsScreenMenu() { return kMenu; }
 
-CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
+CalculationsWindow::CalculationsWindow(QSize workArea, QWidget* parent)
+    : QMainWindow(parent), layout_(workArea)
 {
     setObjectName("momdisplay");
     setWindowTitle(QString(kCaption) + "[*]");
@@ -55,6 +56,9 @@ CalculationsWindow::CalculationsWindow(QWidget* parent) : QMainWindow(parent)
     buildMenu();
     wire("showloading", this, [this] { close(); });
     maximizeOverWorkArea(*this);
+    followDrawingArea(*this, *surface_, [this] {
+        if (layout_.follow(*this, *surface_)) emit laidOut();
+    });
 }
 
 void CalculationsWindow::buildMenu()

@@ -21,7 +21,8 @@ QByteArray svgOfDiagrams(const QtSurface& screen, const DiagramInput& in)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    const QSize size = screen.image().size();
+    // In the window's pixels, which a screen of high density has fewer of than its image.
+    const QSize size = screen.image().deviceIndependentSize().toSize();
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(size);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "geometry/geometry.h"
 #include "ui/app_context.h"
 #include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
@@ -52,13 +51,11 @@ void InfoWindows::showCentred(QWidget& window)
 {
     // Modal over whichever screen asked for it; the caller is not blocked.
     window.setWindowModality(Qt::ApplicationModal);
-    const ScreenGeometry& g = context_.state.geometry;
-    const double pixelsPerTwipX = window.logicalDpiX() / double(kTwipsPerInch);
-    const double pixelsPerTwipY = window.logicalDpiY() / double(kTwipsPerInch);
+    // Centred on the work area itself, whatever size the loading screen has now.
     const QSize size = window.frameGeometry().size();
-    const QPoint origin = workAreaPixels().topLeft();
-    window.move(origin.x() + int(std::lround((g.workAreaWidth * pixelsPerTwipX - size.width()) / 2)),
-                origin.y() + int(std::lround((g.workAreaHeight * pixelsPerTwipY - size.height()) / 2)));
+    const QRect area = workAreaPixels();
+    window.move(area.x() + int(std::lround((area.width() - size.width()) / 2.0)),
+                area.y() + int(std::lround((area.height() - size.height()) / 2.0)));
     window.show();
     window.raise();
     window.activateWindow();

@@ -9,9 +9,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUndoStack>
-#include <any>
 #include <algorithm>
+#include <any>
 #include <cmath>
+#include <utility>
 
 #include "files/design_file.h"
 #include "files/file_picking.h"
@@ -108,8 +109,18 @@ LoadingWindow::LoadingWindow(AppContext& context, QWidget* parent)
     state.model.editingFeature = false;
     prepareSketchSurface(*surface_);
     maximizeOverWorkArea(*this);
-    state.geometry = screenGeometry(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
+    layout_ = ScreenLayout(QSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight));
+    state.geometry = layout_.geometry();
     surface_->ensureTwipsSize(state.geometry.workAreaWidth, state.geometry.workAreaHeight);
+    followDrawingArea(*this, *surface_, [this] { layOut(); });
+}
+
+void LoadingWindow::layOut()
+{
+    if (!layout_.follow(*this, *surface_)) return;
+    context_.state.geometry = layout_.geometry();
+    legend_.followGeometry();
+    drawSketch(13);
 }
 
 LoadingWindow::~LoadingWindow() = default;
@@ -129,10 +140,15 @@ void LoadingWindow::followDocument()
         syncUnitMenu();
     });
     connect(&document, &BeamDocument::savedStateChanged, this, &LoadingWindow::showSavedState);
+    // The legend is kept with the geometry it was placed at: one brought back after the
+    // window changed size is placed anew.
+    using KeptLegend = std::pair<Legend::Saved, ScreenGeometry>;
     document.setViewKeeper({
-        [this] { return std::any(legend_.saved()); },
+        [this] { return std::any(KeptLegend{legend_.saved(), layout_.geometry()}); },
         [this](const std::any& view) {
-            legend_.restore(std::any_cast<const Legend::Saved&>(view));
+            const auto& kept = std::any_cast<const KeptLegend&>(view);
+            legend_.restore(kept.first);
+            if (kept.second != layout_.geometry()) legend_.followGeometry();
             // Edits opened on the beam undone or redone no longer apply.
             emit modelReplaced();
         },
@@ -297,6 +313,9 @@ bool LoadingWindow::askSignificantFigures()
 
 void LoadingWindow::drawSketch(int mode)
 {
+    // The start-up dialog reads the work area again each time it opens; this screen
+    // keeps drawing at the geometry of its own size.
+    context_.state.geometry = layout_.geometry();
     sketch_->drawSketch(mode);
     mirrorLegend();
 }

@@ -13,6 +13,7 @@
 #include "drawing/legend.h"
 #include "drawing/legend_painting.h"
 #include "ui/menu_table.h"
+#include "ui/work_area.h"
 
 class QAction;
 class QLabel;
@@ -80,6 +81,8 @@ public:
     bool removeFeature(int n);
 
     QtSurface& surface() { return *surface_; }
+    // The desktop work area in twips, as read at start-up.
+    QSize workArea() const { return layout_.workArea(); }
     QAction* action(const QString& objectName) const;
     const Legend& legend() const { return legend_; }
     // The label widget mirroring the legend record of that name, or nullptr.
@@ -115,6 +118,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The geometry follows the drawing area's size: on a change, everything is drawn
+    // again at the new one, as after opening a file.
+    void layOut();
     void buildMenu();
     void installOwnCommands();
     // Sketch, legend, unit items, Edit menu and title follow the beam document.
@@ -147,6 +153,7 @@ private:
         LegendLabel shown;
     };
     std::vector<std::array<MirroredLabel, 4>> labels_;
+    ScreenLayout layout_;
     unsigned mirroredRevision_ = 0;
 };
 
