@@ -34,8 +34,7 @@ struct AppContext {
     std::vector<std::string> catalogueLocations;
     // Where the design windows look for the steel design table, the same way.
     std::vector<std::string> designTableLocations;
-    // The steel design check's inputs, and its last run (for the printed report).
-    SteelCheckSettings steelCheck;
+    // The steel design check's last run (for the printed report); its inputs are the beam's.
     std::optional<design::SteelCheckRun> lastSteelCheck;
 
     // The steel design table, read the first time a design window needs it.

@@ -126,7 +126,7 @@ TEST_F(DesignWindowsTest, CasesSectionCombinationsAndSteelCheckThroughTheirWindo
     type(check, "bracepoints", "11.6667, 23.3333");
     press(check, "check");
     EXPECT_TRUE(cell(check, "checktable", 0, 8).contains("lateral-torsional buckling"));
-    EXPECT_EQ(app.context().steelCheck.bracePoints.size(), 2u);
+    EXPECT_EQ(model().design.steelCheck.bracePoints.size(), 2u);
 
     // A heavier beam is checked again at once, and the windows follow.
     addPointLoad("60000", "17.5");

@@ -62,7 +62,7 @@ CombinationsWindow::CombinationsWindow(AppContext& context, QWidget* parent)
     method_ = new QComboBox(this);
     method_->setObjectName("method");
     method_->addItems({"Strength (LRFD)", "Allowable stress (ASD)"});
-    method_->setCurrentIndex(context_.steelCheck.method == design::Method::Strength ? 0 : 1);
+    method_->setCurrentIndex(context_.state.model.design.steelCheck.method == design::Method::Strength ? 0 : 1);
     connect(method_, &QComboBox::currentIndexChanged, this, &CombinationsWindow::refresh);
     refusal_ = new QLabel(this);
     refusal_->setObjectName("refusal");

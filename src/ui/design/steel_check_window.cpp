@@ -165,7 +165,7 @@ SteelCheckWindow::SteelCheckWindow(AppContext& context, QWidget* parent)
     layout->addWidget(verdict_);
     layout->addWidget(moment_);
 
-    showSettings(context_.steelCheck);
+    showSettings(context_.state.model.design.steelCheck);
 }
 
 void SteelCheckWindow::showSettings(const SteelCheckSettings& s)
@@ -215,7 +215,7 @@ std::optional<SteelCheckSettings> SteelCheckWindow::readInputs()
 {
     const BeamModel& m = context_.state.model;
     const bool metric = m.metricUnits;
-    SteelCheckSettings s = context_.steelCheck;
+    SteelCheckSettings s = context_.state.model.design.steelCheck;
     s.section = section_->currentText().trimmed().toStdString();
     auto refuse = [this](const std::string& why) {
         context_.prompts.message(why);
@@ -253,8 +253,11 @@ bool SteelCheckWindow::check()
 {
     const auto settings = readInputs();
     if (!settings) return false;
-    context_.steelCheck = *settings;
     hasChecked_ = true;
+    // The settings belong to the beam: kept in its design file, and a step Undo takes back.
+    if (!(*settings == context_.state.model.design.steelCheck))
+        context_.document.change("Steel Check Settings",
+                                 [&settings](AppState& s) { s.model.design.steelCheck = *settings; });
     runCheck();
     return true;
 }
@@ -277,7 +280,7 @@ void SteelCheckWindow::runCheck()
     moment_->clear();
     moment_->update();
     const BeamModel& m = context_.state.model;
-    const SteelCheckSettings& s = context_.steelCheck;
+    const SteelCheckSettings& s = context_.state.model.design.steelCheck;
     const int sigFigs = context_.state.sigFigs;
     const SteelDesignRead& data = context_.steelDesignTable();
     const SteelShape* shape = data.table ? data.table->find(s.section) : nullptr;
@@ -337,7 +340,7 @@ void SteelCheckWindow::drawGoverningMoment(double selfWeight)
         drawEnvelope(*moment_, geometry_, envelopeBasis(m, *solved.solutions), design::Quantity::Moment, curves, placed,
                      context_.state.sigFigs);
         std::vector<double> braces;
-        for (const BeamStretch& segment : unbracedSegments(m, context_.steelCheck)) {
+        for (const BeamStretch& segment : unbracedSegments(m, context_.state.model.design.steelCheck)) {
             braces.push_back(segment.from);
             braces.push_back(segment.to);
         }

@@ -52,7 +52,7 @@ PrintDialog* ReportCommands::openPrintDialog(PrintSource source)
     }
     if (context_.lastSteelCheck)
         material.data.steelCheckLines =
-            design::steelCheckReportLines(state.model, context_.steelCheck, *context_.lastSteelCheck, state.sigFigs);
+            design::steelCheckReportLines(state.model, state.model.design.steelCheck, *context_.lastSteelCheck, state.sigFigs);
     QWidget* parent = source == PrintSource::Calc && calc_.screen()
         ? static_cast<QWidget*>(calc_.screen())
         : static_cast<QWidget*>(&loading_);
