@@ -28,7 +28,7 @@ namespace spanrix::cli {
 
 namespace {
 
-const std::vector<OptionSpec> kOptions = withCombinationOptions({
+const std::vector<OptionRule> kOptions = withCombinationOptions({
     {"--v1", OptionKind::Flag},
     {"--exact", OptionKind::Flag},
     {"--resolution", OptionKind::Value},

@@ -71,14 +71,14 @@ const SteelDesignRead& steelDesignData()
     return read;
 }
 
-std::vector<OptionSpec> withCombinationOptions(std::vector<OptionSpec> specs)
+std::vector<OptionRule> withCombinationOptions(std::vector<OptionRule> rules)
 {
-    specs.insert(specs.end(), {{"--combinations", OptionKind::Value},
+    rules.insert(rules.end(), {{"--combinations", OptionKind::Value},
                                {"--case", OptionKind::RepeatedValue},
                                {"--section", OptionKind::Value},
                                {"--self-weight", OptionKind::Flag},
                                {"--weight", OptionKind::Value}});
-    return specs;
+    return rules;
 }
 
 std::optional<std::string> readCombinationRequest(const ParsedOptions& options,

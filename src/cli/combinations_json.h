@@ -47,7 +47,7 @@ inline constexpr std::string_view kCombinationsOutputHelp =
 const SteelDesignRead& steelDesignData();
 
 // Appends the options to a command's own.
-std::vector<OptionSpec> withCombinationOptions(std::vector<OptionSpec> specs);
+std::vector<OptionRule> withCombinationOptions(std::vector<OptionRule> rules);
 
 struct CombinationRequest {
     std::optional<design::Method> method;  // --combinations

@@ -21,9 +21,9 @@ using namespace spanrix::design;
 
 // The check's own options and the load-case options the commands share (but a method of
 // combinations, which the check's --method chooses).
-std::vector<OptionSpec> designOptions()
+std::vector<OptionRule> designOptions()
 {
-    std::vector<OptionSpec> specs = withCombinationOptions({
+    std::vector<OptionRule> rules = withCombinationOptions({
         {"--fy", OptionKind::Value},
         {"--method", OptionKind::Value},
         {"--bracing", OptionKind::Value},
@@ -32,8 +32,8 @@ std::vector<OptionSpec> designOptions()
         {"--total-limit", OptionKind::Value},
         {"--all", OptionKind::Flag},
     });
-    std::erase_if(specs, [](const OptionSpec& s) { return s.name == "--combinations"; });
-    return specs;
+    std::erase_if(rules, [](const OptionRule& r) { return r.name == "--combinations"; });
+    return rules;
 }
 
 std::optional<std::string> readNumber(const ParsedOptions& options, std::string_view name, double& target)

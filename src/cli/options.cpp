@@ -31,7 +31,7 @@ std::vector<std::string> ParsedOptions::values(std::string_view name) const
     return it == given.end() ? std::vector<std::string>() : it->second;
 }
 
-OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::vector<OptionSpec>& specs)
+OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::vector<OptionRule>& rules)
 {
     OptionsOutcome outcome;
     ParsedOptions& parsed = outcome.options;
@@ -56,16 +56,16 @@ OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::ve
         }
         const size_t equals = word.rfind("--", 0) == 0 ? word.find('=') : std::string::npos;
         const std::string name = word.substr(0, equals);
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [&name](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end()) return refuse("unknown option '" + word + "'");
+        const auto rule = std::find_if(rules.begin(), rules.end(),
+                                       [&name](const OptionRule& r) { return r.name == name; });
+        if (rule == rules.end()) return refuse("unknown option '" + word + "'");
 
         std::vector<std::string>& values = parsed.given[name];
-        if (spec->kind == OptionKind::Flag) {
+        if (rule->kind == OptionKind::Flag) {
             if (equals != std::string::npos) return refuse(name + " takes no value");
             continue;
         }
-        if (spec->kind == OptionKind::Value && !values.empty())
+        if (rule->kind == OptionKind::Value && !values.empty())
             return refuse(name + " given more than once");
         if (equals != std::string::npos) {
             values.push_back(word.substr(equals + 1));

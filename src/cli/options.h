@@ -19,7 +19,7 @@ enum class OptionKind {
     RepeatedValue,  // a value each time it is given: --at X --at Y
 };
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;  // with its dashes: "--csv"
     OptionKind kind;
 };
@@ -42,6 +42,6 @@ struct OptionsOutcome {
 };
 
 // Reads the words that follow the command's name against the command's options.
-OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::vector<OptionSpec>& specs);
+OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::vector<OptionRule>& rules);
 
 }  // namespace spanrix::cli

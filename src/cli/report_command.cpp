@@ -34,7 +34,7 @@ namespace {
 constexpr int kPaperWorkAreaWidth = 24000;
 constexpr int kPaperWorkAreaHeight = 12900;
 
-const std::vector<OptionSpec> kOptions = withCombinationOptions({
+const std::vector<OptionRule> kOptions = withCombinationOptions({
     {"--title", OptionKind::Value},
     {"--pdf", OptionKind::Value},
     {"--at", OptionKind::Value},

@@ -119,7 +119,7 @@ inline QPushButton* commandButton(QWidget* parent, const char* name, const QStri
     return b;
 }
 
-struct OptionSpec {
+struct OptionButton {
     QRadioButton** slot;
     const char* name;
     const char* caption;
@@ -127,11 +127,11 @@ struct OptionSpec {
 
 // Two option buttons stacked in their frame (which makes them exclusive), with an
 // optional widget, such as a unit label, under them.
-inline void stackOptions(QWidget* frame, OptionSpec first, OptionSpec second,
+inline void stackOptions(QWidget* frame, OptionButton first, OptionButton second,
                          QWidget* below = nullptr)
 {
     auto* layout = new QVBoxLayout(frame);
-    for (const OptionSpec& o : {first, second}) {
+    for (const OptionButton& o : {first, second}) {
         *o.slot = option(frame, o.name, o.caption);
         layout->addWidget(*o.slot);
     }
