@@ -30,7 +30,7 @@ run() {
 }
 
 run load_file tests/fuzz/load_file.dict "$seeds/load_file" examples
-run design_file - examples
+run design_file - "$seeds/design_file" examples
 run list_notation - "$seeds/list_notation"
 run number - "$seeds/number"
 run analysis tests/fuzz/load_file.dict "$seeds/load_file" examples

@@ -338,8 +338,9 @@ OpenOutcome readDesignText(std::string_view text, BeamModel& current)
     Json j;
     try {
         j = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        // The parser's own account, which names the place, without its error code.
+    } catch (const Json::exception& e) {
+        // The parser's own account, which names the place, without its error code. A number
+        // too large for a double ("1E999") comes as out_of_range, not parse_error.
         std::string reason = e.what();
         if (const size_t end = reason.find("] "); end != std::string::npos) reason.erase(0, end + 2);
         return refused(fileAccessError, reason);

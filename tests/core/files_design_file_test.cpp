@@ -103,6 +103,7 @@ TEST(DesignFile, RefusesNewerVersionsAndDamage)
          "This design file is of format version 99; this version of Spanrix reads design "
          "files up to version 1."},
         {good.substr(0, good.size() / 2), "File access error: parse error at line"},
+        {replaced("\"version\": 1", "\"version\": 8E995"), "File access error: number overflow"},
         {replaced("\"case\": \"D\"", "\"case\": \"E\""),
          "File access error: \"pointLoads[1].case\" must be one of D, L, Lr, S, W"},
         {replaced("\"id\": \"pt1\"", "\"id\": \"pt2\""),
