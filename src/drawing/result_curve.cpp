@@ -20,9 +20,11 @@ double CurveSpec::x(int point) const
     return static_cast<double>(point) * width / intervals + left;
 }
 
-double CurveSpec::y(int point) const
+double CurveSpec::y(int point) const { return yOf((*values)[static_cast<size_t>(point) + 1]); }
+
+double CurveSpec::yOf(double value) const
 {
-    const double v = (*values)[static_cast<size_t>(point) + 1] / peak;
+    const double v = value / peak;
     return direction < 0 ? axisY - halfHeight * v : axisY + halfHeight * v;
 }
 
@@ -97,26 +99,71 @@ std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, dou
     const int axis26 = fixed26Dot6(axisPx);
     out.dotRow = qRound(axisPx);
 
-    for (int i = 0; i < curve.pointCount; ++i) {
+    auto extend = [&](size_t k, int end26) {
+        out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
+        out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
+    };
+    // Ends far outside the device are clipped; rows within it stay as they were.
+    auto clipped = [h](double py) { return std::clamp(py, -2.0, h + 2.0); };
+    auto addPoint = [&](int i) {
         const double px = curve.x(i) * ppx;
-        double py = curve.y(i) * ppy;
-        if (!std::isfinite(py)) continue;
-        // Ends far outside the device are clipped; rows within it stay as they were.
-        py = std::clamp(py, -2.0, h + 2.0);
+        const double py = curve.y(i) * ppy;
+        if (!std::isfinite(py)) return;
         if (QPointF(px, axisPx) == QPointF(px, py)) {
             const int c = qRound(px);
             if (c >= 0 && c < w) out.dot[static_cast<size_t>(c)] = 1;
-            continue;
+            return;
         }
-        const int end26 = fixed26Dot6(py);
-        if (end26 == axis26) continue;
+        const int end26 = fixed26Dot6(clipped(py));
         const int c = fixed26Dot6(px) >> 6;
-        if (c < 0 || c >= w) continue;
-        const auto k = static_cast<size_t>(c);
-        out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
-        out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
+        if (end26 != axis26 && c >= 0 && c < w) extend(static_cast<size_t>(c), end26);
+    };
+    // Every step from a point to its pixel rows is monotonic, so the points of one column
+    // give the run of their least and greatest values: one comparison per point instead of
+    // the whole conversion. Columns where a value may lie on the axis (a dot) or off the
+    // number line, and columns beside the device, are taken point by point.
+    auto columnOf = [&](int i) { return fixed26Dot6(curve.x(i) * ppx) >> 6; };
+    const std::vector<double>& values = *curve.values;
+    constexpr double kClearOfAxis = 1e-6;  // pixels; far wider than the fuzzy compare's reach
+    bool skippedColumns = false;
+    int previous = 0;
+    for (int i = 0; i < curve.pointCount;) {
+        const int c = columnOf(i);
+        // The first point past column c, by galloping then halving.
+        int inside = i, step = 1;
+        while (inside + step < curve.pointCount && columnOf(inside + step) == c) {
+            inside += step;
+            step *= 2;
+        }
+        int past = std::min(inside + step, curve.pointCount);
+        while (past - inside > 1) {
+            const int middle = inside + (past - inside) / 2;
+            (columnOf(middle) == c ? inside : past) = middle;
+        }
+        skippedColumns = skippedColumns || (i > 0 && c > previous + 1);
+        previous = c;
+
+        double least = HUGE_VAL, greatest = -HUGE_VAL;
+        for (int k = i; k < past; ++k) {
+            const double v = values[static_cast<size_t>(k) + 1];
+            least = std::min(least, v);
+            greatest = std::max(greatest, v);
+        }
+        const double pyA = curve.yOf(least) * ppy, pyB = curve.yOf(greatest) * ppy;
+        const double low = std::min(pyA, pyB), high = std::max(pyA, pyB);
+        const bool wholeColumn = c >= 0 && c < w && std::isfinite(low) && std::isfinite(high) &&
+                                 (low > axisPx + kClearOfAxis || high < axisPx - kClearOfAxis);
+        if (wholeColumn) {
+            // A NaN among the values was passed over by min and max, as it is point by point.
+            const int lowEnd = fixed26Dot6(clipped(low)), highEnd = fixed26Dot6(clipped(high));
+            if (lowEnd != axis26) extend(static_cast<size_t>(c), lowEnd);
+            if (highEnd != axis26) extend(static_cast<size_t>(c), highEnd);
+        } else {
+            for (int k = i; k < past; ++k) addPoint(k);
+        }
+        i = past;
     }
-    if (throughPoints) fillBetweenPoints(out, curve, ppx, ppy, axis26, h);
+    if (throughPoints && skippedColumns) fillBetweenPoints(out, curve, ppx, ppy, axis26, h);
     return out;
 }
 

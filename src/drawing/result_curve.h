@@ -24,6 +24,7 @@ struct CurveSpec {
 
     double x(int point) const;
     double y(int point) const;
+    double yOf(double value) const;  // the y of a value
 };
 
 // Draws the curve in the surface's fore colour: on an ImageSurface straight into its image, on

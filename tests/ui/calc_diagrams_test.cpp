@@ -204,11 +204,14 @@ TEST(ResultCurve, SpansGiveTheSamePixelsAsOneLinePerPoint)
 {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> value(-1.0, 1.0);
-    for (int n : {1, 7, 250, 399, 1000, 20000}) {
+    for (int n : {1, 7, 250, 399, 1000, 20000, 50000}) {
         std::vector<double> values(static_cast<size_t>(n) + 2, 0.0);
         for (int i = 0; i <= n; ++i) {
             double v = value(rng);
-            switch (i % 5) {
+            // The largest: a smooth curve with noise, crossing the axis, so that most columns
+            // hold no point on it.
+            if (n == 50000) v = std::sin(i * 4e-4) + 0.01 * v + (i % 997 == 0 ? 30 * v : 0);
+            else switch (i % 5) {
             case 0: v = 0; break;           // a point on the axis: one dot
             case 1: v *= 1e-13; break;      // shorter than the rasteriser's step
             case 2: v = std::round(v * 8) / 8; break;
