@@ -63,11 +63,18 @@ LoadingWindow& SpanrixApp::loadingWindow()
         // The desktop session ending asks about an edited beam as closing the window does.
         connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
             if (!manager.allowsInteraction()) return;
-            if (!files_->mayDiscardBeam([] {})) manager.cancel();
+            if (!mayEndSession()) manager.cancel();
             manager.release();
         });
     }
     return *loading_;
+}
+
+bool SpanrixApp::mayEndSession()
+{
+    // A beam never saved cannot be saved before the session ends: the Save window opens and
+    // the session waits.
+    return fileCommands().mayDiscardBeam([] {});
 }
 
 FileCommands& SpanrixApp::fileCommands()

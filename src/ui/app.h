@@ -33,6 +33,8 @@ public:
     InitDialog& initDialog() { return *initDialog_; }
     LoadingWindow& loadingWindow();
     FileCommands& fileCommands();
+    // The desktop session is ending: an edited beam gets the question closing would ask.
+    bool mayEndSession();
 
 private:
     void showLoadingScreen();

@@ -319,5 +319,23 @@ TEST_F(BeamDocumentTest, UndoAndRedoGiveBackTheExactBeamAndLegend)
     EXPECT_FALSE(loading().isWindowModified());
 }
 
+TEST_F(BeamDocumentTest, TheSessionEndingAsksAboutAnEditedBeamOnly)
+{
+    startBeam(false, "20");
+    EXPECT_TRUE(app.mayEndSession());
+    addSupport("0");
+    const BeamModel edited = model();
+    prompts.saveChoices = {SaveChoice::Cancel};
+    EXPECT_FALSE(app.mayEndSession());
+    // Save on a beam without a file: the Save window opens and the session waits.
+    prompts.saveChoices = {SaveChoice::Save};
+    EXPECT_FALSE(app.mayEndSession());
+    EXPECT_NE(find("Saveload"), nullptr);
+    prompts.saveChoices = {SaveChoice::Discard};
+    EXPECT_TRUE(app.mayEndSession());
+    EXPECT_EQ(saveQuestions(), 3);
+    EXPECT_EQ(model(), edited);
+}
+
 }  // namespace
 }  // namespace spanrix

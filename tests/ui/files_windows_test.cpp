@@ -492,5 +492,28 @@ TEST_F(FileWindows, CommandLineFileThatCannotBeReadKeepsTheDefaultBeam)
     EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen[*]");
 }
 
+TEST_F(FileWindows, OpeningOverAnEditedNewBeamSavesItFirstThenOpensAndCloses)
+{
+    buildBeam();
+    const BeamModel built = model();
+    fs::copy_file(SPANRIX_SOURCE_DIR "/examples/continuous_four_supports.lod", dir / "other.lod");
+    FileWindow* retrieve = show("openloadcfg", "getload");
+    ASSERT_NE(retrieve, nullptr);
+    pick(retrieve, "other.lod");
+    prompts.saveChoices = {SaveChoice::Save};
+    press(retrieve, "loadbutton");
+    // The beam has no file yet: the Save window asks for one, and nothing is opened until then.
+    auto* save = qobject_cast<FileWindow*>(find("Saveload"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(model(), built);
+    type(save, "Savename", "first");
+    press(save, "savebutton");
+    settle();
+    EXPECT_EQ(fileText(dir / "first.lod"), loadFileText(built));
+    EXPECT_EQ(loading().windowTitle(), "Spanrix: Loading Screen - other.lod[*]");
+    EXPECT_EQ(find("getload"), nullptr);
+    EXPECT_EQ(find("Saveload"), nullptr);
+}
+
 }  // namespace
 }  // namespace spanrix

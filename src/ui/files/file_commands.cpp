@@ -52,6 +52,12 @@ FileCommands::FileCommands(LoadingWindow& loading, AppContext& context, const QS
     loading_.setCommand("importloadcfg", [this] { showImportWindow(); });
     connect(&loading_, &LoadingWindow::loadFileDropped, this,
             [this](const QString& path) { openFile(path.toStdString(), FileLayout::Current); });
+    // A file opened once a save asked for by the question was done comes from a file window
+    // still open; its work is done.
+    connect(this, &FileCommands::fileOpened, this, [this] {
+        for (LoadWindow* window : {retrieve_.data(), import_.data()})
+            if (window) window->close();
+    });
     loading_.setUnsavedChangesGuard([this](std::function<void()> goOn) { return mayDiscardBeam(std::move(goOn)); });
 
     loading_.setCommand("clearrecent", [this] { recent_->clear(); });
