@@ -1,5 +1,6 @@
 #include "drawing/diagrams.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -62,14 +63,20 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     const double P = std::abs(peak);
     const double L = in.basis.beamLength;
 
+    // Where the window is small for its font, a label would run into the grid and a title
+    // into its top line: they move left and up until clear.
+    const double clearance = Wa / 200;
     s.line(g.beamLeft, y0, g.beamRight, y0);
     s.setForeColor(kGridBlue);
     for (float t = -3; t <= 3; ++t) {
         const double gridY = y0 + t * A / 3;
         s.line(g.beamRight, gridY, g.beamLeft, gridY);
-        s.setCurrentX(g.beamLeft - Wa / 15);
+        const std::string label = valueLabel(q, P * -t / 3, P, in);
+        const double labelX = g.beamLeft - Wa / 15;
+        const double overrun = labelX + s.textWidth(label) - (g.beamLeft - clearance);
+        s.setCurrentX(overrun > 0 ? std::max(labelX - overrun, 0.0) : labelX);
         s.setCurrentY(s.currentY() - H / 65);
-        s.text(valueLabel(q, P * -t / 3, P, in));
+        s.text(label);
 
         const double step = static_cast<double>(t) + 3;
         const double xk = step * W / 6 + g.beamLeft;
@@ -83,7 +90,10 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     s.setFontSize(14);
     s.setFontName("arial");
     s.setBold(true);
-    s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift, y0 - A - H / 30);
+    const double titleY = y0 - A - H / 30;
+    const double titleOverrun = titleY + s.lineHeight() - (y0 - A - clearance);
+    s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift,
+                         titleOverrun > 0 ? std::max(titleY - titleOverrun, 0.0) : titleY);
     s.text(row.title);
     s.setFontSize(savedSize);
     s.setFontName(savedName);

@@ -131,6 +131,14 @@ double SurfacePainter::text(double x, double y, const std::string& s)
     return QFontMetricsF(f, painter_.device()).height() / py_;
 }
 
+QSizeF SurfacePainter::textSize(const Surface& surface, const QPaintDevice* device, double pixelsPerTwipX,
+                                double pixelsPerTwipY, const std::string& s)
+{
+    const QFontMetricsF metrics(font(surface), const_cast<QPaintDevice*>(device));
+    return {metrics.horizontalAdvance(QString::fromStdString(s)) / pixelsPerTwipX,
+            metrics.height() / pixelsPerTwipY};
+}
+
 PainterSurface::PainterSurface(QPainter& painter, double widthTwips, double heightTwips)
     : painter_(painter), width_(widthTwips), height_(heightTwips),
       px_(painter.device()->logicalDpiX() / double(kTwipsPerInch)),
@@ -163,6 +171,16 @@ void PainterSurface::circle(double xc, double yc, double r) { paint().circle(xc,
 void PainterSurface::arc(double xc, double yc, double r, float a1, float a2)
 {
     paint().arc(xc, yc, r, a1, a2);
+}
+
+double PainterSurface::textWidth(const std::string& s) const
+{
+    return SurfacePainter::textSize(*this, painter_.device(), px_, py_, s).width();
+}
+
+double PainterSurface::lineHeight() const
+{
+    return SurfacePainter::textSize(*this, painter_.device(), px_, py_, {}).height();
 }
 
 double PainterSurface::drawText(double x, double y, const std::string& s)

@@ -29,6 +29,9 @@ public:
 
     static QColor colour(Rgb c) { return QColor(c.r, c.g, c.b); }
     static QFont font(const Surface& surface);
+    // The width of s and the height of one line in the surface's font on device, in twips.
+    static QSizeF textSize(const Surface& surface, const QPaintDevice* device, double pixelsPerTwipX,
+                           double pixelsPerTwipY, const std::string& s);
 
 private:
     QPointF toPixels(double x, double y) const { return QPointF(x * px_, y * py_); }
@@ -60,6 +63,8 @@ public:
     void circle(double xc, double yc, double r) override;
     void arc(double xc, double yc, double r, float a1, float a2) override;
     void refresh() override {}
+    double textWidth(const std::string& s) const override;
+    double lineHeight() const override;
 
     QPainter& painter() { return painter_; }
     double pixelsPerTwipX() const { return px_; }

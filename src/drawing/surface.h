@@ -77,6 +77,10 @@ public:
     }
     // Brings the shown window up to date.
     virtual void refresh() = 0;
+    // The width of s and the height of one text line in the current font, in twips; 0
+    // where the surface cannot measure text (a recording), so whatever asks stays as it was.
+    virtual double textWidth(const std::string&) const { return 0; }
+    virtual double lineHeight() const { return 0; }
 
 protected:
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;

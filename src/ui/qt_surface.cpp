@@ -122,6 +122,16 @@ double QtSurface::drawText(double x, double y, const std::string& s)
 
 void QtSurface::refresh() { repaint(); }
 
+double QtSurface::textWidth(const std::string& s) const
+{
+    return SurfacePainter::textSize(*this, &image_, pixelsPerTwipX(), pixelsPerTwipY(), s).width();
+}
+
+double QtSurface::lineHeight() const
+{
+    return SurfacePainter::textSize(*this, &image_, pixelsPerTwipX(), pixelsPerTwipY(), {}).height();
+}
+
 void QtSurface::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);

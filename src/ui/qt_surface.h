@@ -27,6 +27,8 @@ public:
     void circle(double xc, double yc, double r) override;
     void arc(double xc, double yc, double r, float a1, float a2) override;
     void refresh() override;
+    double textWidth(const std::string& s) const override;
+    double lineHeight() const override;
 
     // Clears the backing image to the background colour.
     void clear();

@@ -120,6 +120,37 @@ std::vector<std::string> labelsOf(DiagramFixture& f, void (*draw)(Surface&, cons
     return texts(s);
 }
 
+// A surface whose text is wide and tall for its size, as on a small window.
+class LargeTextSurface : public RecordingSurface {
+public:
+    static constexpr double kCharWidth = 150, kLineHeight = 450;
+    using RecordingSurface::RecordingSurface;
+    double textWidth(const std::string& s) const override { return kCharWidth * double(s.size()); }
+    double lineHeight() const override { return kLineHeight; }
+};
+
+TEST(ResultDiagrams, LabelsAndTitlesMoveClearOfTheGridWhenTheTextIsLarge)
+{
+    DiagramFixture f;
+    f.geometry = screenGeometry(12000, 7500);
+    LargeTextSurface s(12000, 7500);
+    drawResultDiagrams(s, f.input());
+    const ScreenGeometry& g = f.geometry;
+    const auto ops = s.ofKind("text");
+    const auto lines = s.ofKind("line");
+    ASSERT_EQ(ops.size(), 3u * 15u);
+    for (size_t d = 0; d < 3; ++d) {
+        const double gridTop = lines[15 * d + 1].y1;
+        for (size_t t = 0; t < 7; ++t) {
+            const auto& label = ops[15 * d + 2 * t];
+            EXPECT_GE(label.x1, 0);
+            EXPECT_LT(label.x1 + s.textWidth(label.text), g.beamLeft) << label.text;
+        }
+        const auto& title = ops[15 * d + 14];
+        EXPECT_LT(title.y1 + LargeTextSurface::kLineHeight, gridTop) << title.text;
+    }
+}
+
 TEST(ResultDiagrams, ValueLabelUnitsFollowThePeak)
 {
     DiagramFixture f;
