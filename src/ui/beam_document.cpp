@@ -66,13 +66,16 @@ void BeamDocument::change(const QString& name, const BeamModel& next)
 }
 
 void BeamDocument::changeFile(const QString& name, const std::function<void(AppState&)>& edit,
-                              const QString& path, bool fileHoldsBeam)
+                              const QString& path, bool fileHoldsBeam, BeamFileFormat format)
 {
     Snapshot before = snapshot();
     emit aboutToChange();
     edit(state_);
     filePath_ = path;
-    if (fileHoldsBeam) fileBeams_[path] = state_.model;
+    if (fileHoldsBeam) {
+        fileBeams_[path] = state_.model;
+        fileFormats_[path] = format;
+    }
     finishChange(name, std::move(before));
 }
 
@@ -121,11 +124,18 @@ void BeamDocument::startFresh()
     emit savedStateChanged();
 }
 
-void BeamDocument::markSaved(const QString& path)
+void BeamDocument::markSaved(const QString& path, BeamFileFormat format)
 {
     filePath_ = path;
     fileBeams_[path] = state_.model;
+    fileFormats_[path] = format;
     emit savedStateChanged();
+}
+
+BeamFileFormat BeamDocument::fileFormat() const
+{
+    const auto known = fileFormats_.find(filePath_);
+    return known == fileFormats_.end() ? BeamFileFormat::LoadFile : known->second;
 }
 
 QString BeamDocument::fileName() const

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "engine/analysis.h"
+#include "files/load_file.h"
 #include "model/app_state.h"
 
 namespace spanrix {
@@ -39,18 +40,22 @@ public:
     // The same, replacing the model by `next`.
     void change(const QString& name, const BeamModel& next);
     // A change that also changes the document's file: `path` (empty for a new beam), which
-    // holds the changed beam when fileHoldsBeam (Open, Reinitialize) and does not (Import).
+    // holds the changed beam, in `format`, when fileHoldsBeam (Open, Reinitialize) and does
+    // not (Import).
     void changeFile(const QString& name, const std::function<void(AppState&)>& edit,
-                    const QString& path, bool fileHoldsBeam);
+                    const QString& path, bool fileHoldsBeam,
+                    BeamFileFormat format = BeamFileFormat::LoadFile);
 
     // The beam as it is now is the fresh one of the start-up dialog: no file, nothing to
     // save, nothing to undo.
     void startFresh();
-    // The beam was written to path: it is now the document's file and unmodified.
-    void markSaved(const QString& path);
+    // The beam was written to path in format: it is now the document's file and unmodified.
+    void markSaved(const QString& path, BeamFileFormat format);
 
-    // The file last opened or saved, empty for a new beam.
+    // The file last opened or saved, empty for a new beam, and the format it holds, which
+    // Save keeps whatever the file's name.
     const QString& filePath() const { return filePath_; }
+    BeamFileFormat fileFormat() const;
     // "beam.lod", or empty for a new beam.
     QString fileName() const;
     // Whether the beam differs from the file (or from the fresh beam).
@@ -101,6 +106,7 @@ private:
     QString filePath_;
     // What each file holds as far as we know (last opened or saved); "" the fresh beam.
     std::map<QString, BeamModel> fileBeams_;
+    std::map<QString, BeamFileFormat> fileFormats_;
 };
 
 }  // namespace spanrix

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
@@ -8,6 +9,7 @@
 #include "engine/result_display.h"
 #include "files/design_file.h"
 #include "ui/design/design_commands.h"
+#include "ui/files/file_commands.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix::testing {
@@ -190,6 +192,17 @@ TEST_F(DesignWindowsTest, DesignFilesSavedAndOpenedAndALoadFileSaveAsksFirst)
     ASSERT_TRUE(design->openDesign());
     EXPECT_EQ(model().distLoadCase[2], LoadCase::S);
     EXPECT_FALSE(document.isModified());
+
+    // A design file is told by its content, whatever its name, and Save keeps it one.
+    const std::string renamed = dir.filePath("beam.json").toStdString();
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(path + ".spanrix"), QString::fromStdString(renamed)));
+    ASSERT_TRUE(app.fileCommands().openFile(renamed, FileLayout::Current));
+    setLiveCase(LoadCase::W);
+    const size_t before = prompts.shown.size();
+    loading().action("save")->trigger();
+    EXPECT_EQ(prompts.shown.size(), before);
+    ASSERT_TRUE(openBeamFile(renamed, reread).ok());
+    EXPECT_EQ(reread.distLoadCase[2], LoadCase::W);
 }
 
 }  // namespace

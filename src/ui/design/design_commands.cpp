@@ -85,7 +85,7 @@ bool DesignCommands::saveDesignAs()
     }
     const QFileInfo file(QString::fromStdString(path));
     // Save (Ctrl+S) writes this file, as a design file, from now on.
-    context_.document.markSaved(file.absoluteFilePath());
+    context_.document.markSaved(file.absoluteFilePath(), BeamFileFormat::Design);
     context_.state.currentDir = file.absolutePath().toStdString();
     return true;
 }

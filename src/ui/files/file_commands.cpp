@@ -104,7 +104,7 @@ bool FileCommands::save()
     // The format the beam came from or was last saved as; a load file drops design data
     // only when the user agrees.
     const std::string path = document.filePath().toStdString();
-    const bool designFile = path.ends_with(kDesignFileExtension);
+    const bool designFile = document.fileFormat() == BeamFileFormat::Design;
     if (!designFile && hasDesignData(document.model()) &&
         !context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion)))
         return false;
@@ -113,7 +113,7 @@ bool FileCommands::save()
         context_.prompts.message(*failure);
         return false;
     }
-    document.markSaved(document.filePath());
+    document.markSaved(document.filePath(), document.fileFormat());
     return true;
 }
 
@@ -140,7 +140,7 @@ SaveWindow* FileCommands::showSaveWindow()
     return bringForward(save_, [this] {
         auto* window = new SaveWindow(context_, &loading_);
         connect(window, &SaveWindow::saved, this, [this](const QString& path) {
-            context_.document.markSaved(path);
+            context_.document.markSaved(path, BeamFileFormat::LoadFile);
             recent_->add(path);
             // The next file window opens where this file went.
             context_.state.currentDir = QFileInfo(path).absolutePath().toStdString();
@@ -198,7 +198,7 @@ OpenOutcome FileCommands::readIntoScreen(const std::string& path, FileLayout lay
     // A version-1 file is not the beam's file: Save must not overwrite it in another layout.
     const bool current = layout == FileLayout::Current;
     loading_.showOpenedModel(opened, (current ? "Open " : "Import ") + file.fileName(),
-                             current ? file.absoluteFilePath() : QString(), current);
+                             current ? file.absoluteFilePath() : QString(), current, outcome.format);
     // The next file window opens where this file was found.
     context_.state.currentDir = file.absolutePath().toStdString();
     // A version-1 file is no file Open could open again.

@@ -357,7 +357,7 @@ void LoadingWindow::rebuildLegend()
 }
 
 void LoadingWindow::showOpenedModel(const BeamModel& opened, const QString& name,
-                                    const QString& path, bool fileHoldsBeam)
+                                    const QString& path, bool fileHoldsBeam, BeamFileFormat format)
 {
     context_.document.changeFile(
         name,
@@ -366,7 +366,7 @@ void LoadingWindow::showOpenedModel(const BeamModel& opened, const QString& name
             emit modelReplaced();
             legend_.rebuild();
         },
-        path, fileHoldsBeam);
+        path, fileHoldsBeam, format);
 }
 
 namespace {

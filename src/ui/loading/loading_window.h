@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/load_file.h"
 #include "model/beam_model.h"
 #include "model/units.h"
 #include "drawing/legend.h"
@@ -57,7 +58,7 @@ public:
     // A model read from a file takes the place of the current one as the change `name`:
     // erase, replace, legend rebuilt, draw. See BeamDocument::changeFile for the path.
     void showOpenedModel(const BeamModel& opened, const QString& name, const QString& path,
-                         bool fileHoldsBeam);
+                         bool fileHoldsBeam, BeamFileFormat format = BeamFileFormat::LoadFile);
 
     // Asked before the beam is thrown away (close, Reinitialize, a file opened): true when
     // the command may go on now. `goOn` repeats the command once a save the question
