@@ -26,6 +26,9 @@ protected:
             if (w->isVisible() && w->objectName() != "beam") w->hide();
     }
 
+    // Windows closed with deleteLater are gone, so find() cannot meet them.
+    static void settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
     template <typename T = QWidget>
     T* find(const char* name)
     {

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "app_driver.h"
+#include "pdf_printing.h"
 #include "files/load_file.h"
 #include "ui/calc/calculations_window.h"
 #include "ui/files/file_commands.h"
@@ -32,20 +33,6 @@ std::string fileText(const fs::path& path)
     s << in.rdbuf();
     return s.str();
 }
-
-class PdfChooser : public PrinterChooser {
-public:
-    explicit PdfChooser(QString file) : file_(std::move(file)) {}
-    bool choose(QPrinter& printer, QWidget*) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file_);
-        return true;
-    }
-
-private:
-    QString file_;
-};
 
 class BeamDocumentTest : public testing::AppDriver {
 protected:
@@ -125,17 +112,14 @@ TEST_F(BeamDocumentTest, APrintAfterAnEditDescribesTheEditedBeam)
     loading().action("runcalc")->trigger();
     editLoad("3", "2000");
     const QString pdf = QString::fromStdString((dir / "report.pdf").string());
-    loading().findChild<ReportCommands*>()->setPrinterChooser(std::make_unique<PdfChooser>(pdf));
+    loading().findChild<ReportCommands*>()->setPrinterChooser(std::make_unique<testing::PdfChooser>(pdf));
     calcItem("printcalc")->trigger();
     QWidget* d = find("print_info");
     ASSERT_NE(d, nullptr);
     for (const char* box : {"LoadText", "SupReac"})
         QTest::mouseClick(d->findChild<QWidget*>(box), Qt::LeftButton, {}, QPoint(4, 4));
     press(d, "Command2");
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString report = testing::pdfText(pdf);
     EXPECT_TRUE(report.contains("2000 lb., x=10 ft.")) << report.toStdString();
     EXPECT_EQ(report.count("Reaction=1000 lb."), 2) << report.toStdString();
 }

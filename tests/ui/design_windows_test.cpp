@@ -6,10 +6,12 @@
 #include <QTemporaryDir>
 
 #include "app_driver.h"
+#include "pdf_printing.h"
 #include "engine/result_display.h"
 #include "files/design_file.h"
 #include "ui/design/design_commands.h"
 #include "ui/files/file_commands.h"
+#include "ui/report/report_commands.h"
 #include "ui/qt_surface.h"
 
 namespace spanrix::testing {
@@ -141,6 +143,26 @@ TEST_F(DesignWindowsTest, CasesSectionCombinationsAndSteelCheckThroughTheirWindo
     ASSERT_NE(print, nullptr);
     EXPECT_TRUE(print->findChild<QCheckBox*>("SteelCheck")->isEnabled());
     press(print, "Command1");
+
+    // Printed, the combinations are those of the beam's design method.
+    settle();  // the closed print dialog is gone
+    check->findChild<QComboBox*>("method")->setCurrentIndex(1);
+    press(check, "check");
+    loading().action("runcalc")->trigger();
+    QTemporaryDir out;
+    const QString pdf = out.filePath("report.pdf");
+    loading().findChild<ReportCommands*>()->setPrinterChooser(std::make_unique<PdfChooser>(pdf));
+    calcItem("printcalc")->trigger();
+    print = find("print_info");
+    ASSERT_NE(print, nullptr);
+    auto* combinationsBox = print->findChild<QCheckBox*>("LoadCombinations");
+    ASSERT_TRUE(combinationsBox->isEnabled());
+    combinationsBox->setChecked(true);
+    press(print, "Command2");
+    const QString report = pdfText(pdf);
+    EXPECT_TRUE(report.contains("D + L")) << report.toStdString();
+    EXPECT_FALSE(report.contains("1.2D")) << report.toStdString();
+    screen()->close();
 
     // Typing I forgets the section; "Use for Beam Properties" sets it again.
     setSection("900", "", "9");

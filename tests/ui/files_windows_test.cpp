@@ -98,9 +98,6 @@ protected:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     }
 
-    // Leaves the window's event queue so that closed windows are gone.
-    void settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     std::string fileText(const fs::path& path)
     {
         std::ifstream in(path, std::ios::binary);

@@ -47,7 +47,11 @@ PrintDialog* ReportCommands::openPrintDialog(PrintSource source)
         const SteelDesignRead& table = context_.steelDesignTable();
         const design::SelfWeight weight =
             design::selfWeightOf(state.model, table.table ? &*table.table : nullptr);
-        if (!weight.refusal) combinations_ = design::runCombinations(state.model, design::Method::Strength, weight.perLength);
+        // The beam's design method, which the Combinations and Steel Design Check windows
+        // open with.
+        if (!weight.refusal)
+            combinations_ =
+                design::runCombinations(state.model, state.model.design.steelCheck.method, weight.perLength);
         if (combinations_) material.data.combinations = &combinations_;
     }
     if (context_.lastSteelCheck)
