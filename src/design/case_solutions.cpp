@@ -177,11 +177,15 @@ CaseSolutions::Samples::Blocks blocksOf(const std::vector<double>& values)
     return blocks;
 }
 
+// The blocks of the samples a search reads: a case's values, or its parts' sums.
 void addBlocks(CaseSolutions& s)
 {
-    for (auto& byQuantity : s.samples)
-        for (CaseSolutions::Samples& samples : byQuantity) {
-            samples.allBlocks = blocksOf(samples.all);
+    for (LoadCase c : kLoadCases)
+        for (CaseSolutions::Samples& samples : s.samples[caseSlot(c)]) {
+            if (!isPatterned(c)) {
+                samples.allBlocks = blocksOf(samples.all);
+                continue;
+            }
             samples.positiveBlocks = blocksOf(samples.positive);
             samples.negativeBlocks = blocksOf(samples.negative);
         }
@@ -213,31 +217,26 @@ void addTerms(ExactSolution::Piece& piece, double w, const ExactSolution::Piece&
     piece.deflection0 += w * terms.deflection0;
 }
 
-// Adds w times a component's solution to `out`, whose pieces (from `from` on) each lie
-// within one piece of the component, and the component's shear just left of `from`.
-void addWeighted(ExactSolution& out, const ExactSolution& e, double w, double from)
+// Adds w times a component's solution to `out`, whose pieces each lie within one piece of
+// the component: the first starts at `from`, inside common piece `first`; each other at the
+// start of the common piece `common` gives. Also adds the component's shear just left of
+// `from`, as exactValuesAt takes it.
+void addWeighted(ExactSolution& out, const CaseComponent& c, double w, double from, size_t first,
+                 const std::vector<size_t>& common)
 {
-    const std::vector<ExactSolution::Piece>& pieces = e.pieces;
+    const std::vector<ExactSolution::Piece>& pieces = c.exact.pieces;
     if (pieces.empty()) return;
-    // The component's piece holding from: the last one starting at or before it.
-    auto at = static_cast<size_t>(
-        std::upper_bound(pieces.begin(), pieces.end(), from,
-                         [](double x, const ExactSolution::Piece& p) { return x < p.x0; }) -
-        pieces.begin());
-    at = at == 0 ? 0 : at - 1;
-    // The shear as exactValuesAt takes it: that of the piece ending at from.
+    const size_t at = c.pieceOnCommon[first];  // the last piece starting at or before from
     const double x = std::clamp(from, pieces.front().x0, pieces.back().x1);
     if (x <= pieces.front().x0) {
-        out.shearBeforeStart += w * e.shearBeforeStart;
+        out.shearBeforeStart += w * c.exact.shearBeforeStart;
     } else {
         size_t left = at;
         while (left > 0 && !(pieces[left].x0 < x)) --left;
         out.shearBeforeStart += w * pieceValuesAt(pieces[left], x - pieces[left].x0, 0).shear;
     }
-    for (ExactSolution::Piece& piece : out.pieces) {
-        while (at + 1 < pieces.size() && pieces[at + 1].x0 <= piece.x0) ++at;
-        addTerms(piece, w, expandedAbout(pieces[at], piece.x0));
-    }
+    addTerms(out.pieces.front(), w, expandedAbout(pieces[at], from));
+    for (size_t k = 1; k < out.pieces.size(); ++k) addTerms(out.pieces[k], w, c.onCommonPieces[common[k]]);
 }
 
 // Empty pieces between the given starts, the last ending at `end`.
@@ -273,9 +272,12 @@ void sumCases(CaseSolutions& s)
     }
     for (CaseComponent& c : s.components) {
         c.onCommonPieces = piecesFrom(totals.starts, s.beamLength);
+        c.pieceOnCommon.assign(totals.starts.size(), 0);
         size_t at = 0;
-        for (ExactSolution::Piece& piece : c.onCommonPieces) {
+        for (size_t k = 0; k < totals.starts.size(); ++k) {
+            ExactSolution::Piece& piece = c.onCommonPieces[k];
             while (at + 1 < c.exact.pieces.size() && c.exact.pieces[at + 1].x0 <= piece.x0) ++at;
+            c.pieceOnCommon[k] = at;
             const ExactSolution::Piece terms = expandedAbout(c.exact.pieces[at], piece.x0);
             piece.moment = terms.moment;
             piece.slope0 = terms.slope0;
@@ -362,7 +364,9 @@ CaseSolveOutcome solveCases(const BeamModel& model, double selfWeight)
 
     auto solve = [&](const BeamModel& loads, LoadCase c, int part) -> std::optional<std::string> {
         if (!carriesLoad(loads)) return std::nullopt;
-        CaseComponent component{c, part, {}, {}, {}};
+        CaseComponent component;
+        component.loadCase = c;
+        component.part = part;
         if (auto refusal = solveReactions(loads, component.reactions)) return refusal;
         component.exact = exactSolution(loads, component.reactions);
         addSamples(*s, component);
@@ -428,25 +432,27 @@ ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& w
 ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights,
                             double from, double to)
 {
-    // Every component's breakpoints, so each combined piece lies within one piece of each.
-    std::vector<double> breaks{from, to};
-    for (size_t i = 0; i < s.components.size(); ++i) {
-        if (weights[i] == 0.0) continue;
-        const std::vector<ExactSolution::Piece>& pieces = s.components[i].exact.pieces;
-        auto p = std::upper_bound(pieces.begin(), pieces.end(), from,
-                                  [](double x, const ExactSolution::Piece& q) { return x < q.x0; });
-        for (; p != pieces.end() && p->x0 < to; ++p) breaks.push_back(p->x0);
-    }
-    std::sort(breaks.begin(), breaks.end());
-    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
-
+    // Pieces split wherever a loaded component breaks, so each lies within one piece of
+    // each component: all those breaks are among the common pieces' starts.
+    const std::vector<double>& starts = s.totals.starts;
+    auto first = static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), from) - starts.begin());
+    first = first == 0 ? 0 : first - 1;
+    std::vector<double> breaks{from};
+    std::vector<size_t> common{first};
+    for (size_t k = first + 1; k < starts.size() && starts[k] < to; ++k)
+        for (size_t i = 0; i < s.components.size(); ++i) {
+            const CaseComponent& c = s.components[i];
+            if (weights[i] != 0.0 && !c.pieceOnCommon.empty() && c.pieceOnCommon[k] != c.pieceOnCommon[k - 1]) {
+                breaks.push_back(starts[k]);
+                common.push_back(k);
+                break;
+            }
+        }
     ExactSolution out;
     out.stressFactor = s.stressFactor;
-    if (breaks.size() < 2) breaks.push_back(to);  // a single point
-    breaks.pop_back();
     out.pieces = piecesFrom(breaks, to);
     for (size_t i = 0; i < s.components.size(); ++i)
-        if (weights[i] != 0.0) addWeighted(out, s.components[i].exact, weights[i], from);
+        if (weights[i] != 0.0) addWeighted(out, s.components[i], weights[i], from, first, common);
     return out;
 }
 

@@ -51,6 +51,7 @@ struct CaseComponent {
     // The solution re-expanded about the start of every common piece (see CaseTotals): the
     // terms a combined piece starting there adds up, weighted.
     std::vector<ExactSolution::Piece> onCommonPieces;
+    std::vector<size_t> pieceOnCommon;  // the index of its piece holding each common piece
 };
 
 struct CaseSolutions {
