@@ -300,9 +300,10 @@ std::array<double, 4> magnitudeBounds(const ExactSolution::Piece& p)
     const engine_detail::Cubic& m = p.moment;
     const double c0 = std::abs(m.c0), c1 = std::abs(m.c1), c2 = std::abs(m.c2), c3 = std::abs(m.c3);
     const double s0 = std::abs(p.slope0), d0 = std::abs(p.deflection0);
+    // The slope's and the deflection's coefficients, rounded up a little: a bound needs no more.
     return {c0 + l * (c1 + l * (c2 + l * c3)), c1 + l * (2 * c2 + l * 3 * c3),
-            s0 + l * (c0 + l * (c1 / 2 + l * (c2 / 3 + l * c3 / 4))),
-            d0 + l * (s0 + l * (c0 / 2 + l * (c1 / 6 + l * (c2 / 12 + l * c3 / 20))))};
+            s0 + l * (c0 + l * (0.5 * c1 + l * (0.34 * c2 + l * 0.25 * c3))),
+            d0 + l * (s0 + l * (0.5 * c0 + l * (0.17 * c1 + l * (0.084 * c2 + l * 0.05 * c3))))};
 }
 
 // Their magnitudes at the piece's start.

@@ -79,7 +79,7 @@ struct CaseSolutions {
         };
         Blocks allBlocks, positiveBlocks, negativeBlocks;
     };
-    static constexpr int kBlockSize = 16;
+    static constexpr int kBlockSize = 8;
     std::array<std::array<Samples, kQuantityCount>, kLoadCaseCount> samples;
 
     // Every part loaded, each case's components summed once on common pieces (split at

@@ -64,6 +64,11 @@ public:
                      int end, bool upper)
         : terms_(terms), count_(count), first_(first), end_(end), upper_(upper)
     {
+        // Each term's bounds on the side that could make the sum worst.
+        for (size_t t = 0; t < count_; ++t) {
+            const bool high = upper_ == (terms_[t].factor > 0);
+            limits_[t] = high ? &terms_[t].blocks->max : &terms_[t].blocks->min;
+        }
     }
 
     int find()
@@ -94,11 +99,7 @@ private:
     {
         const auto l = static_cast<size_t>(level), r = static_cast<size_t>(run);
         double sum = 0;
-        for (size_t t = 0; t < count_; ++t) {
-            const Term& term = terms_[t];
-            const bool high = upper_ == (term.factor > 0);
-            sum += term.factor * (high ? term.blocks->max[l][r] : term.blocks->min[l][r]);
-        }
+        for (size_t t = 0; t < count_; ++t) sum += terms_[t].factor * (*limits_[t])[l][r];
         return sum;
     }
 
@@ -139,6 +140,7 @@ private:
     }
 
     const std::array<Term, kLoadCaseCount>& terms_;
+    std::array<const std::vector<std::vector<double>>*, kLoadCaseCount> limits_{};
     size_t count_;
     int first_, end_;
     bool upper_;
