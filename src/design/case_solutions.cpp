@@ -118,11 +118,14 @@ void addSamples(CaseSolutions& s, const CaseComponent& c)
     const std::uint32_t bit = patterned ? 1u << (c.part - 1) : 0u;
     auto& byQuantity = s.samples[caseSlot(c.loadCase)];
     for (CaseSolutions::Samples& samples : byQuantity) {
-        for (std::vector<double>* v : {&samples.all, &samples.positive, &samples.negative})
+        if (!patterned) {
+            if (samples.all.size() != points) samples.all.assign(points, 0.0);
+            continue;
+        }
+        for (std::vector<double>* v : {&samples.positive, &samples.negative})
             if (v->size() != points) v->assign(points, 0.0);
-        if (patterned)
-            for (std::vector<std::uint32_t>* v : {&samples.positiveParts, &samples.negativeParts})
-                if (v->size() != points) v->assign(points, 0u);
+        for (std::vector<std::uint32_t>* v : {&samples.positiveParts, &samples.negativeParts})
+            if (v->size() != points) v->assign(points, 0u);
     }
     const double start = pieces.front().x0, end = pieces.back().x1;
     size_t right = 0;  // the last piece starting at or before x

@@ -66,7 +66,8 @@ struct CaseSolutions {
     // The calculation points of the beam's resolution, and at each of them per case and
     // quantity the case's value (D, W) or the sums of its parts' positive and of their
     // negative values (L, Lr, S): what a worst pattern adds at that point. The parts whose
-    // value there is positive, and those whose value is negative, are that pattern.
+    // value there is positive, and those whose value is negative, are that pattern. Empty
+    // where the case has no solved component, and what its kind of case does not use.
     CalculationGrid grid;
     struct Samples {
         std::vector<double> all, positive, negative;

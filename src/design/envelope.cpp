@@ -239,7 +239,7 @@ Bounds patternedBounds(const CaseSolutions& s, const Combination& combination, Q
     for (LoadCase c : kLoadCases) {
         const double f = combination.factor(c);
         const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][static_cast<size_t>(q)];
-        if (f == 0.0 || samples.all.empty()) continue;
+        if (f == 0.0 || (isPatterned(c) ? samples.positive : samples.all).empty()) continue;
         if (!isPatterned(c)) {
             uppers[count] = lowers[count] = {f, samples.all.data(), &samples.allBlocks};
         } else {
