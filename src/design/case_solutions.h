@@ -48,6 +48,10 @@ struct CaseComponent {
     int part = 0;  // from 1 for a patterned case; 0 for the whole beam
     ReactionSolution reactions;
     ExactSolution exact;
+    // The solution re-expanded about the start of every common piece (see CaseTotals): the
+    // terms a combined piece starting there adds up, weighted.
+    std::vector<ExactSolution::Piece> onCommonPieces;
+    std::vector<size_t> pieceOnCommon;  // the index of its piece holding each common piece
 };
 
 struct CaseSolutions {
@@ -61,12 +65,32 @@ struct CaseSolutions {
 
     // The calculation points of the beam's resolution, and at each of them per case and
     // quantity the case's value (D, W) or the sums of its parts' positive and of their
-    // negative values (L, Lr, S): what a worst pattern adds at that point.
+    // negative values (L, Lr, S): what a worst pattern adds at that point. The parts whose
+    // value there is positive, and those whose value is negative, are that pattern. Empty
+    // where the case has no solved component, and what its kind of case does not use.
     CalculationGrid grid;
     struct Samples {
         std::vector<double> all, positive, negative;
+        std::vector<std::uint32_t> positiveParts, negativeParts;  // bit p - 1 for part p
+        // The largest and the smallest of each run of kBlockSize values, then of each run of
+        // kBlockSize such runs, and so on up to at most kBlockSize runs: a search for the
+        // worst point passes over runs that cannot hold it.
+        struct Blocks {
+            std::vector<std::vector<double>> max, min;  // by level, the finest first
+        };
+        Blocks allBlocks, positiveBlocks, negativeBlocks;
     };
+    static constexpr int kBlockSize = 8;
     std::array<std::array<Samples, kQuantityCount>, kLoadCaseCount> samples;
+
+    // Every part loaded, each case's components summed once on common pieces (split at
+    // every component's breakpoints), with the cases that break at each piece's start: a
+    // combination then adds one solution per case, not one per component.
+    struct CaseTotals {
+        std::vector<double> starts;        // of the common pieces; the last ends at the beam's end
+        std::vector<std::uint8_t> breaks;  // per piece, bit caseSlot(c) when case c breaks there
+        std::array<ExactSolution, kLoadCaseCount> byCase;  // empty for a case with no component
+    } totals;
 };
 
 struct CaseSolveOutcome {
@@ -92,6 +116,9 @@ ReactionSolution combinedReactions(const CaseSolutions& s, const std::vector<dou
 ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights);
 ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& weights,
                             double from, double to);
+// The exact peaks of a combination with every part loaded: those exactPeaks finds on its
+// combinedExact, looked for only in the pieces its case totals show could hold them.
+PeakValues allLoadedPeaks(const CaseSolutions& s, const Combination& combination);
 
 // A quantity of the section values (deflection times E*I, positive downward).
 double quantityOf(const SectionValues& v, Quantity q);

@@ -15,12 +15,12 @@ const Peak& rangeEnd(const ExactRanges& r, Quantity q, bool upper)
     return upper ? range.max : range.min;
 }
 
-// The exact extreme near x of the pattern worst at x, kept within [from, to].
+// The exact extreme near x of a pattern, kept within [from, to].
 Extreme refine(const CaseSolutions& s, const Combination& combination, Quantity q, double x,
-               bool upper, double from, double to)
+               bool upper, double from, double to, const Pattern& pattern)
 {
     Extreme e;
-    e.pattern = worstPattern(s, combination, q, x, upper);
+    e.pattern = pattern;
     const double dx = s.grid.dx;
     const double lo = std::max(from, x - dx), hi = std::min(to, x + dx);
     const ExactSolution exact = combinedExact(s, loadingWeights(s, combination, e.pattern), lo, hi);
@@ -30,6 +30,123 @@ Extreme refine(const CaseSolutions& s, const Combination& combination, Quantity 
     e.x = peak.x;
     return e;
 }
+
+// The pattern worst at a calculation point, read from the parts' signs sampled there: a
+// part counts where its factored share makes the value worse, as worstPattern finds it.
+Pattern worstPatternAt(const CaseSolutions& s, const Combination& combination, Quantity q,
+                       int point, bool upper)
+{
+    Pattern pattern{};
+    const auto at = static_cast<size_t>(point);
+    for (LoadCase c : kLoadCases) {
+        const double f = combination.factor(c);
+        const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][static_cast<size_t>(q)];
+        if (!isPatterned(c) || f == 0.0 || samples.positiveParts.empty()) continue;
+        pattern[caseSlot(c)] = upper == (f > 0) ? samples.positiveParts[at] : samples.negativeParts[at];
+    }
+    return pattern;
+}
+
+// One factored term of a combination's upper or lower curve: the samples and their blocks.
+struct Term {
+    double factor;
+    const double* values;
+    const CaseSolutions::Samples::Blocks* blocks;
+};
+
+// The leftmost calculation point of [first, end] where the sum of the terms is largest
+// (upper) or smallest. The sum is taken point by point in the order of the terms. A run of
+// points is searched only when the same sum of its bounds could match the best so far
+// (rounding never lifts a sum above that of larger parts), the likeliest run first.
+class WorstPointSearch {
+public:
+    WorstPointSearch(const std::array<Term, kLoadCaseCount>& terms, size_t count, int first,
+                     int end, bool upper)
+        : terms_(terms), count_(count), first_(first), end_(end), upper_(upper)
+    {
+        // Each term's bounds on the side that could make the sum worst.
+        for (size_t t = 0; t < count_; ++t) {
+            const bool high = upper_ == (terms_[t].factor > 0);
+            limits_[t] = high ? &terms_[t].blocks->max : &terms_[t].blocks->min;
+        }
+    }
+
+    int find()
+    {
+        if (count_ == 0) return first_;
+        const auto top = static_cast<int>(terms_[0].blocks->max.size()) - 1;
+        const int span = runPoints(top);
+        search(top, first_ / span, end_ / span);
+        return best_;
+    }
+
+private:
+    static int runPoints(int level)
+    {
+        int points = 1;
+        for (int l = 0; l <= level; ++l) points *= CaseSolutions::kBlockSize;
+        return points;
+    }
+
+    bool better(double a, double b) const { return upper_ ? a > b : a < b; }
+
+    bool couldWin(double limit, int start) const
+    {
+        return best_ < 0 || better(limit, bestValue_) || (limit == bestValue_ && start < best_);
+    }
+
+    double bound(int level, int run) const
+    {
+        const auto l = static_cast<size_t>(level), r = static_cast<size_t>(run);
+        double sum = 0;
+        for (size_t t = 0; t < count_; ++t) sum += terms_[t].factor * (*limits_[t])[l][r];
+        return sum;
+    }
+
+    void scan(int from, int to)
+    {
+        for (int i = from; i <= to; ++i) {
+            const auto at = static_cast<size_t>(i);
+            double value = 0;
+            for (size_t t = 0; t < count_; ++t) value += terms_[t].factor * terms_[t].values[at];
+            if (best_ < 0 || better(value, bestValue_) || (value == bestValue_ && i < best_)) {
+                best_ = i;
+                bestValue_ = value;
+            }
+        }
+    }
+
+    // Runs lo..hi of a level, at most kBlockSize of them.
+    void search(int level, int lo, int hi)
+    {
+        const int span = runPoints(level);
+        std::array<double, CaseSolutions::kBlockSize> bounds{};
+        int likeliest = lo;
+        for (int run = lo; run <= hi; ++run) {
+            bounds[static_cast<size_t>(run - lo)] = bound(level, run);
+            if (better(bounds[static_cast<size_t>(run - lo)], bounds[static_cast<size_t>(likeliest - lo)]))
+                likeliest = run;
+        }
+        auto visit = [&](int run) {
+            const int from = std::max(first_, run * span), to = std::min(end_, run * span + span - 1);
+            if (level == 0)
+                scan(from, to);
+            else
+                search(level - 1, from / (span / CaseSolutions::kBlockSize), to / (span / CaseSolutions::kBlockSize));
+        };
+        visit(likeliest);
+        for (int run = lo; run <= hi; ++run)
+            if (run != likeliest && couldWin(bounds[static_cast<size_t>(run - lo)], run * span)) visit(run);
+    }
+
+    const std::array<Term, kLoadCaseCount>& terms_;
+    std::array<const std::vector<std::vector<double>>*, kLoadCaseCount> limits_{};
+    size_t count_;
+    int first_, end_;
+    bool upper_;
+    int best_ = -1;
+    double bestValue_ = 0;
+};
 
 void addScaled(std::vector<double>& to, double factor, const std::vector<double>& values)
 {
@@ -110,49 +227,35 @@ Bounds patternedBounds(const CaseSolutions& s, const Combination& combination, Q
     const int end = std::min(last, static_cast<int>(std::floor(to / dx + 1e-9)));
     if (first > end) {  // a stretch shorter than an interval: its middle stands for it
         const double middle = (from + to) / 2;
-        return {refine(s, combination, q, middle, true, from, to),
-                refine(s, combination, q, middle, false, from, to)};
+        return {refine(s, combination, q, middle, true, from, to,
+                       worstPattern(s, combination, q, middle, true)),
+                refine(s, combination, q, middle, false, from, to,
+                       worstPattern(s, combination, q, middle, false))};
     }
     // The factored samples the two curves add up, as combinationCurves adds them; summed
     // point by point here while looking for the worst, so nothing is stored.
-    struct Term {
-        double factor;
-        const double* upper;
-        const double* lower;
-    };
-    std::array<Term, kLoadCaseCount> terms{};
+    std::array<Term, kLoadCaseCount> uppers{}, lowers{};
     size_t count = 0;
     for (LoadCase c : kLoadCases) {
         const double f = combination.factor(c);
         const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][static_cast<size_t>(q)];
-        if (f == 0.0 || samples.all.empty()) continue;
-        if (!isPatterned(c))
-            terms[count++] = {f, samples.all.data(), samples.all.data()};
-        else if (f > 0)
-            terms[count++] = {f, samples.positive.data(), samples.negative.data()};
-        else
-            terms[count++] = {f, samples.negative.data(), samples.positive.data()};
+        if (f == 0.0 || (isPatterned(c) ? samples.positive : samples.all).empty()) continue;
+        if (!isPatterned(c)) {
+            uppers[count] = lowers[count] = {f, samples.all.data(), &samples.allBlocks};
+        } else {
+            const Term positive{f, samples.positive.data(), &samples.positiveBlocks};
+            const Term negative{f, samples.negative.data(), &samples.negativeBlocks};
+            uppers[count] = f > 0 ? positive : negative;
+            lowers[count] = f > 0 ? negative : positive;
+        }
+        ++count;
     }
-    int worstUpper = first, worstLower = first;
-    double highest = 0, lowest = 0;
-    for (int i = first; i <= end; ++i) {
-        const auto at = static_cast<size_t>(i);
-        double upper = 0, lower = 0;
-        for (size_t t = 0; t < count; ++t) {
-            upper += terms[t].factor * terms[t].upper[at];
-            lower += terms[t].factor * terms[t].lower[at];
-        }
-        if (i == first || upper > highest) {
-            highest = upper;
-            worstUpper = i;
-        }
-        if (i == first || lower < lowest) {
-            lowest = lower;
-            worstLower = i;
-        }
-    }
-    return {refine(s, combination, q, s.grid.x(worstUpper), true, from, to),
-            refine(s, combination, q, s.grid.x(worstLower), false, from, to)};
+    const int worstUpper = WorstPointSearch(uppers, count, first, end, true).find();
+    const int worstLower = WorstPointSearch(lowers, count, first, end, false).find();
+    return {refine(s, combination, q, s.grid.x(worstUpper), true, from, to,
+                   worstPatternAt(s, combination, q, worstUpper, true)),
+            refine(s, combination, q, s.grid.x(worstLower), false, from, to,
+                   worstPatternAt(s, combination, q, worstLower, false))};
 }
 
 CombinationsResult combineCases(const CaseSolutions& s, const std::vector<Combination>& combinations)
@@ -165,7 +268,7 @@ CombinationsResult combineCases(const CaseSolutions& s, const std::vector<Combin
         r.combination = combination;
         const std::vector<double> weights = loadingWeights(s, combination, all);
         r.reactions = combinedReactions(s, weights);
-        r.peaks = exactPeaks(combinedExact(s, weights));
+        r.peaks = allLoadedPeaks(s, combination);
         for (Quantity q : kQuantities) {
             const auto qi = static_cast<size_t>(q);
             Bounds& b = r.patterned[qi];

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "design/case_solutions.h"
@@ -158,6 +159,41 @@ TEST(DesignCombinations, WindActsBothWaysOnACantilever)
     const double tip = P * length * length * length / 3;  // times E*I
     EXPECT_NEAR(deflection.max.value, tip, 1e-9 * tip);
     EXPECT_NEAR(deflection.min.value, -tip, 1e-9 * tip);
+}
+
+// Combining takes shortcuts (case totals, bounds on runs of points, the parts' signs); on a
+// crowded beam every combination must still give what the direct sums give.
+TEST(DesignCombinations, ShortcutsAgreeWithTheDirectSums)
+{
+    BeamModel m = fullCapacityBeam(7, 2000);
+    for (FeatureKind kind : {FeatureKind::PointLoad, FeatureKind::DistLoad, FeatureKind::Moment})
+        for (int k = 1; k <= featureCount(m, kind); ++k)
+            setLoadCase(m, kind, k, kLoadCases[static_cast<size_t>(k) % kLoadCases.size()]);
+    const CaseSolveOutcome solved = solveCases(m, 1.0);
+    ASSERT_TRUE(solved) << solved.refusal;
+    const CaseSolutions& s = *solved.solutions;
+    for (Method method : {Method::Strength, Method::AllowableStress}) {
+        const auto combinations = combinationsFor(method, s.present);
+        const CombinationsResult result = combineCases(s, combinations);
+        for (const CombinationResult& r : result.combinations) {
+            SCOPED_TRACE(r.combination.name);
+            const PeakValues direct =
+                exactPeaks(combinedExact(s, loadingWeights(s, r.combination, allPartsLoaded(s))));
+            for (auto peak : {&PeakValues::moment, &PeakValues::shear, &PeakValues::slope, &PeakValues::deflection}) {
+                EXPECT_EQ((r.peaks.*peak).value, (direct.*peak).value);
+                EXPECT_EQ((r.peaks.*peak).x, (direct.*peak).x);
+            }
+            // The worst pattern's extreme is at least the curves' worst calculation point.
+            const Curves curves = combinationCurves(s, r.combination);
+            for (size_t q = 0; q < kQuantityCount; ++q) {
+                const double lowest = *std::min_element(curves.lower[q].begin(), curves.lower[q].end());
+                const double highest = *std::max_element(curves.upper[q].begin(), curves.upper[q].end());
+                const double tolerance = 1e-9 * std::max(std::abs(lowest), std::abs(highest));
+                EXPECT_GE(r.patterned[q].max.value, highest - tolerance);
+                EXPECT_LE(r.patterned[q].min.value, lowest + tolerance);
+            }
+        }
+    }
 }
 
 TEST(DesignCombinations, SelfWeightIsADeadLoadOfCombinationsOnly)
