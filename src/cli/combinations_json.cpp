@@ -4,6 +4,7 @@
 
 #include "cli/exit_status.h"
 #include "design/self_weight.h"
+#include "engine/result_quantities.h"
 #include "files/steel_design_table.h"
 #include "model/number_format.h"
 
@@ -34,22 +35,19 @@ Json patternJson(const Pattern& pattern, const Combination& c, size_t partCount)
     return out;
 }
 
-constexpr std::array<const char*, kQuantityCount> kQuantityNames{"moment", "shear", "deflection"};
-
 // Each quantity's max and min; deflection divided by E*I. withCombination names the
 // combination each came from.
 Json boundsJson(const QuantityBounds& bounds, const CombinationsRun& run, bool withCombination)
 {
     const CaseSolutions& s = *run.solutions;
     Json out;
-    for (Quantity q : kQuantities) {
-        const auto qi = static_cast<size_t>(q);
-        const double scale = q == Quantity::Deflection ? s.flexuralRigidity : 1.0;
-        Json& entry = out[kQuantityNames[qi]];
-        for (const auto& [key, e] : {std::pair{"max", bounds[qi].max}, std::pair{"min", bounds[qi].min}}) {
+    for (Quantity q : kEnvelopedQuantities) {
+        const ResultQuantity& quantity = resultQuantity(q);
+        Json& entry = out[std::string(quantity.key)];
+        for (const auto& [key, e] : {std::pair{"max", bounds[q].max}, std::pair{"min", bounds[q].min}}) {
             const Combination& c = run.combinations[static_cast<size_t>(e.combination)];
             Json j;
-            j["value"] = e.value / scale;
+            j["value"] = internalValue(quantity, e.value, s.flexuralRigidity);
             j["x"] = e.x;
             if (withCombination) j["combination"] = c.name;
             j["pattern"] = patternJson(e.pattern, c, s.parts.size());

@@ -5,6 +5,7 @@
 
 #include "engine/analysis.h"
 #include "engine/load_access.h"
+#include "engine/result_quantities.h"
 
 namespace spanrix::design {
 
@@ -117,7 +118,7 @@ void addSamples(CaseSolutions& s, const CaseComponent& c)
     const bool patterned = c.part != 0;
     const std::uint32_t bit = patterned ? 1u << (c.part - 1) : 0u;
     auto& byQuantity = s.samples[caseSlot(c.loadCase)];
-    for (CaseSolutions::Samples& samples : byQuantity) {
+    for (CaseSolutions::Samples& samples : byQuantity.items) {
         if (!patterned) {
             if (samples.all.size() != points) samples.all.assign(points, 0.0);
             continue;
@@ -133,17 +134,15 @@ void addSamples(CaseSolutions& s, const CaseComponent& c)
         const double x = std::clamp(s.grid.x(static_cast<int>(i)), start, end);
         while (right + 1 < pieces.size() && pieces[right + 1].x0 <= x) ++right;
         const ExactSolution::Piece& p = pieces[right];
-        const SectionValues v = pieceValuesAt(p, x - p.x0, 0);
+        SectionValues v = pieceValuesAt(p, x - p.x0, 0);
         // The shear leaves out a force at x: at a piece's start it is the left piece's.
-        double shear = v.shear;
         if (x <= start)
-            shear = c.exact.shearBeforeStart;
+            v.shear = c.exact.shearBeforeStart;
         else if (p.x0 == x)
-            shear = pieceValuesAt(pieces[right - 1], x - pieces[right - 1].x0, 0).shear;
-        const std::array<double, kQuantityCount> values{v.moment, shear, v.deflection};
-        for (size_t q = 0; q < kQuantityCount; ++q) {
+            v.shear = pieceValuesAt(pieces[right - 1], x - pieces[right - 1].x0, 0).shear;
+        for (Quantity q : kEnvelopedQuantities) {
             CaseSolutions::Samples& samples = byQuantity[q];
-            const double value = values[q];
+            const double value = v.*resultQuantity(q).section;
             if (!patterned) {
                 samples.all[i] += value;
             } else if (value > 0) {
@@ -184,7 +183,7 @@ CaseSolutions::Samples::Blocks blocksOf(const std::vector<double>& values)
 void addBlocks(CaseSolutions& s)
 {
     for (LoadCase c : kLoadCases)
-        for (CaseSolutions::Samples& samples : s.samples[caseSlot(c)]) {
+        for (CaseSolutions::Samples& samples : s.samples[caseSlot(c)].items) {
             if (!isPatterned(c)) {
                 samples.allBlocks = blocksOf(samples.all);
                 continue;
@@ -339,16 +338,6 @@ int partAt(const std::vector<BeamPart>& parts, double x)
     for (size_t i = 0; i < parts.size(); ++i)
         if (x < parts[i].end) return static_cast<int>(i) + 1;
     return static_cast<int>(parts.size());
-}
-
-double quantityOf(const SectionValues& v, Quantity q)
-{
-    switch (q) {
-    case Quantity::Moment: return v.moment;
-    case Quantity::Shear: return v.shear;
-    case Quantity::Deflection: return v.deflection;
-    }
-    return 0;
 }
 
 CaseSolveOutcome solveCases(const BeamModel& model, double selfWeight)

@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "design/combinations.h"
 #include "engine/exact.h"
 #include "engine/moments.h"
+#include "engine/quantity.h"
 #include "engine/reactions.h"
 #include "model/beam_model.h"
 
@@ -36,10 +38,24 @@ inline constexpr bool partLoaded(const Pattern& pattern, LoadCase c, int part)
     return (pattern[caseSlot(c)] >> (part - 1)) & 1u;
 }
 
-enum class Quantity { Moment, Shear, Deflection };
-inline constexpr int kQuantityCount = 3;
-inline constexpr std::array<Quantity, kQuantityCount> kQuantities{
-    Quantity::Moment, Quantity::Shear, Quantity::Deflection};
+// The result quantities the combinations bound, in the order their values are held.
+inline constexpr std::array<Quantity, 3> kEnvelopedQuantities{Quantity::Moment, Quantity::Shear,
+                                                              Quantity::Deflection};
+
+constexpr std::size_t envelopedSlot(Quantity q)
+{
+    for (std::size_t slot = 0; slot < kEnvelopedQuantities.size(); ++slot)
+        if (kEnvelopedQuantities[slot] == q) return slot;
+    throw std::out_of_range("not an enveloped quantity");
+}
+
+// One value per enveloped quantity, looked up by the quantity.
+template <class T>
+struct PerEnveloped {
+    std::array<T, kEnvelopedQuantities.size()> items{};
+    T& operator[](Quantity q) { return items[envelopedSlot(q)]; }
+    const T& operator[](Quantity q) const { return items[envelopedSlot(q)]; }
+};
 
 // One solved piece of the loading: the loads of a case on the whole beam, those of a
 // patterned case on one part, or the self-weight (a dead load of its own).
@@ -81,7 +97,7 @@ struct CaseSolutions {
         Blocks allBlocks, positiveBlocks, negativeBlocks;
     };
     static constexpr int kBlockSize = 8;
-    std::array<std::array<Samples, kQuantityCount>, kLoadCaseCount> samples;
+    std::array<PerEnveloped<Samples>, kLoadCaseCount> samples;
 
     // Every part loaded, each case's components summed once on common pieces (split at
     // every component's breakpoints), with the cases that break at each piece's start: a
@@ -119,8 +135,5 @@ ExactSolution combinedExact(const CaseSolutions& s, const std::vector<double>& w
 // The exact peaks of a combination with every part loaded: those exactPeaks finds on its
 // combinedExact, looked for only in the pieces its case totals show could hold them.
 PeakValues allLoadedPeaks(const CaseSolutions& s, const Combination& combination);
-
-// A quantity of the section values (deflection times E*I, positive downward).
-double quantityOf(const SectionValues& v, Quantity q);
 
 }  // namespace spanrix::design

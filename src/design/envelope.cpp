@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/result_quantities.h"
+
 namespace spanrix::design {
 
 namespace {
@@ -40,7 +42,7 @@ Pattern worstPatternAt(const CaseSolutions& s, const Combination& combination, Q
     const auto at = static_cast<size_t>(point);
     for (LoadCase c : kLoadCases) {
         const double f = combination.factor(c);
-        const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][static_cast<size_t>(q)];
+        const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][q];
         if (!isPatterned(c) || f == 0.0 || samples.positiveParts.empty()) continue;
         pattern[caseSlot(c)] = upper == (f > 0) ? samples.positiveParts[at] : samples.negativeParts[at];
     }
@@ -162,7 +164,8 @@ Pattern worstPattern(const CaseSolutions& s, const Combination& combination, Qua
     Pattern pattern{};
     for (const CaseComponent& c : s.components) {
         if (c.part == 0) continue;
-        const double share = combination.factor(c.loadCase) * quantityOf(exactValuesAt(c.exact, x), q);
+        const double value = exactValuesAt(c.exact, x).*resultQuantity(q).section;
+        const double share = combination.factor(c.loadCase) * value;
         if (upper ? share > 0 : share < 0) pattern[caseSlot(c.loadCase)] |= 1u << (c.part - 1);
     }
     return pattern;
@@ -172,16 +175,15 @@ Curves combinationCurves(const CaseSolutions& s, const Combination& combination)
 {
     Curves curves;
     const auto points = static_cast<size_t>(s.grid.pointCount);
-    for (Quantity q : kQuantities) {
-        const auto qi = static_cast<size_t>(q);
-        std::vector<double>& upper = curves.upper[qi];
-        std::vector<double>& lower = curves.lower[qi];
+    for (Quantity q : kEnvelopedQuantities) {
+        std::vector<double>& upper = curves.upper[q];
+        std::vector<double>& lower = curves.lower[q];
         upper.assign(points, 0.0);
         lower.assign(points, 0.0);
         for (LoadCase c : kLoadCases) {
             const double f = combination.factor(c);
             if (f == 0.0) continue;
-            const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][qi];
+            const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][q];
             if (!isPatterned(c)) {
                 addScaled(upper, f, samples.all);
                 addScaled(lower, f, samples.all);
@@ -207,10 +209,12 @@ Curves envelopeCurves(const CaseSolutions& s, const std::vector<Combination>& co
             first = false;
             continue;
         }
-        for (size_t q = 0; q < kQuantityCount; ++q) {
-            for (size_t i = 0; i < c.upper[q].size(); ++i) {
-                envelope.upper[q][i] = std::max(envelope.upper[q][i], c.upper[q][i]);
-                envelope.lower[q][i] = std::min(envelope.lower[q][i], c.lower[q][i]);
+        for (Quantity q : kEnvelopedQuantities) {
+            std::vector<double>& upper = envelope.upper[q];
+            std::vector<double>& lower = envelope.lower[q];
+            for (size_t i = 0; i < upper.size(); ++i) {
+                upper[i] = std::max(upper[i], c.upper[q][i]);
+                lower[i] = std::min(lower[i], c.lower[q][i]);
             }
         }
     }
@@ -238,7 +242,7 @@ Bounds patternedBounds(const CaseSolutions& s, const Combination& combination, Q
     size_t count = 0;
     for (LoadCase c : kLoadCases) {
         const double f = combination.factor(c);
-        const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][static_cast<size_t>(q)];
+        const CaseSolutions::Samples& samples = s.samples[caseSlot(c)][q];
         if (f == 0.0 || (isPatterned(c) ? samples.positive : samples.all).empty()) continue;
         if (!isPatterned(c)) {
             uppers[count] = lowers[count] = {f, samples.all.data(), &samples.allBlocks};
@@ -269,12 +273,11 @@ CombinationsResult combineCases(const CaseSolutions& s, const std::vector<Combin
         const std::vector<double> weights = loadingWeights(s, combination, all);
         r.reactions = combinedReactions(s, weights);
         r.peaks = allLoadedPeaks(s, combination);
-        for (Quantity q : kQuantities) {
-            const auto qi = static_cast<size_t>(q);
-            Bounds& b = r.patterned[qi];
+        for (Quantity q : kEnvelopedQuantities) {
+            Bounds& b = r.patterned[q];
             b = patternedBounds(s, combination, q, 0.0, s.beamLength);
             b.max.combination = b.min.combination = static_cast<int>(index);
-            Bounds& e = result.envelope[qi];
+            Bounds& e = result.envelope[q];
             if (index == 0 || b.max.value > e.max.value) e.max = b.max;
             if (index == 0 || b.min.value < e.min.value) e.min = b.min;
         }

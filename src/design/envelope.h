@@ -23,7 +23,7 @@ struct Extreme {
 struct Bounds {
     Extreme max, min;
 };
-using QuantityBounds = std::array<Bounds, kQuantityCount>;
+using QuantityBounds = PerEnveloped<Bounds>;
 
 struct CombinationResult {
     Combination combination;
@@ -43,7 +43,7 @@ CombinationsResult combineCases(const CaseSolutions& s, const std::vector<Combin
 // At every calculation point, the largest and the smallest value of each quantity over all
 // patterns of one combination, or over every pattern of every combination.
 struct Curves {
-    std::array<std::vector<double>, kQuantityCount> upper, lower;
+    PerEnveloped<std::vector<double>> upper, lower;
 };
 Curves combinationCurves(const CaseSolutions& s, const Combination& combination);
 Curves envelopeCurves(const CaseSolutions& s, const std::vector<Combination>& combinations);

@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "engine/result_quantities.h"
@@ -348,14 +349,11 @@ void ReportWriter::combinationLines(Lines& out, const design::CombinationsRun& r
 void ReportWriter::extremeLines(Lines& out, const design::CombinationsRun& run,
                                 const design::QuantityBounds& bounds, bool named) const
 {
-    using design::Quantity;
-    const bool metric = d_.basis.metricUnits;
     auto line = [&](const char* label, Quantity q, bool max) {
-        const design::Bounds& b = bounds[static_cast<size_t>(q)];
+        const design::Bounds& b = bounds[q];
         const design::Extreme& e = max ? b.max : b.min;
-        const std::string value = q == Quantity::Moment  ? momentText(e.value, metric, d_.sigFigs)
-                                  : q == Quantity::Shear ? shearText(e.value, metric, d_.sigFigs)
-                                                         : deflectionText(e.value, d_.basis, d_.sigFigs);
+        const std::string value =
+            shownText(resultQuantity(q), e.value, std::abs(e.value), d_.basis, kPi, d_.sigFigs);
         std::string text = kEntryIndent + label + " = " + value + " at x=" +
                            locationText(e.x, d_.basis, d_.sigFigs);
         const design::Combination& c = run.combinations[static_cast<size_t>(e.combination)];

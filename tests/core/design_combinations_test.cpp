@@ -90,9 +90,9 @@ TEST(DesignCombinations, SimpleSpanTakesEachFactoredMoment)
         EXPECT_NEAR(r.peaks.moment.value, w * span * span / 8, 1e-9 * w * span * span);
         EXPECT_NEAR(r.peaks.moment.x, span / 2, 1e-6);
         EXPECT_NEAR(r.reactions.supportForce(1), w * span / 2, 1e-9 * w * span);
-        EXPECT_NEAR(r.patterned[0].max.value, w * span * span / 8, 1e-9 * w * span * span);
+        EXPECT_NEAR(r.patterned[Quantity::Moment].max.value, w * span * span / 8, 1e-9 * w * span * span);
     }
-    const Extreme& worst = result.envelope[static_cast<size_t>(Quantity::Moment)].max;
+    const Extreme& worst = result.envelope[Quantity::Moment].max;
     EXPECT_EQ(result.combinations[static_cast<size_t>(worst.combination)].combination.name,
               "1.2D + 1.6L");
     EXPECT_EQ(worst.pattern[caseSlot(LoadCase::L)], 1u);
@@ -115,7 +115,7 @@ TEST(DesignCombinations, TwoSpansPatternTheLiveLoad)
     EXPECT_EQ(s.components.size(), 2u);  // one solve per span, none per pattern
     const Combination live = combinationsFor(Method::AllowableStress, s.present).front();
     ASSERT_EQ(live.name, "L");
-    const Bounds moment = combineCases(s, {live}).envelope[static_cast<size_t>(Quantity::Moment)];
+    const Bounds moment = combineCases(s, {live}).envelope[Quantity::Moment];
 
     const double wl2 = w * span * span;
     EXPECT_NEAR(moment.max.value, 49 * wl2 / 512, 1e-9 * wl2);  // one span loaded
@@ -132,8 +132,8 @@ TEST(DesignCombinations, TwoSpansPatternTheLiveLoad)
         p[caseSlot(LoadCase::L)] = bits;
         for (int i = 0; i < s.grid.pointCount; i += 7) {
             const double v = momentAt(s, live, p, s.grid.x(i));
-            EXPECT_LE(v, curves.upper[0][static_cast<size_t>(i)] + 1e-9 * wl2);
-            EXPECT_GE(v, curves.lower[0][static_cast<size_t>(i)] - 1e-9 * wl2);
+            EXPECT_LE(v, curves.upper[Quantity::Moment][static_cast<size_t>(i)] + 1e-9 * wl2);
+            EXPECT_GE(v, curves.lower[Quantity::Moment][static_cast<size_t>(i)] - 1e-9 * wl2);
         }
     }
 }
@@ -150,12 +150,12 @@ TEST(DesignCombinations, WindActsBothWaysOnACantilever)
     ASSERT_TRUE(solved) << solved.refusal;
     const auto combinations = combinationsFor(Method::Strength, solved.solutions->present);
     const CombinationsResult result = combineCases(*solved.solutions, combinations);
-    const Bounds& moment = result.envelope[static_cast<size_t>(Quantity::Moment)];
+    const Bounds& moment = result.envelope[Quantity::Moment];
     EXPECT_NEAR(moment.max.value, P * length, 1e-9 * P * length);
     EXPECT_NEAR(moment.min.value, -P * length, 1e-9 * P * length);
     EXPECT_EQ(combinations[static_cast<size_t>(moment.max.combination)].name, "-W");
     EXPECT_EQ(combinations[static_cast<size_t>(moment.min.combination)].name, "W");
-    const Bounds& deflection = result.envelope[static_cast<size_t>(Quantity::Deflection)];
+    const Bounds& deflection = result.envelope[Quantity::Deflection];
     const double tip = P * length * length * length / 3;  // times E*I
     EXPECT_NEAR(deflection.max.value, tip, 1e-9 * tip);
     EXPECT_NEAR(deflection.min.value, -tip, 1e-9 * tip);
@@ -185,7 +185,7 @@ TEST(DesignCombinations, ShortcutsAgreeWithTheDirectSums)
             }
             // The worst pattern's extreme is at least the curves' worst calculation point.
             const Curves curves = combinationCurves(s, r.combination);
-            for (size_t q = 0; q < kQuantityCount; ++q) {
+            for (Quantity q : kEnvelopedQuantities) {
                 const double lowest = *std::min_element(curves.lower[q].begin(), curves.lower[q].end());
                 const double highest = *std::max_element(curves.upper[q].begin(), curves.upper[q].end());
                 const double tolerance = 1e-9 * std::max(std::abs(lowest), std::abs(highest));

@@ -11,7 +11,9 @@
 #include "design/combinations_run.h"
 #include "design/self_weight.h"
 #include "engine/reactions.h"
+#include "engine/result_quantities.h"
 #include "model/number_format.h"
+#include "model/units.h"
 #include "ui/app_context.h"
 #include "ui/design/envelope_view.h"
 #include "ui/dialogs/dialog_widgets.h"
@@ -21,8 +23,6 @@ namespace spanrix {
 
 using design::Bounds;
 using design::Extreme;
-// The quantities the combinations keep extremes of.
-using Enveloped = design::Quantity;
 
 namespace {
 
@@ -119,10 +119,9 @@ void CombinationsWindow::refresh()
     if (!run) return;
 
     const ResultBasis basis = envelopeBasis(m, *run.solutions);
-    auto extremeCells = [&](int row, int column, const Extreme& e, Enveloped what) {
-        const std::string value = what == Enveloped::Moment ? momentText(e.value, m.metricUnits, sigFigs)
-                                  : what == Enveloped::Shear ? shearText(e.value, m.metricUnits, sigFigs)
-                                                            : deflectionText(e.value, basis, sigFigs);
+    auto extremeCells = [&](int row, int column, const Extreme& e, Quantity what) {
+        const std::string value =
+            shownText(resultQuantity(what), e.value, std::abs(e.value), basis, kPi, sigFigs);
         table_->setItem(row, column, new QTableWidgetItem(q(value)));
         table_->setItem(row, column + 1, new QTableWidgetItem(q(locationText(e.x, basis, sigFigs))));
     };
@@ -136,20 +135,20 @@ void CombinationsWindow::refresh()
             reactions << QString("Feature %1: %2").arg(r.featureRow).arg(q(r.caption));
         table_->setItem(row, 2, new QTableWidgetItem(reactions.join("; ")));
         const auto& p = c.patterned;
-        extremeCells(row, 3, p[static_cast<size_t>(Enveloped::Moment)].max, Enveloped::Moment);
-        extremeCells(row, 5, p[static_cast<size_t>(Enveloped::Moment)].min, Enveloped::Moment);
-        extremeCells(row, 7, largerOf(p[static_cast<size_t>(Enveloped::Shear)]), Enveloped::Shear);
-        extremeCells(row, 9, largerOf(p[static_cast<size_t>(Enveloped::Deflection)]), Enveloped::Deflection);
+        extremeCells(row, 3, p[Quantity::Moment].max, Quantity::Moment);
+        extremeCells(row, 5, p[Quantity::Moment].min, Quantity::Moment);
+        extremeCells(row, 7, largerOf(p[Quantity::Shear]), Quantity::Shear);
+        extremeCells(row, 9, largerOf(p[Quantity::Deflection]), Quantity::Deflection);
     }
 
     const design::Curves curves = design::envelopeCurves(*run.solutions, run.combinations);
-    for (const Enveloped what : {Enveloped::Moment, Enveloped::Shear}) {
-        const Bounds& b = run.result.envelope[static_cast<size_t>(what)];
+    for (const Quantity what : {Quantity::Moment, Quantity::Shear}) {
+        const Bounds& b = run.result.envelope[what];
         std::vector<ExtremeLabel> labels;
         for (const Extreme* e : {&b.max, &b.min})
             if (e->value != 0 && e->combination >= 0)
                 labels.push_back({e->x, e->value, run.combinations[static_cast<size_t>(e->combination)].name});
-        drawEnvelope(what == Enveloped::Moment ? *moment_ : *shear_, geometry_, basis, what, curves, labels, sigFigs);
+        drawEnvelope(what == Quantity::Moment ? *moment_ : *shear_, geometry_, basis, what, curves, labels, sigFigs);
     }
 }
 

@@ -56,12 +56,11 @@ ResultBasis envelopeBasis(const BeamModel& model, const design::CaseSolutions& s
 }
 
 void drawEnvelope(QtSurface& surface, const ScreenGeometry& geometry, const ResultBasis& basis,
-                  design::Quantity q, const design::Curves& curves, const std::vector<ExtremeLabel>& labels,
+                  Quantity q, const design::Curves& curves, const std::vector<ExtremeLabel>& labels,
                   int sigFigs)
 {
-    const auto qi = static_cast<size_t>(q);
-    const std::vector<double>& upper = curves.upper[qi];
-    const std::vector<double>& lower = curves.lower[qi];
+    const std::vector<double>& upper = curves.upper[q];
+    const std::vector<double>& lower = curves.lower[q];
     double peak = 0;
     for (const std::vector<double>* curve : {&upper, &lower})
         for (const double v : *curve)
@@ -69,7 +68,7 @@ void drawEnvelope(QtSurface& surface, const ScreenGeometry& geometry, const Resu
 
     ResultSet shown(static_cast<int>(upper.size()));
     const std::vector<double> upperSlots = inSlots(upper), lowerSlots = inSlots(lower);
-    const bool moment = q == design::Quantity::Moment;
+    const bool moment = q == Quantity::Moment;
     (moment ? shown.momentAt : shown.shearAt) = upperSlots;
     (moment ? shown.peakMoment : shown.peakShear) = peak;
     shown.pointCount = basis.pointCount;

@@ -35,7 +35,7 @@ struct ExtremeLabel {
 // Clears the surface and draws the upper and the lower curve of quantity q (Moment or
 // Shear), then each label at its point.
 void drawEnvelope(QtSurface& surface, const ScreenGeometry& geometry, const ResultBasis& basis,
-                  design::Quantity q, const design::Curves& curves, const std::vector<ExtremeLabel>& labels,
+                  Quantity q, const design::Curves& curves, const std::vector<ExtremeLabel>& labels,
                   int sigFigs);
 
 // Marks positions on the beam axis of a drawn moment diagram (brace points): a short

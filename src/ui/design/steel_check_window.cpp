@@ -332,12 +332,12 @@ void SteelCheckWindow::drawGoverningMoment(double selfWeight)
         const std::vector<ExtremeLabel> labels{{flexure->x, flexure->demand, c.name}};
         // The demand is a size; the label goes to the side of the curve that gives it.
         std::vector<ExtremeLabel> placed = labels;
-        const auto qi = static_cast<size_t>(design::Quantity::Moment);
-        const int slot = std::clamp(solved.solutions->grid.slotAt(flexure->x) - 1, 0,
-                                    static_cast<int>(curves.lower[qi].size()) - 1);
-        if (-curves.lower[qi][static_cast<size_t>(slot)] > curves.upper[qi][static_cast<size_t>(slot)])
-            placed.front().value = -flexure->demand;
-        drawEnvelope(*moment_, geometry_, envelopeBasis(m, *solved.solutions), design::Quantity::Moment, curves, placed,
+        const std::vector<double>& upper = curves.upper[Quantity::Moment];
+        const std::vector<double>& lower = curves.lower[Quantity::Moment];
+        const auto slot = static_cast<size_t>(std::clamp(solved.solutions->grid.slotAt(flexure->x) - 1, 0,
+                                                         static_cast<int>(lower.size()) - 1));
+        if (-lower[slot] > upper[slot]) placed.front().value = -flexure->demand;
+        drawEnvelope(*moment_, geometry_, envelopeBasis(m, *solved.solutions), Quantity::Moment, curves, placed,
                      context_.state.sigFigs);
         std::vector<double> braces;
         for (const BeamStretch& segment : unbracedSegments(m, context_.state.model.design.steelCheck)) {
