@@ -128,6 +128,8 @@ void addSamples(CaseSolutions& s, const CaseComponent& c)
         for (std::vector<std::uint32_t>* v : {&samples.positiveParts, &samples.negativeParts})
             if (v->size() != points) v->assign(points, 0u);
     }
+    PerEnveloped<double SectionValues::*> member;  // looked up once, read at every point
+    for (Quantity q : kEnvelopedQuantities) member[q] = resultQuantity(q).section;
     const double start = pieces.front().x0, end = pieces.back().x1;
     size_t right = 0;  // the last piece starting at or before x
     for (size_t i = 0; i < points; ++i) {
@@ -142,7 +144,7 @@ void addSamples(CaseSolutions& s, const CaseComponent& c)
             v.shear = pieceValuesAt(pieces[right - 1], x - pieces[right - 1].x0, 0).shear;
         for (Quantity q : kEnvelopedQuantities) {
             CaseSolutions::Samples& samples = byQuantity[q];
-            const double value = v.*resultQuantity(q).section;
+            const double value = v.*member[q];
             if (!patterned) {
                 samples.all[i] += value;
             } else if (value > 0) {
