@@ -37,25 +37,30 @@ public:
         deflectionPeak_ = {};
     }
 
-    // Steps from slot j to j + 1 for j = first..last, a block at a time.
-    void forward(int first, int last)
+    // Steps from slot j to j + 1 for j = first..last, a block at a time. With a sampler, the
+    // moments a block steps to (points first..last) are sampled just before it.
+    void forward(int first, int last, MomentSampler* sampler = nullptr)
     {
         const double dx = grid_.dx;
         for (int block = first; block <= last; block += kBlock) {
             const int blockLast = std::min(block + kBlock - 1, last);
+            if (sampler) sampler->sample(block, blockLast + 1);
             double m = moment_[block], s = slope_[block], d = deflection_[block];
+            double sLargest = 0, dLargest = 0;
             for (int j = block; j <= blockLast; ++j) {
                 const double mNext = moment_[j + 1];
                 const double sNext = s + (m + mNext) * dx / 2;
                 slope_[j + 1] = sNext;
                 const double dNext = d - (s + sNext) * dx / 2;
                 deflection_[j + 1] = dNext;
+                sLargest = std::max(sLargest, std::abs(sNext));
+                dLargest = std::max(dLargest, std::abs(dNext));
                 m = mNext;
                 s = sNext;
                 d = dNext;
             }
-            slopePeak_.scanUp(slope_, block + 1, blockLast + 2);
-            deflectionPeak_.scanUp(deflection_, block + 1, blockLast + 2);
+            slopePeak_.noteUp(slope_, block + 1, blockLast + 2, sLargest);
+            deflectionPeak_.noteUp(deflection_, block + 1, blockLast + 2, dLargest);
         }
     }
 
@@ -66,18 +71,21 @@ public:
         for (int block = first; block >= last; block -= kBlock) {
             const int blockLast = std::max(block - kBlock + 1, last);
             double m = moment_[block + 1], s = slope_[block + 1], d = deflection_[block + 1];
+            double sLargest = 0, dLargest = 0;
             for (int j = block; j >= blockLast; --j) {
                 const double mPrev = moment_[j];
                 const double sPrev = s - (mPrev + m) * dx / 2;
                 slope_[j] = sPrev;
                 const double dPrev = d + (sPrev + s) * dx / 2;
                 deflection_[j] = dPrev;
+                sLargest = std::max(sLargest, std::abs(sPrev));
+                dLargest = std::max(dLargest, std::abs(dPrev));
                 m = mPrev;
                 s = sPrev;
                 d = dPrev;
             }
-            slopePeak_.scanDown(slope_, blockLast, block + 1);
-            deflectionPeak_.scanDown(deflection_, blockLast, block + 1);
+            slopePeak_.noteDown(slope_, blockLast, block + 1, sLargest);
+            deflectionPeak_.noteDown(deflection_, blockLast, block + 1, dLargest);
         }
     }
 
@@ -121,17 +129,19 @@ constexpr int kPassesPerQuestion = 100;
 
 }  // namespace
 
-void integrateFromFixedEnd(const CalculationGrid& g, double s, ResultSet& results)
+void integrateFromFixedEnd(const CalculationGrid& g, double s, ResultSet& results,
+                           MomentSampler* sampler)
 {
     Integrator steps(g, results);
     steps.resetPeaks();
     if (g.pointCount > 0) {
         const int kC = slotOnGrid(g, roundHalfEven(s / g.length * g.intervals + 1));
+        if (sampler) sampler->sample(0, kC);  // slots 1..kC
         results.slopeAt[kC] = 0;
         results.deflectionAt[kC] = 0;
         steps.noteStartingPoint(kC);
         steps.backward(kC - 1, 1);
-        steps.forward(kC, g.pointCount - 1);
+        steps.forward(kC, g.pointCount - 1, sampler);
     }
     steps.storePeaks();
 }
