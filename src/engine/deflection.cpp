@@ -46,21 +46,18 @@ public:
             const int blockLast = std::min(block + kBlock - 1, last);
             if (sampler) sampler->sample(block, blockLast + 1);
             double m = moment_[block], s = slope_[block], d = deflection_[block];
-            double sLargest = 0, dLargest = 0;
             for (int j = block; j <= blockLast; ++j) {
                 const double mNext = moment_[j + 1];
                 const double sNext = s + (m + mNext) * dx / 2;
                 slope_[j + 1] = sNext;
                 const double dNext = d - (s + sNext) * dx / 2;
                 deflection_[j + 1] = dNext;
-                sLargest = std::max(sLargest, std::abs(sNext));
-                dLargest = std::max(dLargest, std::abs(dNext));
                 m = mNext;
                 s = sNext;
                 d = dNext;
             }
-            slopePeak_.noteUp(slope_, block + 1, blockLast + 2, sLargest);
-            deflectionPeak_.noteUp(deflection_, block + 1, blockLast + 2, dLargest);
+            slopePeak_.scanUp(slope_, block + 1, blockLast + 2);
+            deflectionPeak_.scanUp(deflection_, block + 1, blockLast + 2);
         }
     }
 

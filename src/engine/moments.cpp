@@ -124,17 +124,26 @@ MomentSampler::MomentSampler(const CalculationGrid& g, const BeamModel& model,
     // Between consecutive switch-on points the moment is one cubic, expanded about the
     // segment's own first point so no coefficient carries a large cancelling offset.
     const std::vector<GridTerm> terms = gridTerms(model, r, g);
-    size_t activeTerms = 0;
+    std::vector<double> origins;
+    size_t active = 0;
     for (int begin = 0; begin < g.pointCount;) {
-        while (activeTerms < terms.size() && terms[activeTerms].firstPoint <= begin) ++activeTerms;
-        const int end = activeTerms < terms.size()
-            ? std::min(terms[activeTerms].firstPoint, g.pointCount)
-            : g.pointCount;
-        Segment segment{begin, end, g.x(begin), {}};
-        for (size_t t = 0; t < activeTerms; ++t) addTerm(segment.moment, terms[t].term, segment.origin);
-        finite_ = finite_ && isFinite(segment.moment);
-        segments_.push_back(segment);
+        while (active < terms.size() && terms[active].firstPoint <= begin) ++active;
+        const int end = active < terms.size() ? std::min(terms[active].firstPoint, g.pointCount)
+                                              : g.pointCount;
+        segments_.push_back({begin, end, g.x(begin), {}});
+        origins.push_back(g.x(begin));
         begin = end;
+    }
+    // A term acts on every segment from the first that begins at or after its first point.
+    std::vector<Cubic> cubics(segments_.size());
+    size_t first = 0;
+    for (const GridTerm& t : terms) {
+        while (first < segments_.size() && segments_[first].begin < t.firstPoint) ++first;
+        addTermToEach(cubics.data() + first, origins.data() + first, segments_.size() - first, t.term);
+    }
+    for (size_t s = 0; s < segments_.size(); ++s) {
+        segments_[s].moment = cubics[s];
+        finite_ = finite_ && isFinite(cubics[s]);
     }
 }
 

@@ -14,7 +14,7 @@
 namespace spanrix::engine_detail {
 
 // Points handled at a time, so that evaluating and scanning stay in cache.
-inline constexpr int kBlock = 2048;
+inline constexpr int kBlock = 512;
 
 inline double largestMagnitude(const double* values, int begin, int end)
 {
