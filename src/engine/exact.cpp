@@ -208,14 +208,19 @@ ExactSolution exactSolution(std::vector<MomentTerm> terms, double length, double
 
     // A term acts on every piece starting at or beyond its position; each piece's cubic
     // is expanded about its own start so no coefficient carries a large cancelling offset.
-    size_t active = 0;
-    s.pieces.reserve(breaks.size() - 1);
-    for (size_t k = 0; k + 1 < breaks.size(); ++k) {
+    const size_t count = breaks.size() - 1;
+    std::vector<Cubic> cubics(count);
+    size_t first = 0;
+    for (const MomentTerm& t : terms) {
+        while (first < count && !(t.pos <= breaks[first])) ++first;
+        addTermToEach(cubics.data() + first, breaks.data() + first, count - first, t);
+    }
+    s.pieces.reserve(count);
+    for (size_t k = 0; k < count; ++k) {
         ExactSolution::Piece p;
         p.x0 = breaks[k];
         p.x1 = breaks[k + 1];
-        while (active < terms.size() && terms[active].pos <= p.x0) ++active;
-        for (size_t t = 0; t < active; ++t) addTerm(p.moment, terms[t], p.x0);
+        p.moment = cubics[k];
         s.pieces.push_back(p);
     }
 
