@@ -68,21 +68,18 @@ public:
         for (int block = first; block >= last; block -= kBlock) {
             const int blockLast = std::max(block - kBlock + 1, last);
             double m = moment_[block + 1], s = slope_[block + 1], d = deflection_[block + 1];
-            double sLargest = 0, dLargest = 0;
             for (int j = block; j >= blockLast; --j) {
                 const double mPrev = moment_[j];
                 const double sPrev = s - (mPrev + m) * dx / 2;
                 slope_[j] = sPrev;
                 const double dPrev = d + (sPrev + s) * dx / 2;
                 deflection_[j] = dPrev;
-                sLargest = std::max(sLargest, std::abs(sPrev));
-                dLargest = std::max(dLargest, std::abs(dPrev));
                 m = mPrev;
                 s = sPrev;
                 d = dPrev;
             }
-            slopePeak_.noteDown(slope_, blockLast, block + 1, sLargest);
-            deflectionPeak_.noteDown(deflection_, blockLast, block + 1, dLargest);
+            slopePeak_.scanDown(slope_, blockLast, block + 1);
+            deflectionPeak_.scanDown(deflection_, blockLast, block + 1);
         }
     }
 

@@ -35,9 +35,9 @@ ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& reac
 ExactSolution exactSolution(std::vector<engine_detail::MomentTerm> terms, double length,
                             double stressFactor, const ReactionSolution& reactions);
 
-// The exact solution of a run, built the first time it is asked for: building it costs a
-// tenth of a grid run at the largest resolution, and many runs never show it. Copies share
-// the one solution; asking from several threads at once is safe.
+// The exact solution of a run, built the first time it is asked for: many runs never show
+// it, and a grid run need not wait for it. Copies share the one solution; asking from
+// several threads at once is safe.
 class ExactSolutionOnDemand {
 public:
     ExactSolutionOnDemand() = default;  // no beam: an empty solution

@@ -32,7 +32,7 @@ struct PeakScan {
         noteDown(values, begin, end, largestMagnitude(values, begin, end));
     }
 
-    // The same, for a pass that found the largest magnitude of [begin, end) as it wrote it.
+    // The same, for a caller that knows the largest magnitude of [begin, end) already.
     void noteUp(const double* values, int begin, int end, double largest)
     {
         if (!(largest > magnitude)) return;
