@@ -162,7 +162,7 @@ FileOutcome analyzeFile(const AnalyzeRequest& request, const std::string& file,
     out["peaks"] = peaksJson(peakValues(results), ei);
     out["at"] = Json::array();
     for (double x : request.at) out["at"].push_back(valuesAt(basis, results, x, ei));
-    if (request.exact) out["exact"] = exactJson(analysis.exact, request.at, ei);
+    if (request.exact) out["exact"] = exactJson(analysis.exact(), request.at, ei);
     if (request.combinations.method) {
         const CombinationsOutcome combined = runRequestedCombinations(request.combinations, model);
         if (combined.failure) return failed(combined.failure->status, combined.failure->message);

@@ -160,7 +160,7 @@ int runReport(const std::vector<std::string>& words)
     choices.feetSelected = false;  // --at is in the internal unit, inches or metres
     ReportData data{a.state.model, a.analysis->reactions, a.analysis->results, a.basis,
                     a.state.sigFigs};
-    if (request.exact) data.exactPeaks = exactPeaks(a.analysis->exact);
+    if (request.exact) data.exactPeaks = exactPeaks(a.analysis->exact());
     CombinationsOutcome combined;
     if (request.combinations.method) {
         combined = runRequestedCombinations(request.combinations, a.state.model);

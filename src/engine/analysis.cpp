@@ -106,12 +106,17 @@ std::optional<std::string> analyseOnGrid(const BeamModel& model, const Calculati
     if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
         return std::string(kValuesTooLargeMessage);
 
-    if (!sampleResults(grid, model, reactions, results)) return std::string(kValuesTooLargeMessage);
-    if (reactions.cantileverCount == 0)
+    if (reactions.cantileverCount == 0) {
+        if (!sampleResults(grid, model, reactions, results))
+            return std::string(kValuesTooLargeMessage);
         integrateBetweenSupports(grid, reactions.reactionPos[1], reactions.reactionPos[2], results,
                                  askContinue);
-    else
-        integrateFromFixedEnd(grid, reactions.reactionPos[1], results);
+    } else {
+        // One pass: from the fixed end each stretch is sampled, then integrated.
+        MomentSampler sampler(grid, model, reactions, results);
+        integrateFromFixedEnd(grid, reactions.reactionPos[1], results, &sampler);
+        if (!sampler.finish()) return std::string(kValuesTooLargeMessage);
+    }
     if (!slopeAndDeflectionAreFinite(model, results)) return std::string(kValuesTooLargeMessage);
     return std::nullopt;
 }
@@ -173,7 +178,10 @@ AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askC
     if (auto refusal = analyseOnGrid(model, analysis->grid, analysis->reactions,
                                      analysis->results, askContinue))
         return {nullptr, std::move(*refusal)};
-    analysis->exact = exactSolution(model, analysis->reactions);
+    analysis->exactOnDemand = ExactSolutionOnDemand(
+        engine_detail::momentTerms(model, analysis->reactions), model.beamLength,
+        static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia),
+        analysis->reactions);
     return {std::move(analysis), {}};
 }
 

@@ -30,12 +30,15 @@ inline constexpr std::string_view kValuesTooLargeMessage =
 std::optional<std::string> checkBeam(const BeamModel& model);
 
 // Everything one run produced: the grid (built once), the reaction solution, the sampled
-// results with their peaks (sized to the run), and the exact solution.
+// results with their peaks (sized to the run), and the exact solution (built when first
+// asked for).
 struct Analysis {
     CalculationGrid grid;
     ReactionSolution reactions;
     ResultSet results{0};
-    ExactSolution exact;
+    ExactSolutionOnDemand exactOnDemand;
+
+    const ExactSolution& exact() const { return exactOnDemand.get(); }
 };
 
 // The loading screen's run checks the beam first; the calculations screen's recalculation

@@ -37,12 +37,14 @@ public:
         deflectionPeak_ = {};
     }
 
-    // Steps from slot j to j + 1 for j = first..last, a block at a time.
-    void forward(int first, int last)
+    // Steps from slot j to j + 1 for j = first..last, a block at a time. With a sampler, the
+    // moments a block steps to (points first..last) are sampled just before it.
+    void forward(int first, int last, MomentSampler* sampler = nullptr)
     {
         const double dx = grid_.dx;
         for (int block = first; block <= last; block += kBlock) {
             const int blockLast = std::min(block + kBlock - 1, last);
+            if (sampler) sampler->sample(block, blockLast + 1);
             double m = moment_[block], s = slope_[block], d = deflection_[block];
             for (int j = block; j <= blockLast; ++j) {
                 const double mNext = moment_[j + 1];
@@ -121,17 +123,19 @@ constexpr int kPassesPerQuestion = 100;
 
 }  // namespace
 
-void integrateFromFixedEnd(const CalculationGrid& g, double s, ResultSet& results)
+void integrateFromFixedEnd(const CalculationGrid& g, double s, ResultSet& results,
+                           MomentSampler* sampler)
 {
     Integrator steps(g, results);
     steps.resetPeaks();
     if (g.pointCount > 0) {
         const int kC = slotOnGrid(g, roundHalfEven(s / g.length * g.intervals + 1));
+        if (sampler) sampler->sample(0, kC);  // slots 1..kC
         results.slopeAt[kC] = 0;
         results.deflectionAt[kC] = 0;
         steps.noteStartingPoint(kC);
         steps.backward(kC - 1, 1);
-        steps.forward(kC, g.pointCount - 1);
+        steps.forward(kC, g.pointCount - 1, sampler);
     }
     steps.storePeaks();
 }

@@ -20,8 +20,11 @@ std::string notConvergingText();
 // range of numbers stays so for the rest of its integration: it shows at the ends of the
 // beam.
 
-// Slope and deflection (times E*I) outward from a fixed end at s, where both are zero.
-void integrateFromFixedEnd(const CalculationGrid& grid, double s, ResultSet& results);
+// Slope and deflection (times E*I) outward from a fixed end at s, where both are zero. With
+// a sampler, each stretch of moments is sampled just before it is integrated, so the run
+// reads it from the cache rather than from memory; the sampler has then sampled every point.
+void integrateFromFixedEnd(const CalculationGrid& grid, double s, ResultSet& results,
+                           MomentSampler* sampler = nullptr);
 
 // When a shooting pass ends: the deflection at the second support (E*I units) is within
 // `absolute`, or within `share` of the largest deflection between the two supports (the

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <mutex>
+#include <utility>
 
 namespace spanrix {
 
@@ -180,11 +182,18 @@ double deflectionAt(const ExactSolution& s, double x)
 
 ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& r)
 {
-    ExactSolution s;
-    const double length = model.beamLength;
-    s.stressFactor = static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia);
+    return exactSolution(momentTerms(model, r), model.beamLength,
+                         static_cast<double>(model.fiberDistance) /
+                             static_cast<double>(model.momentOfInertia),
+                         r);
+}
 
-    std::vector<MomentTerm> terms = momentTerms(model, r);
+ExactSolution exactSolution(std::vector<MomentTerm> terms, double length, double stressFactor,
+                            const ReactionSolution& r)
+{
+    ExactSolution s;
+    s.stressFactor = stressFactor;
+
     std::stable_sort(terms.begin(), terms.end(),
                      [](const MomentTerm& a, const MomentTerm& b) { return a.pos < b.pos; });
     std::vector<double> breaks{0.0};
@@ -199,14 +208,19 @@ ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& r)
 
     // A term acts on every piece starting at or beyond its position; each piece's cubic
     // is expanded about its own start so no coefficient carries a large cancelling offset.
-    size_t active = 0;
-    s.pieces.reserve(breaks.size() - 1);
-    for (size_t k = 0; k + 1 < breaks.size(); ++k) {
+    const size_t count = breaks.size() - 1;
+    std::vector<Cubic> cubics(count);
+    size_t first = 0;
+    for (const MomentTerm& t : terms) {
+        while (first < count && !(t.pos <= breaks[first])) ++first;
+        addTermToEach(cubics.data() + first, breaks.data() + first, count - first, t);
+    }
+    s.pieces.reserve(count);
+    for (size_t k = 0; k < count; ++k) {
         ExactSolution::Piece p;
         p.x0 = breaks[k];
         p.x1 = breaks[k + 1];
-        while (active < terms.size() && terms[active].pos <= p.x0) ++active;
-        for (size_t t = 0; t < active; ++t) addTerm(p.moment, terms[t], p.x0);
+        p.moment = cubics[k];
         s.pieces.push_back(p);
     }
 
@@ -226,6 +240,35 @@ ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& r)
     }
     integratePieces(s.pieces, slope0, deflection0);
     return s;
+}
+
+struct ExactSolutionOnDemand::Source {
+    std::vector<MomentTerm> terms;
+    double length = 0, stressFactor = 0;
+    ReactionSolution reactions;
+    std::once_flag built;
+    ExactSolution solution;
+};
+
+ExactSolutionOnDemand::ExactSolutionOnDemand(std::vector<MomentTerm> terms, double length,
+                                             double stressFactor, const ReactionSolution& r)
+    : source_(std::make_shared<Source>())
+{
+    source_->terms = std::move(terms);
+    source_->length = length;
+    source_->stressFactor = stressFactor;
+    source_->reactions = r;
+}
+
+const ExactSolution& ExactSolutionOnDemand::get() const
+{
+    static const ExactSolution none;
+    if (!source_) return none;
+    Source& s = *source_;
+    std::call_once(s.built, [&s] {
+        s.solution = exactSolution(std::move(s.terms), s.length, s.stressFactor, s.reactions);
+    });
+    return s.solution;
 }
 
 PeakValues exactPeaks(const ExactSolution& s)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "engine/moment_terms.h"
@@ -29,6 +30,26 @@ struct ExactSolution {
 
 // Requires the solved reactions of a run that succeeded.
 ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& reactions);
+
+// The same from the moment's terms, the beam's length and c / I.
+ExactSolution exactSolution(std::vector<engine_detail::MomentTerm> terms, double length,
+                            double stressFactor, const ReactionSolution& reactions);
+
+// The exact solution of a run, built the first time it is asked for: many runs never show
+// it, and a grid run need not wait for it. Copies share the one solution; asking from
+// several threads at once is safe.
+class ExactSolutionOnDemand {
+public:
+    ExactSolutionOnDemand() = default;  // no beam: an empty solution
+    ExactSolutionOnDemand(std::vector<engine_detail::MomentTerm> terms, double length,
+                          double stressFactor, const ReactionSolution& reactions);
+
+    const ExactSolution& get() const;
+
+private:
+    struct Source;
+    std::shared_ptr<Source> source_;
+};
 
 // The true extremes over the whole beam with their locations: moment and shear at the ends,
 // at every breakpoint from either side and where their derivatives vanish inside a piece;

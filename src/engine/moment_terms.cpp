@@ -1,44 +1,69 @@
 #include "engine/moment_terms.h"
 
+#include <type_traits>
+
 #include "engine/load_access.h"
 
 namespace spanrix::engine_detail {
 
-void addTerm(Cubic& c, const MomentTerm& t, double origin)
+namespace {
+
+// One kind's Taylor coefficients, added about x = origin.
+template <TermKind kind>
+void addKind(Cubic& c, const MomentTerm& t, double origin)
 {
-    switch (t.kind) {
-    case TermKind::PointLoad: {  // P (a - x)
+    if constexpr (kind == TermKind::PointLoad) {  // P (a - x)
         const double d = origin - t.pos, P = t.p;
         c.c0 -= P * d;
         c.c1 -= P;
-        break;
-    }
-    case TermKind::DistLoadStart: {  // -w0 u^2/2 - k u^3/6, u = x - a
+    } else if constexpr (kind == TermKind::DistLoadStart) {  // -w0 u^2/2 - k u^3/6, u = x - a
         const double d = origin - t.pos, w0 = t.p, k = t.q;
         c.c0 -= w0 * d * d / 2 + k * d * d * d / 6;
         c.c1 -= w0 * d + k * d * d / 2;
         c.c2 -= w0 / 2 + k * d / 2;
         c.c3 -= k / 6;
-        break;
-    }
-    case TermKind::DistLoadEnd: {  // w0 v^2/2 + k (u v^2/2 - v^3/3), v = x - b, u = x - a
+    } else if constexpr (kind == TermKind::DistLoadEnd) {
+        // w0 v^2/2 + k (u v^2/2 - v^3/3), v = x - b, u = x - a
         const double e = origin - t.pos, d = origin - t.p, w0 = t.q, k = t.r;
         c.c0 += w0 * e * e / 2 + k * (d * e * e / 2 - e * e * e / 3);
         c.c1 += w0 * e + k * (d * e - e * e / 2);
         c.c2 += w0 / 2 + k * d / 2;
         c.c3 += k / 6;
-        break;
-    }
-    case TermKind::Couple:  // -M from its own position on
+    } else if constexpr (kind == TermKind::Couple) {  // -M from its own position on
         c.c0 -= t.p;
-        break;
-    case TermKind::Support: {  // R (x - s)
+    } else {  // R (x - s)
         const double d = origin - t.pos, R = t.p;
         c.c0 += R * d;
         c.c1 += R;
-        break;
     }
+}
+
+// Calls f with the term's kind as a compile-time constant.
+template <typename F>
+void withKind(TermKind kind, F&& f)
+{
+    switch (kind) {
+    case TermKind::PointLoad: return f(std::integral_constant<TermKind, TermKind::PointLoad>{});
+    case TermKind::DistLoadStart:
+        return f(std::integral_constant<TermKind, TermKind::DistLoadStart>{});
+    case TermKind::DistLoadEnd: return f(std::integral_constant<TermKind, TermKind::DistLoadEnd>{});
+    case TermKind::Couple: return f(std::integral_constant<TermKind, TermKind::Couple>{});
+    case TermKind::Support: return f(std::integral_constant<TermKind, TermKind::Support>{});
     }
+}
+
+}  // namespace
+
+void addTerm(Cubic& c, const MomentTerm& t, double origin)
+{
+    withKind(t.kind, [&](auto kind) { addKind<kind()>(c, t, origin); });
+}
+
+void addTermToEach(Cubic* cubics, const double* origins, size_t count, const MomentTerm& t)
+{
+    withKind(t.kind, [&](auto kind) {
+        for (size_t i = 0; i < count; ++i) addKind<kind()>(cubics[i], t, origins[i]);
+    });
 }
 
 std::vector<MomentTerm> momentTerms(const BeamModel& model, const ReactionSolution& r)

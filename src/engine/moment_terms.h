@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "engine/reactions.h"
@@ -28,6 +29,11 @@ struct Cubic {
 
 // Adds the term's Taylor coefficients about x = origin (the term is active there).
 void addTerm(Cubic& c, const MomentTerm& t, double origin);
+
+// The same for count cubics, each about its own origin: one term across many pieces at a
+// time, so the kind of term is looked at once rather than once per piece. Each cubic still
+// takes its terms in the order they are added.
+void addTermToEach(Cubic* cubics, const double* origins, size_t count, const MomentTerm& t);
 
 // Every term of the beam in no particular order: loads, support forces and the left
 // cantilever's fixing moment (a couple at x = 0).

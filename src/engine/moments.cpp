@@ -110,71 +110,108 @@ double momentByDirectSum(const BeamModel& model, const ReactionSolution& r, doub
     return moment;
 }
 
-bool sampleResults(const CalculationGrid& g, const BeamModel& model, const ReactionSolution& r,
-                   ResultSet& results)
+MomentSampler::MomentSampler(const CalculationGrid& g, const BeamModel& model,
+                             const ReactionSolution& r, ResultSet& results)
+    : grid_(g), results_(results), fiber_(model.fiberDistance), inertia_(model.momentOfInertia)
 {
     results.pointCount = g.pointCount;
     results.peakMoment = results.peakMomentLoc = 0;
     results.peakShear = results.peakShearLoc = 0;
     results.peakStress = results.peakStressLoc = 0;
-    if (g.pointCount == 0) return true;
+    if (g.pointCount == 0) return;
     results.holdSlots(g.pointCount);
 
+    // Between consecutive switch-on points the moment is one cubic, expanded about the
+    // segment's own first point so no coefficient carries a large cancelling offset.
     const std::vector<GridTerm> terms = gridTerms(model, r, g);
-    double* moment = results.momentAt.data() + 1;  // moment[i] is point i, slot i + 1
-    double* shear = results.shearAt.data() + 1;
-    double* stress = results.stressAt.data() + 1;
-    const double fiber = model.fiberDistance, inertia = model.momentOfInertia;
-    PeakScan momentPeak, shearPeak, stressPeak;
-    bool finite = true;
+    std::vector<double> origins;
+    size_t active = 0;
+    for (int begin = 0; begin < g.pointCount;) {
+        while (active < terms.size() && terms[active].firstPoint <= begin) ++active;
+        const int end = active < terms.size() ? std::min(terms[active].firstPoint, g.pointCount)
+                                              : g.pointCount;
+        segments_.push_back({begin, end, g.x(begin), {}});
+        origins.push_back(g.x(begin));
+        begin = end;
+    }
+    // A term acts on every segment from the first that begins at or after its first point.
+    std::vector<Cubic> cubics(segments_.size());
+    size_t first = 0;
+    for (const GridTerm& t : terms) {
+        while (first < segments_.size() && segments_[first].begin < t.firstPoint) ++first;
+        addTermToEach(cubics.data() + first, origins.data() + first, segments_.size() - first, t.term);
+    }
+    for (size_t s = 0; s < segments_.size(); ++s) {
+        segments_[s].moment = cubics[s];
+        finite_ = finite_ && isFinite(cubics[s]);
+    }
+}
 
-    // Between consecutive switch-on points the moment is one cubic; evaluate it about the
-    // segment's own first point so no coefficient carries a large cancelling offset. With
-    // finite coefficients a value can overflow but never be NaN, so the peaks find it.
-    size_t activeTerms = 0;
-    int begin = 0;
-    while (begin < g.pointCount) {
-        while (activeTerms < terms.size() && terms[activeTerms].firstPoint <= begin) ++activeTerms;
-        const int end = activeTerms < terms.size()
-            ? std::min(terms[activeTerms].firstPoint, g.pointCount)
-            : g.pointCount;
-        const double origin = g.x(begin);
-        Cubic c;
-        for (size_t t = 0; t < activeTerms; ++t) addTerm(c, terms[t].term, origin);
-        finite = finite && isFinite(c);
-        for (int block = begin; block < end; block += kBlock) {
-            const int blockEnd = std::min(block + kBlock, end);
-            for (int i = block; i < blockEnd; ++i) {
-                const double t = g.x(i) - origin;
+void MomentSampler::sample(int begin, int end)
+{
+    double* moment = results_.momentAt.data() + 1;  // moment[i] is point i, slot i + 1
+    double* shear = results_.shearAt.data() + 1;
+    double* stress = results_.stressAt.data() + 1;
+    const double fiber = fiber_, inertia = inertia_;
+    for (int block = begin; block < end; block += kBlock) {
+        const int blockEnd = std::min(block + kBlock, end);
+        for (int from = block; from < blockEnd;) {
+            while (segments_[next_].end <= from) ++next_;
+            const Segment& segment = segments_[next_];
+            const int to = std::min(segment.end, blockEnd);
+            const Cubic& c = segment.moment;
+            const double origin = segment.origin;
+            for (int i = from; i < to; ++i) {
+                const double t = grid_.x(i) - origin;
                 const double m = c.c0 + t * (c.c1 + t * (c.c2 + t * c.c3));
                 moment[i] = m;
                 shear[i] = c.c1 + t * (2 * c.c2 + t * 3 * c.c3);
                 stress[i] = fiber * m / inertia;
             }
-            momentPeak.scanUp(moment, block, blockEnd);
-            shearPeak.scanUp(shear, block, blockEnd);
-            stressPeak.scanUp(stress, block, blockEnd);
+            from = to;
         }
-        begin = end;
+        // c*M/I grows with |M| however it rounds, so the largest stress of a block is
+        // the one at its largest moment.
+        const double largestMoment = largestMagnitude(moment, block, blockEnd);
+        momentPeak_.noteUp(moment, block, blockEnd, largestMoment);
+        shearPeak_.scanUp(shear, block, blockEnd);
+        stressPeak_.noteUp(stress, block, blockEnd, std::abs(fiber * largestMoment / inertia));
     }
-    if (momentPeak.index >= 0) {
-        results.peakMoment = moment[momentPeak.index];
-        results.peakMomentLoc = g.x(momentPeak.index);
+}
+
+bool MomentSampler::finish()
+{
+    const CalculationGrid& g = grid_;
+    ResultSet& results = results_;
+    const double* moment = results.momentAt.data() + 1;
+    const double* shear = results.shearAt.data() + 1;
+    if (momentPeak_.index >= 0) {
+        results.peakMoment = moment[momentPeak_.index];
+        results.peakMomentLoc = g.x(momentPeak_.index);
     }
-    if (shearPeak.index >= 0) {
-        results.peakShear = shear[shearPeak.index];
-        results.peakShearLoc = g.x(shearPeak.index);
+    if (shearPeak_.index >= 0) {
+        results.peakShear = shear[shearPeak_.index];
+        results.peakShearLoc = g.x(shearPeak_.index);
     }
-    if (stressPeak.index >= 0) {
-        results.peakStress = stressPeak.magnitude;
-        results.peakStressLoc = stressPeak.index * (g.length / g.intervals);
+    if (stressPeak_.index >= 0) {
+        results.peakStress = stressPeak_.magnitude;
+        results.peakStressLoc = stressPeak_.index * (g.length / g.intervals);
     }
+    // With finite coefficients a value can overflow but never be NaN, so the peaks find it.
     // With the moments numbers, c*M/I is NaN only where c is infinite, or where I is and
     // c*M is not a number; the peaks cannot see NaN.
-    const bool stressIsNumber = std::isfinite(fiber) &&
-        (std::isfinite(inertia) || std::isfinite(fiber * momentPeak.magnitude));
-    return finite && stressIsNumber && std::isfinite(momentPeak.magnitude) &&
-           std::isfinite(shearPeak.magnitude) && std::isfinite(stressPeak.magnitude);
+    const bool stressIsNumber = std::isfinite(fiber_) &&
+        (std::isfinite(inertia_) || std::isfinite(fiber_ * momentPeak_.magnitude));
+    return finite_ && stressIsNumber && std::isfinite(momentPeak_.magnitude) &&
+           std::isfinite(shearPeak_.magnitude) && std::isfinite(stressPeak_.magnitude);
+}
+
+bool sampleResults(const CalculationGrid& g, const BeamModel& model, const ReactionSolution& r,
+                   ResultSet& results)
+{
+    MomentSampler sampler(g, model, r, results);
+    sampler.sample(0, g.pointCount);
+    return sampler.finish();
 }
 
 }  // namespace spanrix

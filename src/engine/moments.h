@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "engine/moment_terms.h"
+#include "engine/peak_scan.h"
 #include "engine/reactions.h"
 #include "engine/results.h"
 #include "model/beam_model.h"
@@ -40,6 +44,34 @@ CalculationGrid calculationGrid(const BeamModel& model);
 // support on the left end). Applied moments never enter V.
 bool sampleResults(const CalculationGrid& grid, const BeamModel& model, const ReactionSolution& r,
                    ResultSet& results);
+
+// The same, a stretch of points at a time, so that a caller can integrate each stretch while
+// it is still in cache. Stretches come in order, each starting where the last one ended.
+class MomentSampler {
+public:
+    MomentSampler(const CalculationGrid& grid, const BeamModel& model, const ReactionSolution& r,
+                  ResultSet& results);
+    // Points [begin, end).
+    void sample(int begin, int end);
+    // Stores the peaks; false when any value was beyond the range of numbers.
+    bool finish();
+
+private:
+    // Points [begin, end) share one cubic about x = origin.
+    struct Segment {
+        int begin, end;
+        double origin;
+        engine_detail::Cubic moment;
+    };
+
+    const CalculationGrid& grid_;
+    ResultSet& results_;
+    double fiber_, inertia_;
+    std::vector<Segment> segments_;
+    size_t next_ = 0;  // the segment holding the next point to sample
+    bool finite_ = true;
+    engine_detail::PeakScan momentPeak_, shearPeak_, stressPeak_;
+};
 
 // The moment at x as the plain sum of every load's and support's closed form: the
 // reference the piecewise evaluation is held to.

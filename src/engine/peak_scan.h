@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
 // Finding the largest magnitude along the grid while a pass writes it, block by block. The
@@ -11,20 +9,10 @@
 namespace spanrix::engine_detail {
 
 // Points handled at a time, so that evaluating and scanning stay in cache.
-inline constexpr int kBlock = 2048;
+inline constexpr int kBlock = 512;
 
-inline double largestMagnitude(const double* values, int begin, int end)
-{
-    constexpr int kLanes = 8;
-    std::array<double, kLanes> lane{};
-    int j = begin;
-    for (; j + kLanes <= end; j += kLanes)
-        for (int k = 0; k < kLanes; ++k) lane[k] = std::max(lane[k], std::abs(values[j + k]));
-    double largest = 0;
-    for (; j < end; ++j) largest = std::max(largest, std::abs(values[j]));
-    for (double l : lane) largest = std::max(largest, l);
-    return largest;
-}
+// The largest magnitude of values[begin, end), NaN passed over; 0 for none.
+double largestMagnitude(const double* values, int begin, int end);
 
 // The largest magnitude so far and where: a later value replaces it only when strictly
 // greater, so among equal magnitudes the one met first stays.
@@ -35,21 +23,29 @@ struct PeakScan {
     // Values met in increasing index order, [begin, end).
     void scanUp(const double* values, int begin, int end)
     {
-        const double largest = largestMagnitude(values, begin, end);
-        if (!(largest > magnitude)) return;
-        magnitude = largest;
-        index = begin;
-        while (std::abs(values[index]) != largest) ++index;
+        noteUp(values, begin, end, largestMagnitude(values, begin, end));
     }
 
     // Values met in decreasing index order, [begin, end) from end - 1 down.
     void scanDown(const double* values, int begin, int end)
     {
-        const double largest = largestMagnitude(values, begin, end);
+        noteDown(values, begin, end, largestMagnitude(values, begin, end));
+    }
+
+    // The same, for a caller that knows the largest magnitude of [begin, end) already.
+    void noteUp(const double* values, int begin, int end, double largest)
+    {
+        if (!(largest > magnitude)) return;
+        magnitude = largest;
+        index = begin;
+        while (std::abs(values[index]) != largest && index < end - 1) ++index;
+    }
+    void noteDown(const double* values, int begin, int end, double largest)
+    {
         if (!(largest > magnitude)) return;
         magnitude = largest;
         index = end - 1;
-        while (std::abs(values[index]) != largest) --index;
+        while (std::abs(values[index]) != largest && index > begin) --index;
     }
 };
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/analysis.h"
+#include "engine/peak_scan.h"
 #include "engine_beams.h"
 
 namespace spanrix {
@@ -108,7 +109,7 @@ TEST(Run, OneValueHoldsTheWholeRunOrTheRefusal)
         ASSERT_EQ(a.results.deflectionAt[j], results->deflectionAt[j]) << j;
     }
     EXPECT_EQ(a.results.peakDeflection, results->peakDeflection);
-    EXPECT_EQ(exactPeaks(a.exact).moment.value, exactPeaks(exactSolution(m, r)).moment.value);
+    EXPECT_EQ(exactPeaks(a.exact()).moment.value, exactPeaks(exactSolution(m, r)).moment.value);
 }
 
 TEST(Run, FailuresAbandonTheRunAndLeaveResultsAlone)
@@ -204,6 +205,56 @@ TEST(Run, PeaksStartAtZeroEveryRunAndLeftmostWins)
     ASSERT_FALSE(runCalculations(loaded, r, *results, {}));
     EXPECT_EQ(results->peakSlopeLoc, 0);
     EXPECT_EQ(results->peakSlope, results->slopeAt[1]);
+}
+
+// The scans look at many values at a time; whatever the lengths and wherever the largest
+// magnitude lies, they find what a plain loop finds, passing over NaN.
+TEST(Run, PeakScansFindTheFirstLargestMagnitudeOfAnyStretch)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (int length : {1, 7, 8, 15, 16, 17, 40}) {
+        for (int at = 1; at <= length; ++at) {
+            for (double peak : {-3.0, 3.0, -inf}) {
+                std::vector<double> values(static_cast<size_t>(length) + 1, -1.0);
+                values[0] = 99;  // before the stretch
+                values[static_cast<size_t>(length)] = std::abs(peak);  // as large, met later
+                values[static_cast<size_t>(at)] = peak;
+                if (at > 1) values[static_cast<size_t>(at) - 1] = nan;
+                engine_detail::PeakScan up;
+                up.scanUp(values.data(), 1, length + 1);
+                EXPECT_EQ(up.magnitude, std::abs(peak)) << length << " " << at;
+                EXPECT_EQ(up.index, at) << length << " " << at;
+            }
+        }
+    }
+}
+
+// A beam with a fixed end is sampled and integrated a stretch at a time; the numbers are
+// those of the two steps taken one after the other.
+TEST(Run, FixedEndRunInOnePassEqualsTheSeparateSteps)
+{
+    const BeamModel m = fullCapacityBeam(4, 12345.0f);
+    const AnalysisOutcome outcome = analyseBeam(m, {});
+    ASSERT_TRUE(outcome) << outcome.refusal;
+    const Analysis& a = *outcome.analysis;
+    ASSERT_GT(a.reactions.cantileverCount, 0);
+
+    auto steps = std::make_unique<ResultSet>(a.grid.pointCount);
+    ASSERT_TRUE(sampleResults(a.grid, m, a.reactions, *steps));
+    integrateFromFixedEnd(a.grid, a.reactions.reactionPos[1], *steps);
+    for (auto values : {&ResultSet::momentAt, &ResultSet::shearAt, &ResultSet::stressAt,
+                        &ResultSet::slopeAt, &ResultSet::deflectionAt})
+        for (int slot = 1; slot <= a.grid.pointCount; ++slot)
+            ASSERT_EQ((a.results.*values)[static_cast<size_t>(slot)],
+                      ((*steps).*values)[static_cast<size_t>(slot)])
+                << slot;
+    const PeakValues one = peakValues(a.results), two = peakValues(*steps);
+    for (auto peak : {&PeakValues::moment, &PeakValues::shear, &PeakValues::stress,
+                      &PeakValues::slope, &PeakValues::deflection}) {
+        EXPECT_EQ((one.*peak).value, (two.*peak).value);
+        EXPECT_EQ((one.*peak).x, (two.*peak).x);
+    }
 }
 
 // Corrections are exact to rounding, so no real beam keeps missing; a tolerance no pass

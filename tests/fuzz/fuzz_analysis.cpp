@@ -49,7 +49,7 @@ void analyseAndShow(const BeamModel& model)
     (void)reactionCaptions(model, run.analysis->reactions, 3);
 
     // The exact solution of the same run, its window texts and values anywhere.
-    const ExactSolution& exact = run.analysis->exact;
+    const ExactSolution& exact = run.analysis->exact();
     (void)maxValueTexts(exactPeaks(exact), basis, 3);
     for (double share : {-1.0, 0.0, 0.37, 1.0, 2.0})
         (void)exactValuesAt(exact, share * basis.beamLength);

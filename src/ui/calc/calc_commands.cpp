@@ -102,7 +102,7 @@ void CalcCommands::showAnalysis()
     for (const ReactionCaption& c : reactionCaptions(model, analysis.reactions, sigFigs))
         loading_.showReactionCaption(c.featureRow, c.caption);
     drawResultDiagrams(surface, {g, basis_, analysis.results, sigFigs});
-    drawDiagramNote(surface, g, gridPeakNote(peakValues(analysis.results), exactPeaks(analysis.exact), basis_, sigFigs));
+    drawDiagramNote(surface, g, gridPeakNote(peakValues(analysis.results), exactPeaks(analysis.exact()), basis_, sigFigs));
     if (shear_) shear_->showResults(analysis.results, basis_, sigFigs);
     showingResults(true);
 }
@@ -235,7 +235,7 @@ MaxValuesDialog* CalcCommands::showExactMaxValues()
     const auto shown = shownAnalysis();
     if (!shown) return nullptr;
     const int sigFigs = context_.state.sigFigs;
-    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks(shown->exact), basis_, sigFigs),
+    return showModal(MaxValuesDialog::exact(maxValueTexts(exactPeaks(shown->exact()), basis_, sigFigs),
                                             sigFigs, screen_));
 }
 
