@@ -45,6 +45,29 @@ std::string valueLabel(const ResultQuantity& q, double v, double peak, const Dia
     return shownText(q, v, peak, in.basis, kPiMaxWindow, in.sigFigs);
 }
 
+// The title's font; the caller keeps what to restore.
+void useTitleFont(Surface& s)
+{
+    s.setFontSize(14);
+    s.setFontName("arial");
+    s.setBold(true);
+}
+
+// Where the title goes, in the title's font. Where the window is small for its font, it
+// moves up until clear of the grid's top line.
+TextBox titleBox(const Surface& s, const DiagramRow& row, const ScreenGeometry& g)
+{
+    const double H = g.workAreaHeight, Wa = g.workAreaWidth;
+    const double gridTop = roundHalfEven(row.axisFraction * H / 6) - g.arrowScale / 2.0;
+    const double clearance = Wa / 200;
+    const double height = s.lineHeight();
+    const double titleY = gridTop - H / 30;
+    const double overrun = titleY + height - (gridTop - clearance);
+    const double top = overrun > 0 ? std::max(titleY - overrun, 0.0) : titleY;
+    const double left = (g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift;
+    return {left, top, left + s.textWidth(row.title), top + height};
+}
+
 struct SecondCurve {
     const std::vector<double>* values = nullptr;
     Rgb colour;
@@ -63,8 +86,8 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     const double P = std::abs(peak);
     const double L = in.basis.beamLength;
 
-    // Where the window is small for its font, a label would run into the grid and a title
-    // into its top line: they move left and up until clear.
+    // Where the window is small for its font, a label would run into the grid: it moves
+    // left until clear.
     const double clearance = Wa / 200;
     s.line(g.beamLeft, y0, g.beamRight, y0);
     s.setForeColor(kGridBlue);
@@ -87,13 +110,9 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     const auto savedSize = static_cast<float>(roundHalfEven(s.fontSize()));
     const std::string savedName = s.fontName();
     s.setForeColor(kBlack);
-    s.setFontSize(14);
-    s.setFontName("arial");
-    s.setBold(true);
-    const double titleY = y0 - A - H / 30;
-    const double titleOverrun = titleY + s.lineHeight() - (y0 - A - clearance);
-    s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift,
-                         titleOverrun > 0 ? std::max(titleY - titleOverrun, 0.0) : titleY);
+    useTitleFont(s);
+    const TextBox title = titleBox(s, row, g);
+    s.setCurrentPosition(title.left, title.top);
     s.text(row.title);
     s.setFontSize(savedSize);
     s.setFontName(savedName);
@@ -135,6 +154,19 @@ void drawMomentEnvelope(Surface& surface, const DiagramInput& in, const std::vec
                         Rgb lowerColour)
 {
     drawDiagram(surface, Quantity::Moment, in, {&lower, lowerColour});
+}
+
+TextBox diagramTitleBox(Surface& surface, Quantity quantity, const ScreenGeometry& geometry)
+{
+    const float size = surface.fontSize();
+    const std::string name = surface.fontName();
+    const bool bold = surface.bold();
+    useTitleFont(surface);
+    const TextBox box = titleBox(surface, rowOf(quantity), geometry);
+    surface.setFontSize(size);
+    surface.setFontName(name);
+    surface.setBold(bold);
+    return box;
 }
 
 void drawShearEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,

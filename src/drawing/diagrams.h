@@ -11,6 +11,15 @@ namespace spanrix {
 
 class Surface;
 
+// A rectangle of text on a surface, in twips.
+struct TextBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool meets(const TextBox& o) const
+    {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+};
+
 // What the three result diagrams draw from.
 struct DiagramInput {
     const ScreenGeometry& geometry;
@@ -36,6 +45,9 @@ void drawMomentEnvelope(Surface& surface, const DiagramInput& in, const std::vec
                         Rgb lowerColour);
 void drawShearEnvelope(Surface& surface, const DiagramInput& in, const std::vector<double>& lower,
                        Rgb lowerColour);
+// Where the moment or shear diagram's title stands, so that what is written beside the
+// diagram can keep clear of it.
+TextBox diagramTitleBox(Surface& surface, Quantity quantity, const ScreenGeometry& geometry);
 
 // The three of the calculations screen in order.
 void drawResultDiagrams(Surface& surface, const DiagramInput& in);

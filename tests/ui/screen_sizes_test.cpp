@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -13,6 +14,7 @@
 #include "model/number_format.h"
 #include "recording_surface.h"
 #include "ui/calc/calculations_window.h"
+#include "ui/design/envelope_view.h"
 #include "drawing/diagrams.h"
 #include "ui/qt_surface.h"
 #include "ui/work_area.h"
@@ -187,6 +189,27 @@ TEST_F(ScreenSizes, ImagesHaveTheDisplaysPixelDensity)
     }
     EXPECT_EQ(surface.devicePixelRatio(), ratio);
     EXPECT_EQ(surface.image().size(), surface.size() * ratio);
+}
+
+// A diagram window holds its diagram at a size in twips: in the window's own pixels, so a
+// dense display does not get a window twice too large.
+TEST_F(ScreenSizes, EnvelopeDiagramsAreSizedInTheWindowsOwnPixels)
+{
+    startBeam(false, "20");
+    addSupport("0");
+    addSupport("20");
+    addPointLoad("1000", "5");
+    setSection("100", "", "5");
+    loading().action("combinations")->trigger();
+    QWidget* window = find("combinations");
+    ASSERT_NE(window, nullptr);
+    const ScreenGeometry g = envelopeGeometry(app.context().state.geometry);
+    for (const char* name : {"momentenvelope", "shearenvelope"}) {
+        const auto* surface = window->findChild<QtSurface*>(name);
+        ASSERT_NE(surface, nullptr) << name;
+        EXPECT_EQ(surface->minimumWidth(), int(std::ceil(g.workAreaWidth * surface->pixelsPerTwipX()))) << name;
+    }
+    window->close();
 }
 
 TEST_F(ScreenSizes, ACoarseGridIsDrawnThroughItsPointsAndSaysWhatItMisses)

@@ -36,7 +36,8 @@ ShearWindow::ShearWindow(const ScreenGeometry& geometry, QWidget* calculationsSc
     const double widthTwips = geometry_.workAreaWidth;
     const double heightTwips = geometry_.workAreaHeight * kDiagramHeightShare;
     surface_->ensureTwipsSize(widthTwips, heightTwips);
-    surface_->setMinimumSize(surface_->image().size());
+    // In the window's own pixels: on a dense display the image holds more.
+    surface_->setMinimumSize(surface_->image().deviceIndependentSize().toSize());
 
     maxShear_ = dialogs::textBox(this, "maxshear", {});
     maxShearLocation_ = dialogs::textBox(this, "locmaxshear", {});

@@ -42,7 +42,8 @@ QtSurface* makeEnvelopeSurface(const ScreenGeometry& geometry, QWidget* parent, 
     auto* surface = new QtSurface(parent);
     surface->setObjectName(name);
     surface->ensureTwipsSize(geometry.workAreaWidth, geometry.workAreaHeight / 3.0);
-    surface->setMinimumSize(surface->image().size());
+    // In the window's own pixels: on a dense display the image holds more.
+    surface->setMinimumSize(surface->image().deviceIndependentSize().toSize());
     return surface;
 }
 
@@ -83,13 +84,23 @@ void drawEnvelope(QtSurface& surface, const ScreenGeometry& geometry, const Resu
 
     if (peak == 0) return;
     const double halfHeight = geometry.arrowScale / 2.0;
+    const double gap = geometry.workAreaWidth / 100.0;
+    const TextBox title = diagramTitleBox(surface, q, geometry);
     surface.setForeColor(kLabelColour);
     for (const ExtremeLabel& label : labels) {
         const double y = axisY(geometry) - halfHeight * label.value / std::abs(peak);
-        // Above a largest value, below a smallest one, so the name never hides the curve.
+        // Above a largest value, below a smallest one and the position labels there, so the
+        // name never hides the curve; beside the title rather than over it.
         const double lineHeight = geometry.workAreaHeight / 40.0;
-        surface.setCurrentPosition(beamX(geometry, basis.beamLength, label.x) + geometry.workAreaWidth / 100.0,
-                                   label.value >= 0 ? y - 1.5 * lineHeight : y + 0.5 * lineHeight);
+        const double width = surface.textWidth(label.text);
+        TextBox box;
+        box.left = beamX(geometry, basis.beamLength, label.x) + gap;
+        box.top = label.value >= 0 ? y - 1.5 * lineHeight : y + 1.5 * lineHeight;
+        box.right = box.left + width;
+        box.bottom = box.top + std::max(lineHeight, surface.lineHeight());
+        if (box.meets(title)) box.left = title.right + gap;
+        box.left = std::max(0.0, std::min(box.left, surface.width() - width));
+        surface.setCurrentPosition(box.left, box.top);
         surface.text(label.text);
     }
     surface.setForeColor(kBlack);
