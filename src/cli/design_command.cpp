@@ -144,9 +144,7 @@ int runDesign(const std::vector<std::string>& words)
     if (options.help) return printHelp();
     CombinationRequest loads;
     SteelCheckSettings checked;  // the options' own faults, found before any file is read
-    std::optional<std::string> error = options.operands.size() == 1 ? std::nullopt
-                                       : options.operands.empty() ? std::optional<std::string>("no FILE given")
-                                                                  : "more than one FILE given";
+    std::optional<std::string> error = singleFileError(options);
     if (!error) error = applySteelOptions(options, checked);
     if (!error) error = readCombinationRequest(options, loads);
     if (error) return usageError(*error, kDesignSynopsis);

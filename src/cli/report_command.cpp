@@ -53,8 +53,7 @@ struct ReportRequest {
 // Fills the request, or returns the usage error.
 std::optional<std::string> readRequest(const ParsedOptions& options, ReportRequest& request)
 {
-    if (options.operands.empty()) return "no FILE given";
-    if (options.operands.size() > 1) return "more than one FILE given";
+    if (auto error = singleFileError(options)) return error;
     request.file = options.operands.front();
     request.title = printableText(options.value("--title").value_or(""));
     request.pdf = options.value("--pdf");
