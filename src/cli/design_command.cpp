@@ -128,12 +128,6 @@ Json resultJson(const SteelCheckResult& r, bool all)
     return out;
 }
 
-int refused(const std::string& message, int status = kExitRefused)
-{
-    std::cerr << message << "\n";
-    return status;
-}
-
 }  // namespace
 
 int runDesign(const std::vector<std::string>& words)
