@@ -220,8 +220,8 @@ constexpr int kMaxBracePoints = 1000;
 void readSteelCheck(const Fields& f, SteelCheckSettings& s)
 {
     s.section = f.text("section");
-    s.yieldStress = f.maybeNumber("yieldStress").isSet() ? std::optional<double>(f.number("yieldStress"))
-                                                          : std::nullopt;
+    const MaybeNumber yieldStress = f.maybeNumber("yieldStress");
+    s.yieldStress = yieldStress.isSet() ? std::optional<double>(yieldStress) : std::nullopt;
     const auto method = design::methodFromName(f.text("method"));
     if (!method) throw Fault(f.where("method") + " must be lrfd or asd");
     s.method = *method;
