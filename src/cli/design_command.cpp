@@ -72,8 +72,9 @@ std::optional<std::string> applySteelOptions(const ParsedOptions& options, Steel
         }
     }
     if (const auto text = options.value("--cb")) {
-        if (*text != "diagram" && *text != "1") return "--cb must be diagram or 1, not '" + *text + "'";
-        s.cb = *text == "1" ? CbMode::One : CbMode::Diagram;
+        const auto cb = cbModeFromName(*text);
+        if (!cb) return "--cb must be diagram or 1, not '" + *text + "'";
+        s.cb = *cb;
     }
     if (auto error = readNumber(options, "--live-limit", s.liveLimit)) return error;
     return readNumber(options, "--total-limit", s.totalLimit);
