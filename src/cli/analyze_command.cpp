@@ -183,10 +183,7 @@ int analyzeOne(const AnalyzeRequest& request)
 {
     const FileOutcome outcome = analyzeFile(request, request.files.front(), "");
     if (outcome.usage) return usageError(outcome.error, kAnalyzeSynopsis);
-    if (outcome.status != kExitSuccess) {
-        std::cerr << outcome.error << (outcome.detail.empty() ? "" : ": " + outcome.detail) << "\n";
-        return outcome.status;
-    }
+    if (outcome.status != kExitSuccess) return refused(outcome.error, outcome.status, outcome.detail);
     if (request.csv != "-") std::cout << jsonLine(outcome.result);
     return flushOutput() ? kExitSuccess : kExitFileAccess;
 }

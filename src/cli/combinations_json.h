@@ -15,9 +15,6 @@
 
 namespace spanrix::cli {
 
-inline constexpr std::string_view kCombinationOptionsSynopsis =
-    "[--combinations lrfd|asd [--case N=C]... [--section NAME] [--self-weight | --weight W]]";
-
 inline constexpr std::string_view kCombinationOptionsHelp =
     "  --combinations lrfd|asd\n"
     "                  also combine the load cases by the ASCE 7-16 strength (lrfd) or\n"

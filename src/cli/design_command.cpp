@@ -72,8 +72,9 @@ std::optional<std::string> applySteelOptions(const ParsedOptions& options, Steel
         }
     }
     if (const auto text = options.value("--cb")) {
-        if (*text != "diagram" && *text != "1") return "--cb must be diagram or 1, not '" + *text + "'";
-        s.cb = *text == "1" ? CbMode::One : CbMode::Diagram;
+        const auto cb = cbModeFromName(*text);
+        if (!cb) return "--cb must be diagram or 1, not '" + *text + "'";
+        s.cb = *cb;
     }
     if (auto error = readNumber(options, "--live-limit", s.liveLimit)) return error;
     return readNumber(options, "--total-limit", s.totalLimit);
@@ -128,12 +129,6 @@ Json resultJson(const SteelCheckResult& r, bool all)
     return out;
 }
 
-int refused(const std::string& message, int status = kExitRefused)
-{
-    std::cerr << message << "\n";
-    return status;
-}
-
 }  // namespace
 
 int runDesign(const std::vector<std::string>& words)
@@ -144,9 +139,7 @@ int runDesign(const std::vector<std::string>& words)
     if (options.help) return printHelp();
     CombinationRequest loads;
     SteelCheckSettings checked;  // the options' own faults, found before any file is read
-    std::optional<std::string> error = options.operands.size() == 1 ? std::nullopt
-                                       : options.operands.empty() ? std::optional<std::string>("no FILE given")
-                                                                  : "more than one FILE given";
+    std::optional<std::string> error = singleFileError(options);
     if (!error) error = applySteelOptions(options, checked);
     if (!error) error = readCombinationRequest(options, loads);
     if (error) return usageError(*error, kDesignSynopsis);

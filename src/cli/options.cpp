@@ -78,4 +78,11 @@ OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::ve
     return outcome;
 }
 
+std::optional<std::string> singleFileError(const ParsedOptions& options)
+{
+    if (options.operands.empty()) return "no FILE given";
+    if (options.operands.size() > 1) return "more than one FILE given";
+    return std::nullopt;
+}
+
 }  // namespace spanrix::cli

@@ -44,4 +44,7 @@ struct OptionsOutcome {
 // Reads the words that follow the command's name against the command's options.
 OptionsOutcome parseOptions(const std::vector<std::string>& words, const std::vector<OptionRule>& rules);
 
+// The usage error of a command that reads one FILE when the operands are not exactly one.
+std::optional<std::string> singleFileError(const ParsedOptions& options);
+
 }  // namespace spanrix::cli

@@ -22,6 +22,14 @@ bool canSave(const std::string& path)
     return !refusal;
 }
 
+int refused(std::string_view message, int status, std::string_view detail)
+{
+    std::cerr << message;
+    if (!detail.empty()) std::cerr << ": " << detail;
+    std::cerr << "\n";
+    return status;
+}
+
 int usageError(std::string_view message, std::string_view synopsis)
 {
     std::cerr << "spanrix-cli: " << message << "\nUsage: " << synopsis << "\n";

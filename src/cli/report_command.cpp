@@ -53,8 +53,7 @@ struct ReportRequest {
 // Fills the request, or returns the usage error.
 std::optional<std::string> readRequest(const ParsedOptions& options, ReportRequest& request)
 {
-    if (options.operands.empty()) return "no FILE given";
-    if (options.operands.size() > 1) return "more than one FILE given";
+    if (auto error = singleFileError(options)) return error;
     request.file = options.operands.front();
     request.title = printableText(options.value("--title").value_or(""));
     request.pdf = options.value("--pdf");
@@ -132,20 +131,14 @@ int runReport(const std::vector<std::string>& words)
     if (request.pdf && !canSave(*request.pdf)) return kExitFileAccess;
 
     Analysed a;
-    if (const OpenOutcome opened = openBeamFile(request.file, a.state.model); !opened.ok()) {
-        std::cerr << *opened.error << (opened.reason.empty() ? "" : ": " + opened.reason) << "\n";
-        return kExitFileAccess;
-    }
+    if (const OpenOutcome opened = openBeamFile(request.file, a.state.model); !opened.ok())
+        return refused(*opened.error, kExitFileAccess, opened.reason);
     if (const auto failure = applyCombinationRequest(request.combinations, a.state.model)) {
         if (failure->usage) return usageError(failure->message, kReportSynopsis);
-        std::cerr << failure->message << "\n";
-        return failure->status;
+        return refused(failure->message, failure->status);
     }
     AnalysisOutcome run = runBatch(a.state.model);
-    if (!run) {
-        std::cerr << run.refusal << "\n";
-        return kExitRefused;
-    }
+    if (!run) return refused(run.refusal);
     a.analysis = std::move(run.analysis);
     a.state.sigFigs = kDefaultSigFigs;
     a.state.geometry = screenGeometry(kPaperWorkAreaWidth, kPaperWorkAreaHeight);
@@ -164,10 +157,7 @@ int runReport(const std::vector<std::string>& words)
     CombinationsOutcome combined;
     if (request.combinations.method) {
         combined = runRequestedCombinations(request.combinations, a.state.model);
-        if (combined.failure) {
-            std::cerr << combined.failure->message << "\n";
-            return combined.failure->status;
-        }
+        if (combined.failure) return refused(combined.failure->message, combined.failure->status);
         choices.loadCombinations = true;
         data.combinations = &combined.run;
     }
@@ -181,11 +171,7 @@ int runReport(const std::vector<std::string>& words)
             pdf.isEmpty() ? std::optional(saveFailureMessage(*request.pdf))
                           : writeFileSafely(*request.pdf, std::string_view(pdf.constData(),
                                                                             static_cast<size_t>(pdf.size())));
-        if (failure) {
-            std::cerr << *failure << "\n";
-            return kExitFileAccess;
-        }
-        return kExitSuccess;
+        return failure ? refused(*failure, kExitFileAccess) : kExitSuccess;
     }
     for (const std::string& line : lines) std::cout << line << "\n";
     return flushOutput() ? kExitSuccess : kExitFileAccess;

@@ -4,6 +4,12 @@
 
 namespace spanrix::cli {
 
+namespace {
+
+Json peakJson(double value, double x) { return Json{{"value", value}, {"x", x}}; }
+
+}  // namespace
+
 Json reactionsJson(const BeamModel& m, const ReactionSolution& r)
 {
     Json out = Json::array();
@@ -31,8 +37,6 @@ Json reactionsJson(const BeamModel& m, const ReactionSolution& r)
     }
     return out;
 }
-
-Json peakJson(double value, double x) { return Json{{"value", value}, {"x", x}}; }
 
 Json peaksJson(const PeakValues& p, double ei)
 {

@@ -16,9 +16,6 @@ using Json = nlohmann::ordered_json;  // keeps the keys in the order --help show
 // "location", "force", "moment" (a cantilever's fixing moment, else null)}.
 Json reactionsJson(const BeamModel& m, const ReactionSolution& r);
 
-// {"value", "x"}.
-Json peakJson(double value, double x);
-
 // Moment, stress, slope, deflection and shear peaks; slope and deflection are held times
 // E*I and shown divided by ei.
 Json peaksJson(const PeakValues& p, double ei);

@@ -36,8 +36,6 @@ Json loadCase(LoadCase c) { return std::string(loadCaseName(c)); }
 
 constexpr std::string_view kContinuous = "continuous";
 constexpr std::string_view kAtPoints = "points";
-constexpr std::string_view kCbFromDiagram = "diagram";
-constexpr std::string_view kCbOne = "1";
 
 Json steelCheckJson(const SteelCheckSettings& s)
 {
@@ -46,7 +44,7 @@ Json steelCheckJson(const SteelCheckSettings& s)
             {"method", design::methodName(s.method)},
             {"bracing", s.bracing == Bracing::Continuous ? kContinuous : kAtPoints},
             {"bracePoints", s.bracePoints},
-            {"cb", s.cb == CbMode::Diagram ? kCbFromDiagram : kCbOne},
+            {"cb", cbModeName(s.cb)},
             {"liveLimit", s.liveLimit},
             {"totalLimit", s.totalLimit}};
 }
@@ -220,8 +218,8 @@ constexpr int kMaxBracePoints = 1000;
 void readSteelCheck(const Fields& f, SteelCheckSettings& s)
 {
     s.section = f.text("section");
-    s.yieldStress = f.maybeNumber("yieldStress").isSet() ? std::optional<double>(f.number("yieldStress"))
-                                                          : std::nullopt;
+    const MaybeNumber yieldStress = f.maybeNumber("yieldStress");
+    s.yieldStress = yieldStress.isSet() ? std::optional<double>(yieldStress) : std::nullopt;
     const auto method = design::methodFromName(f.text("method"));
     if (!method) throw Fault(f.where("method") + " must be lrfd or asd");
     s.method = *method;
@@ -234,9 +232,9 @@ void readSteelCheck(const Fields& f, SteelCheckSettings& s)
         if (!x.is_number()) throw Fault(f.where("bracePoints") + " must list numbers");
         s.bracePoints.push_back(x.get<double>());
     }
-    const std::string cb = f.text("cb");
-    if (cb != kCbFromDiagram && cb != kCbOne) throw Fault(f.where("cb") + " must be diagram or 1");
-    s.cb = cb == kCbOne ? CbMode::One : CbMode::Diagram;
+    const auto cb = cbModeFromName(f.text("cb"));
+    if (!cb) throw Fault(f.where("cb") + " must be diagram or 1");
+    s.cb = *cb;
     s.liveLimit = f.number("liveLimit");
     s.totalLimit = f.number("totalLimit");
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "files/data_files.h"
 #include "files/list_notation.h"
 #include "files/text_file.h"
 #include "model/number_format.h"
@@ -151,13 +152,6 @@ void readFeatures(FieldReader& in, BeamModel& m, FileLayout layout, RecordLines&
     });
 }
 
-std::string quotedText(std::string_view text)
-{
-    std::string quoted(1, '"');
-    quoted.append(text).append(1, '"');
-    return quoted;
-}
-
 std::string atLine(int line) { return "line " + std::to_string(line) + ": "; }
 
 // A key must name a slot its kind's count on line 1 covers: a slot beyond it was never
@@ -171,12 +165,12 @@ std::optional<std::string> keyProblem(const BeamModel& m, int n)
     if (kind == FeatureKind::None) {
         if (key.size() > 2 && parseNumber(std::string_view(key).substr(2)).has_value())
             return std::nullopt;
-        return "feature " + std::to_string(n) + " has the key " + quotedText(key) +
+        return "feature " + std::to_string(n) + " has the key " + inQuotes(key) +
                ", which is not a kind and a number";
     }
     const int k = featureIndex(m, n);
     if (k >= 1 && k <= featureCount(m, kind)) return std::nullopt;
-    return "feature " + std::to_string(n) + " has the key " + quotedText(key) +
+    return "feature " + std::to_string(n) + " has the key " + inQuotes(key) +
            ", but the file holds " + std::to_string(featureCount(m, kind)) + " of its kind";
 }
 
@@ -215,7 +209,7 @@ std::optional<std::string> featureProblem(const BeamModel& m, const RecordLines&
         const std::string& type = m.supportType[k];
         const std::string support = "support " + std::to_string(k);
         if (type != "simp" && type != "cant")
-            return atLine(lines.supports[k]) + support + " has the type " + quotedText(type) +
+            return atLine(lines.supports[k]) + support + " has the type " + inQuotes(type) +
                    ", not \"simp\" or \"cant\"";
         if (!onBeam(x)) return offBeam(lines.supports[k], "support", k, x);
         if (type == "cant" && std::abs(x) > slack && std::abs(x - length) > slack)

@@ -9,8 +9,6 @@ namespace spanrix {
 
 namespace {
 
-// The I display keeps at least this many figures whatever the display setting.
-
 std::optional<double> dimension(const std::string& text)
 {
     if (text.empty()) return std::nullopt;

@@ -21,6 +21,15 @@ enum class Bracing { Continuous, AtPoints };
 // Cb from the moment diagram of each segment or 1.0 throughout.
 enum class CbMode { Diagram, One };
 
+// The modes as design files and the command line name them: "diagram" and "1".
+inline constexpr std::string_view cbModeName(CbMode cb) { return cb == CbMode::Diagram ? "diagram" : "1"; }
+inline std::optional<CbMode> cbModeFromName(std::string_view name)
+{
+    if (name == cbModeName(CbMode::Diagram)) return CbMode::Diagram;
+    if (name == cbModeName(CbMode::One)) return CbMode::One;
+    return std::nullopt;
+}
+
 struct SteelCheckSettings {
     // The shape checked, a name of the steel design table; empty: the section the beam
     // properties came from.

@@ -37,6 +37,23 @@ inline fs::path scratchPath(const std::string& suffix)
            ("spanrix-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + suffix);
 }
 
+// A scratch file for one test, removed when it goes: written from text, or left for the
+// test to write.
+struct ScratchFile {
+    explicit ScratchFile(const std::string& suffix) : path(scratchPath(suffix)) {}
+    ScratchFile(const std::string& text, const std::string& suffix) : ScratchFile(suffix)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    ~ScratchFile() { fs::remove(path); }
+
+    std::string quotedPath() const { return quoted(path.string()); }
+
+    fs::path path;
+};
+
 inline const std::string kCli = quoted(SPANRIX_CLI_PATH);
 
 // Runs a shell command line with its standard output and error captured, unless it

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include <nlohmann/json.hpp>
 
 #include "cli_run.h"
@@ -16,9 +13,8 @@ namespace spanrix {
 namespace {
 
 using nlohmann::json;
-using testing::quoted;
 using testing::runCli;
-using testing::scratchPath;
+using testing::ScratchFile;
 
 constexpr double kSpan = 240, kDead = 10, kLive = 20;
 
@@ -34,22 +30,14 @@ BeamModel deadAndLiveBeam()
     return m;
 }
 
-std::string saved(const std::string& text, const char* suffix)
-{
-    const auto path = scratchPath(suffix);
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
-}
-
 class CliCombinations : public ::testing::Test {
 protected:
-    void TearDown() override { std::filesystem::remove(lod_); }
-    const std::string lod_ = saved(loadFileText(deadAndLiveBeam()), ".lod");
+    const ScratchFile lod_{loadFileText(deadAndLiveBeam()), ".lod"};
 };
 
 TEST_F(CliCombinations, CombinesTheCasesGivenOnTheCommandLine)
 {
-    const auto result = runCli("analyze " + quoted(lod_) + " --combinations lrfd --case 4=L");
+    const auto result = runCli("analyze " + lod_.quotedPath() + " --combinations lrfd --case 4=L");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json out = json::parse(result.out);
     EXPECT_TRUE(out.contains("peaks"));  // every existing field stays
@@ -71,15 +59,14 @@ TEST_F(CliCombinations, CombinesTheCasesGivenOnTheCommandLine)
     // The same beam saved as a design file with the case in it gives the same output.
     BeamModel m = deadAndLiveBeam();
     setLoadCase(m, FeatureKind::DistLoad, 2, LoadCase::L);
-    const std::string design = saved(designFileText(m), ".spanrix");
-    const auto fromDesign = runCli("analyze " + quoted(design) + " --combinations lrfd");
+    const ScratchFile design(designFileText(m), ".spanrix");
+    const auto fromDesign = runCli("analyze " + design.quotedPath() + " --combinations lrfd");
     EXPECT_EQ(fromDesign.out, result.out);
-    std::filesystem::remove(design);
 }
 
 TEST_F(CliCombinations, SelfWeightOfACatalogueSection)
 {
-    const auto result = runCli("analyze " + quoted(lod_) +
+    const auto result = runCli("analyze " + lod_.quotedPath() +
                                " --combinations asd --case 4=L --section 'W18 X 50' --self-weight");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json dead = json::parse(result.out)["combinations"][0];
@@ -87,7 +74,7 @@ TEST_F(CliCombinations, SelfWeightOfACatalogueSection)
     const double w = kDead + 50.0 / 12;  // 50 lb/ft
     EXPECT_NEAR(dead["peaks"]["moment"]["value"].get<double>(), w * kSpan * kSpan / 8, 1e-6);
 
-    const auto typed = runCli("analyze " + quoted(lod_) + " --combinations asd --case 4=L --weight 4.1666666666666667");
+    const auto typed = runCli("analyze " + lod_.quotedPath() + " --combinations asd --case 4=L --weight 4.1666666666666667");
     EXPECT_EQ(typed.out, result.out);
 }
 
@@ -106,17 +93,16 @@ TEST_F(CliCombinations, RefusesWhatItCannotDo)
         {"--combinations asd --section 'W18 X 51'", 4, "Unknown section \"W18 X 51\""},
     };
     for (const Case& c : cases) {
-        const auto result = runCli("analyze " + quoted(lod_) + " " + c.arguments);
+        const auto result = runCli("analyze " + lod_.quotedPath() + " " + c.arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
     std::string newer = designFileText(deadAndLiveBeam());
     newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 99");
-    const std::string path = saved(newer, ".spanrix");
-    const auto refused = runCli("analyze " + quoted(path));
+    const ScratchFile file(newer, ".spanrix");
+    const auto refused = runCli("analyze " + file.quotedPath());
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_NE(refused.err.find("format version 99"), std::string::npos) << refused.err;
-    std::filesystem::remove(path);
 }
 
 }  // namespace

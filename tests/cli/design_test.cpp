@@ -16,9 +16,7 @@ namespace spanrix {
 namespace {
 
 using nlohmann::json;
-using testing::quoted;
 using testing::runCli;
-using testing::scratchPath;
 using namespace test_beams;
 
 // Two 20 ft spans and a 6 ft overhang under 0.5 kip/ft dead load (feature 4) and 1 kip/ft
@@ -34,13 +32,8 @@ BeamModel continuousBeam()
     return m;
 }
 
-struct Saved {
-    explicit Saved(const BeamModel& m) : path(scratchPath(".lod"))
-    {
-        EXPECT_FALSE(writeLoadFile(path.string(), m));
-    }
-    ~Saved() { std::filesystem::remove(path); }
-    std::filesystem::path path;
+struct Saved : testing::ScratchFile {
+    explicit Saved(const BeamModel& m) : ScratchFile(".lod") { EXPECT_FALSE(writeLoadFile(path.string(), m)); }
 };
 
 // The length a deflection limit divides: a span's, twice an overhang's (which ends at 552).
@@ -60,7 +53,7 @@ json checkOf(const json& out, const std::string& kind)
 TEST(CliDesign, ContinuousBeamWithAnOverhang)
 {
     const Saved file(continuousBeam());
-    const auto result = runCli("design " + quoted(file.path.string()) + " --section 'W16 X 31' --case 5=L");
+    const auto result = runCli("design " + file.quotedPath() + " --section 'W16 X 31' --case 5=L");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json out = json::parse(result.out);
     EXPECT_EQ(out["section"], "W16 X 31");
@@ -89,7 +82,7 @@ TEST(CliDesign, ContinuousBeamWithAnOverhang)
 
     // --all: every combination in each segment and span; the overhang's segment takes Cb =
     // 1.0 and its deflection limit is twice its length over 360.
-    const auto all = runCli("design " + quoted(file.path.string()) + " --section 'W16 X 31' --case 5=L --all");
+    const auto all = runCli("design " + file.quotedPath() + " --section 'W16 X 31' --case 5=L --all");
     const json every = json::parse(all.out);
     int flexureLines = 0;
     for (const json& c : every["checks"]) {
@@ -115,8 +108,8 @@ TEST(CliDesign, MetricBeamEqualsItsEnglishTwin)
     const Saved twin(metric);
     const double psiToPa = kPoundToNewton / (kInchToMetre * kInchToMetre);
     const std::string options = " --section 'W16 X 31' --case 5=L --method asd --bracing ";
-    const auto a = runCli("design " + quoted(english.path.string()) + options + "120,360 --fy 50000");
-    const auto b = runCli("design " + quoted(twin.path.string()) + options + numberText(120 * kInchToMetre) + "," +
+    const auto a = runCli("design " + english.quotedPath() + options + "120,360 --fy 50000");
+    const auto b = runCli("design " + twin.quotedPath() + options + numberText(120 * kInchToMetre) + "," +
                           numberText(360 * kInchToMetre) + " --fy " + numberText(50000 * psiToPa));
     ASSERT_EQ(a.exitCode, 0) << a.err;
     ASSERT_EQ(b.exitCode, 0) << b.err;
@@ -146,7 +139,7 @@ TEST(CliDesign, Channel)
     addSupport(m, 300);
     addDistLoad(m, 0, 300, 20, 20);
     const Saved file(m);
-    const auto result = runCli("design " + quoted(file.path.string()) + " --section 'C15 X 33.9' --bracing 100,200");
+    const auto result = runCli("design " + file.quotedPath() + " --section 'C15 X 33.9' --bracing 100,200");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json out = json::parse(result.out);
     EXPECT_EQ(out["Fy"], 36000);
@@ -157,7 +150,7 @@ TEST(CliDesign, Channel)
     EXPECT_NEAR(checkOf(out, "shear")["capacity"].get<double>(), 0.9 * 0.6 * 36000 * 15.0 * 0.400, 1e-6);
     EXPECT_EQ(checkOf(out, "deflection-live"), json());  // no live load: no live check
 
-    const auto refused = runCli("design " + quoted(file.path.string()) + " --section 'MC6 X 15.3' --fy 70000");
+    const auto refused = runCli("design " + file.quotedPath() + " --section 'MC6 X 15.3' --fy 70000");
     EXPECT_EQ(refused.exitCode, 4);
     EXPECT_NE(refused.err.find("MC6 X 15.3 is not compact"), std::string::npos) << refused.err;
 }
@@ -171,10 +164,9 @@ TEST(CliDesign, SettingsKeptInADesignFile)
     m.design.steelCheck.method = design::Method::AllowableStress;
     m.design.steelCheck.bracing = Bracing::Continuous;
     m.design.steelCheck.liveLimit = 180;
-    const auto path = scratchPath(".spanrix");
-    ASSERT_FALSE(writeDesignFile(path.string(), m));
-    const auto result = runCli("design " + quoted(path.string()));
-    std::filesystem::remove(path);
+    const testing::ScratchFile file(".spanrix");
+    ASSERT_FALSE(writeDesignFile(file.path.string(), m));
+    const auto result = runCli("design " + file.quotedPath());
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json out = json::parse(result.out);
     EXPECT_EQ(out["section"], "W16 X 31");
@@ -188,7 +180,7 @@ TEST(CliDesign, SettingsKeptInADesignFile)
 TEST(CliDesign, RefusalsAndUsageErrors)
 {
     const Saved file(continuousBeam());
-    const std::string f = quoted(file.path.string());
+    const std::string f = file.quotedPath();
     struct Case {
         std::string arguments;
         int status;
