@@ -146,7 +146,7 @@ int runDesign(const std::vector<std::string>& words)
 
     BeamModel model;
     const OpenOutcome opened = openBeamFile(options.operands.front(), model);
-    if (!opened.ok()) return refused(*opened.error, kExitFileAccess);
+    if (!opened.ok()) return refused(*opened.error, kExitFileAccess, opened.reason);
     SteelCheckSettings settings = model.design.steelCheck;
     applySteelOptions(options, settings);
     // The section checked: the one given, else the check's own, else the beam's.

@@ -195,6 +195,8 @@ TEST(CliDesign, RefusalsAndUsageErrors)
          "spanrix-cli: --bracing must be continuous or positions X1,X2,..., not '1,x'\n"},
         {f + " --section w18x50 --method lsd", 2, "spanrix-cli: --method must be lrfd or asd, not 'lsd'\n"},
         {f + " --section w18x50 --combinations lrfd", 2, "spanrix-cli: unknown option '--combinations'\n"},
+        // A file that cannot be read says why, as analyze and report do.
+        {"/nonexistent/beam.lod --section w18x50", 3, "File access error: /nonexistent/beam.lod: "},
     };
     for (const Case& c : cases) {
         const auto result = runCli("design " + c.arguments);
