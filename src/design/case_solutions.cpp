@@ -90,23 +90,6 @@ BeamModel selfWeightModel(const BeamModel& m, double w)
     return out;
 }
 
-bool finite(const ReactionSolution& r)
-{
-    for (int i = 1; i <= r.unknownCount(); ++i)
-        if (!std::isfinite(r.reactionVector[static_cast<size_t>(i)])) return false;
-    return true;
-}
-
-std::optional<std::string> solveReactions(const BeamModel& m, ReactionSolution& r)
-{
-    collectSupports(m, r);
-    assembleReactionSystem(m, r);
-    if (!LU_decomp(r)) return std::string(kSingularMatrixMessage);
-    luBackSubstitute(r);
-    if (!finite(r)) return std::string(kValuesTooLargeMessage);
-    return std::nullopt;
-}
-
 // The component's moment, shear and deflection at every calculation point, added to its
 // case's samples. The pieces are walked in order; each value is the one exactValuesAt
 // gives there.

@@ -77,6 +77,23 @@ std::optional<std::string> checkBeam(const BeamModel& model)
     return supportRefusal(model, supports);
 }
 
+std::optional<std::string> solveReactions(const BeamModel& model, ReactionSolution& reactions)
+{
+    collectSupports(model, reactions);
+    if (auto refusal = supportRefusal(model, reactions)) return refusal;
+    assembleReactionSystem(model, reactions);
+    // Load sums or support positions beyond the range of numbers: the system is not singular,
+    // its values are too large.
+    if (!reactionSystemIsFinite(reactions)) return std::string(kValuesTooLargeMessage);
+    // A singular system abandons the run: nothing after it may use unfinished factors.
+    if (!LU_decomp(reactions)) return std::string(kSingularMatrixMessage);
+    luBackSubstitute(reactions);
+    const auto unknowns = static_cast<size_t>(reactions.unknownCount());
+    if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
+        return std::string(kValuesTooLargeMessage);
+    return std::nullopt;
+}
+
 namespace {
 
 // The steps of a run on a grid already built for the model.
@@ -92,19 +109,7 @@ std::optional<std::string> analyseOnGrid(const BeamModel& model, const Calculati
     // The calculations screen repeats the analysis without the run's checks, possibly after
     // a reset has cleared the section properties.
     if (auto refusal = propertiesRefusal(model)) return refusal;
-
-    collectSupports(model, reactions);
-    if (auto refusal = supportRefusal(model, reactions)) return refusal;
-    assembleReactionSystem(model, reactions);
-    // Load sums or support positions beyond the range of numbers: the system is not singular,
-    // its values are too large.
-    if (!reactionSystemIsFinite(reactions)) return std::string(kValuesTooLargeMessage);
-    // A singular system abandons the run: nothing after it may use unfinished factors.
-    if (!LU_decomp(reactions)) return std::string(kSingularMatrixMessage);
-    luBackSubstitute(reactions);
-    const auto unknowns = static_cast<size_t>(reactions.unknownCount());
-    if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
-        return std::string(kValuesTooLargeMessage);
+    if (auto refusal = solveReactions(model, reactions)) return refusal;
 
     if (reactions.cantileverCount == 0) {
         if (!sampleResults(grid, model, reactions, results))
