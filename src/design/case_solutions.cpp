@@ -301,13 +301,19 @@ std::array<double, 4> startMagnitudes(const ExactSolution::Piece& p)
 
 }  // namespace
 
-std::vector<BeamPart> beamParts(const BeamModel& m)
+std::vector<double> supportPositions(const BeamModel& m)
 {
     std::vector<double> at;
     for (int k = 1; k <= slotCount(m, FeatureKind::Support); ++k)
         if (isLive(m, FeatureKind::Support, k)) at.push_back(m.supportLoc[k]);
     std::sort(at.begin(), at.end());
     at.erase(std::unique(at.begin(), at.end()), at.end());
+    return at;
+}
+
+std::vector<BeamPart> beamParts(const BeamModel& m)
+{
+    const std::vector<double> at = supportPositions(m);
     std::vector<BeamPart> parts;
     if (at.empty()) return parts;
     const double length = m.beamLength;
