@@ -338,10 +338,8 @@ CaseSolveOutcome solveCases(const BeamModel& model, double selfWeight)
     s->grid = calculationGrid(model);
     if (s->grid.pointCount == 0) return {nullptr, std::string(kResolutionRangeMessage)};
     s->beamLength = model.beamLength;
-    s->flexuralRigidity =
-        static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
-    s->stressFactor =
-        static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia);
+    s->flexuralRigidity = flexuralRigidity(model);
+    s->stressFactor = stressFactor(model);
     s->parts = beamParts(model);
     s->present = casesPresent(model, selfWeight);
     collectSupports(model, s->supportLayout);

@@ -61,8 +61,7 @@ bool slopeAndDeflectionAreFinite(const BeamModel& model, const ResultSet& result
     for (const std::vector<double>* values : {&results.slopeAt, &results.deflectionAt})
         if (!std::isfinite((*values)[1]) || !std::isfinite((*values)[last])) return false;
     constexpr double kLargestDisplayFactor = 1000;  // metres to millimetres; above 180 / pi
-    const double ei =
-        static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
+    const double ei = flexuralRigidity(model);
     return std::isfinite(results.peakSlope / ei * kLargestDisplayFactor) &&
            std::isfinite(results.peakDeflection / ei * kLargestDisplayFactor);
 }
@@ -185,8 +184,7 @@ AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askC
         return {nullptr, std::move(*refusal)};
     analysis->exactOnDemand = ExactSolutionOnDemand(
         engine_detail::momentTerms(model, analysis->reactions), model.beamLength,
-        static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia),
-        analysis->reactions);
+        stressFactor(model), analysis->reactions);
     return {std::move(analysis), {}};
 }
 
