@@ -90,23 +90,6 @@ BeamModel selfWeightModel(const BeamModel& m, double w)
     return out;
 }
 
-bool finite(const ReactionSolution& r)
-{
-    for (int i = 1; i <= r.unknownCount(); ++i)
-        if (!std::isfinite(r.reactionVector[static_cast<size_t>(i)])) return false;
-    return true;
-}
-
-std::optional<std::string> solveReactions(const BeamModel& m, ReactionSolution& r)
-{
-    collectSupports(m, r);
-    assembleReactionSystem(m, r);
-    if (!LU_decomp(r)) return std::string(kSingularMatrixMessage);
-    luBackSubstitute(r);
-    if (!finite(r)) return std::string(kValuesTooLargeMessage);
-    return std::nullopt;
-}
-
 // The component's moment, shear and deflection at every calculation point, added to its
 // case's samples. The pieces are walked in order; each value is the one exactValuesAt
 // gives there.
@@ -318,13 +301,19 @@ std::array<double, 4> startMagnitudes(const ExactSolution::Piece& p)
 
 }  // namespace
 
-std::vector<BeamPart> beamParts(const BeamModel& m)
+std::vector<double> supportPositions(const BeamModel& m)
 {
     std::vector<double> at;
     for (int k = 1; k <= slotCount(m, FeatureKind::Support); ++k)
         if (isLive(m, FeatureKind::Support, k)) at.push_back(m.supportLoc[k]);
     std::sort(at.begin(), at.end());
     at.erase(std::unique(at.begin(), at.end()), at.end());
+    return at;
+}
+
+std::vector<BeamPart> beamParts(const BeamModel& m)
+{
+    const std::vector<double> at = supportPositions(m);
     std::vector<BeamPart> parts;
     if (at.empty()) return parts;
     const double length = m.beamLength;
@@ -349,10 +338,8 @@ CaseSolveOutcome solveCases(const BeamModel& model, double selfWeight)
     s->grid = calculationGrid(model);
     if (s->grid.pointCount == 0) return {nullptr, std::string(kResolutionRangeMessage)};
     s->beamLength = model.beamLength;
-    s->flexuralRigidity =
-        static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
-    s->stressFactor =
-        static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia);
+    s->flexuralRigidity = flexuralRigidity(model);
+    s->stressFactor = stressFactor(model);
     s->parts = beamParts(model);
     s->present = casesPresent(model, selfWeight);
     collectSupports(model, s->supportLayout);

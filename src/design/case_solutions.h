@@ -24,7 +24,10 @@ struct BeamPart {
     double start = 0, end = 0;
 };
 
-// The parts from left to right; users number them from 1.
+// The live supports' positions, in order, each once.
+std::vector<double> supportPositions(const BeamModel& model);
+
+// The parts from left to right, between the supports' positions; users number them from 1.
 std::vector<BeamPart> beamParts(const BeamModel& model);
 
 // The part (from 1) a load at x belongs to: the one holding x, a support belonging to the

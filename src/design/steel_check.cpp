@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/case_solutions.h"
 #include "model/number_format.h"
 
 namespace spanrix::design {
@@ -62,14 +63,6 @@ void checkDeflection(SteelCheckResult& result, DesignCheckKind kind, const Combi
 }
 
 }  // namespace
-
-std::vector<double> supportPositions(const BeamModel& model)
-{
-    std::vector<double> xs;
-    for (int k = 1; k <= std::min(model.numSupports, kMaxSupports); ++k)
-        if (isLive(model, FeatureKind::Support, k)) xs.push_back(model.supportLoc[static_cast<std::size_t>(k)]);
-    return uniqueSorted(xs);
-}
 
 std::vector<BeamStretch> unbracedSegments(const BeamModel& model, const SteelCheckSettings& settings)
 {

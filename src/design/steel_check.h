@@ -26,9 +26,6 @@ struct BeamStretch {
     bool operator==(const BeamStretch&) const = default;
 };
 
-// The live supports' positions, in order, each once.
-std::vector<double> supportPositions(const BeamModel& model);
-
 // The unbraced segments of the compression flange: between consecutive brace points (every
 // support, and with bracing at points the positions listed inside the beam) and from the
 // outermost ones to the beam's ends. With continuous bracing the supports alone divide it.

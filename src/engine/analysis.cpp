@@ -61,8 +61,7 @@ bool slopeAndDeflectionAreFinite(const BeamModel& model, const ResultSet& result
     for (const std::vector<double>* values : {&results.slopeAt, &results.deflectionAt})
         if (!std::isfinite((*values)[1]) || !std::isfinite((*values)[last])) return false;
     constexpr double kLargestDisplayFactor = 1000;  // metres to millimetres; above 180 / pi
-    const double ei =
-        static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
+    const double ei = flexuralRigidity(model);
     return std::isfinite(results.peakSlope / ei * kLargestDisplayFactor) &&
            std::isfinite(results.peakDeflection / ei * kLargestDisplayFactor);
 }
@@ -75,6 +74,23 @@ std::optional<std::string> checkBeam(const BeamModel& model)
     ReactionSolution supports;
     collectSupports(model, supports);
     return supportRefusal(model, supports);
+}
+
+std::optional<std::string> solveReactions(const BeamModel& model, ReactionSolution& reactions)
+{
+    collectSupports(model, reactions);
+    if (auto refusal = supportRefusal(model, reactions)) return refusal;
+    assembleReactionSystem(model, reactions);
+    // Load sums or support positions beyond the range of numbers: the system is not singular,
+    // its values are too large.
+    if (!reactionSystemIsFinite(reactions)) return std::string(kValuesTooLargeMessage);
+    // A singular system abandons the run: nothing after it may use unfinished factors.
+    if (!LU_decomp(reactions)) return std::string(kSingularMatrixMessage);
+    luBackSubstitute(reactions);
+    const auto unknowns = static_cast<size_t>(reactions.unknownCount());
+    if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
+        return std::string(kValuesTooLargeMessage);
+    return std::nullopt;
 }
 
 namespace {
@@ -92,19 +108,7 @@ std::optional<std::string> analyseOnGrid(const BeamModel& model, const Calculati
     // The calculations screen repeats the analysis without the run's checks, possibly after
     // a reset has cleared the section properties.
     if (auto refusal = propertiesRefusal(model)) return refusal;
-
-    collectSupports(model, reactions);
-    if (auto refusal = supportRefusal(model, reactions)) return refusal;
-    assembleReactionSystem(model, reactions);
-    // Load sums or support positions beyond the range of numbers: the system is not singular,
-    // its values are too large.
-    if (!reactionSystemIsFinite(reactions)) return std::string(kValuesTooLargeMessage);
-    // A singular system abandons the run: nothing after it may use unfinished factors.
-    if (!LU_decomp(reactions)) return std::string(kSingularMatrixMessage);
-    luBackSubstitute(reactions);
-    const auto unknowns = static_cast<size_t>(reactions.unknownCount());
-    if (!allFinite(&reactions.reactionVector[1], &reactions.reactionVector[1] + unknowns))
-        return std::string(kValuesTooLargeMessage);
+    if (auto refusal = solveReactions(model, reactions)) return refusal;
 
     if (reactions.cantileverCount == 0) {
         if (!sampleResults(grid, model, reactions, results))
@@ -180,8 +184,7 @@ AnalysisOutcome analyseBeam(const BeamModel& model, const ContinueQuestion& askC
         return {nullptr, std::move(*refusal)};
     analysis->exactOnDemand = ExactSolutionOnDemand(
         engine_detail::momentTerms(model, analysis->reactions), model.beamLength,
-        static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia),
-        analysis->reactions);
+        stressFactor(model), analysis->reactions);
     return {std::move(analysis), {}};
 }
 

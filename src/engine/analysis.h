@@ -29,6 +29,10 @@ inline constexpr std::string_view kValuesTooLargeMessage =
 // nullopt when the beam can run.
 std::optional<std::string> checkBeam(const BeamModel& model);
 
+// The reaction step of a run: the supports, their refusal, and the solved system. Returns
+// the refusal (supports, a singular system, values beyond the range of numbers) or nullopt.
+std::optional<std::string> solveReactions(const BeamModel& model, ReactionSolution& reactions);
+
 // Everything one run produced: the grid (built once), the reaction solution, the sampled
 // results with their peaks (sized to the run), and the exact solution (built when first
 // asked for).

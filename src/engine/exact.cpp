@@ -182,10 +182,7 @@ double deflectionAt(const ExactSolution& s, double x)
 
 ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& r)
 {
-    return exactSolution(momentTerms(model, r), model.beamLength,
-                         static_cast<double>(model.fiberDistance) /
-                             static_cast<double>(model.momentOfInertia),
-                         r);
+    return exactSolution(momentTerms(model, r), model.beamLength, stressFactor(model), r);
 }
 
 ExactSolution exactSolution(std::vector<MomentTerm> terms, double length, double stressFactor,

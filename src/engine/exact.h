@@ -28,6 +28,16 @@ struct ExactSolution {
     double stressFactor = 0;      // c / I
 };
 
+// c / I and E*I of the model's section, in double precision.
+inline double stressFactor(const BeamModel& model)
+{
+    return static_cast<double>(model.fiberDistance) / static_cast<double>(model.momentOfInertia);
+}
+inline double flexuralRigidity(const BeamModel& model)
+{
+    return static_cast<double>(model.momentOfInertia) * static_cast<double>(model.modulusE);
+}
+
 // Requires the solved reactions of a run that succeeded.
 ExactSolution exactSolution(const BeamModel& model, const ReactionSolution& reactions);
 

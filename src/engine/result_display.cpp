@@ -153,23 +153,15 @@ std::string gridPeakNote(const PeakValues& grid, const PeakValues& exact, const 
                          int sigFigs)
 {
     constexpr double kCloseEnough = 0.005;
-    const MaxValueTexts shown = maxValueTexts(exact, basis, sigFigs);
-    const struct {
-        const char* name;
-        Peak grid, exact;
-        const std::string &value, &location;
-    } rows[] = {
-        {"moment", grid.moment, exact.moment, shown[Quantity::Moment].value, shown[Quantity::Moment].location},
-        {"deflection", grid.deflection, exact.deflection, shown[Quantity::Deflection].value,
-         shown[Quantity::Deflection].location},
-        {"slope", grid.slope, exact.slope, shown[Quantity::Slope].value, shown[Quantity::Slope].location},
-    };
     // The first that misses, so the line stays short; the window it names shows them all.
-    for (const auto& row : rows) {
-        const double e = std::abs(row.exact.value);
-        if (std::abs(std::abs(row.grid.value) - e) > kCloseEnough * e)
-            return "Between calculation points the largest " + std::string(row.name) + " is " +
-                   row.value + " at " + row.location + ": see Display > Exact Maximum Values.";
+    for (Quantity id : {Quantity::Moment, Quantity::Deflection, Quantity::Slope}) {
+        const ResultQuantity& q = resultQuantity(id);
+        const Peak& peak = exact.*q.peak;
+        const double e = std::abs(peak.value);
+        if (std::abs(std::abs((grid.*q.peak).value) - e) > kCloseEnough * e)
+            return "Between calculation points the largest " + std::string(q.key) + " is " +
+                   shownText(q, peak.value, e, basis, kPiMaxWindow, sigFigs) + " at " +
+                   locationText(peak.x, basis, sigFigs) + ": see Display > Exact Maximum Values.";
     }
     return {};
 }

@@ -69,6 +69,14 @@ private:
     void extremeLines(Lines& out, const design::CombinationsRun& run,
                       const design::QuantityBounds& bounds, bool named) const;
     static void maximumLine(Lines& out, const MaxValueTexts& texts, Quantity q);
+    // One line per live entry of the kind, in slot order.
+    template <class EntryLine>
+    void liveLines(Lines& out, FeatureKind kind, EntryLine entryLine) const
+    {
+        const int count = std::min(featureCount(m_, kind), featureCapacity(kind));
+        for (int k = 1; k <= count; ++k)
+            if (isLive(m_, kind, k)) out.add(entryLine(k));
+    }
     static void maximumLines(Lines& out, const MaxValueTexts& texts);
     std::string shown(double v, const char* unit) const { return displayText(v, d_.sigFigs) + unit; }
     // A feature's location: metres, or inches when it was typed in inches, else feet.
@@ -229,9 +237,7 @@ void ReportWriter::loadConfiguration(Lines& out) const
     auto list = [&](const char* heading, size_t dashes, FeatureKind kind, auto entryLine) {
         out.add(kEntryIndent + heading);
         out.add(rule(kEntryIndent, dashes));
-        const int count = std::min(featureCount(m_, kind), featureCapacity(kind));
-        for (int k = 1; k <= count; ++k)
-            if (isLive(m_, kind, k)) out.add(entryLine(k));
+        liveLines(out, kind, entryLine);
     };
     list("Point Loads", 18, FeatureKind::PointLoad, [&](int k) { return pointLoadLine(k); });
     out.blank();
@@ -314,10 +320,9 @@ void ReportWriter::loadCaseLines(Lines& out, const design::CombinationsRun* run)
     out.add(kEntryIndent + "Load Cases");
     out.add(rule(kEntryIndent, 10));
     auto list = [&](FeatureKind kind, auto entryLine) {
-        const int count = std::min(featureCount(m_, kind), featureCapacity(kind));
-        for (int k = 1; k <= count; ++k)
-            if (isLive(m_, kind, k))
-                out.add(entryLine(k) + ", Case=" + std::string(loadCaseName(loadCaseOf(m_, kind, k))));
+        liveLines(out, kind, [&](int k) {
+            return entryLine(k) + ", Case=" + std::string(loadCaseName(loadCaseOf(m_, kind, k)));
+        });
     };
     list(FeatureKind::PointLoad, [&](int k) { return pointLoadLine(k); });
     list(FeatureKind::DistLoad, [&](int k) { return distLoadLine(k); });
@@ -338,9 +343,7 @@ void ReportWriter::combinationLines(Lines& out, const design::CombinationsRun& r
     out.add(kEntryIndent + r.combination.name);
     out.add(rule(kEntryIndent, r.combination.name.size()));
     const std::map<int, std::string> reactions = reactionTexts(r.reactions);
-    const int count = std::min(m_.numSupports, kMaxSupports);
-    for (int k = 1; k <= count; ++k)
-        if (isLive(m_, FeatureKind::Support, k)) out.add(supportLine(k, reactions));
+    liveLines(out, FeatureKind::Support, [&](int k) { return supportLine(k, reactions); });
     extremeLines(out, run, r.patterned, false);
 }
 
