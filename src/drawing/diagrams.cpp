@@ -45,6 +45,14 @@ std::string valueLabel(const ResultQuantity& q, double v, double peak, const Dia
     return shownText(q, v, peak, in.basis, kPiMaxWindow, in.sigFigs);
 }
 
+// Where a text starting at `start` and `extent` long ends clear of `limit`: moved back by
+// its overrun, but not before 0.
+double clearOf(double start, double extent, double limit)
+{
+    const double overrun = start + extent - limit;
+    return overrun > 0 ? std::max(start - overrun, 0.0) : start;
+}
+
 struct SecondCurve {
     const std::vector<double>* values = nullptr;
     Rgb colour;
@@ -73,8 +81,7 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
         s.line(g.beamRight, gridY, g.beamLeft, gridY);
         const std::string label = valueLabel(q, P * -t / 3, P, in);
         const double labelX = g.beamLeft - Wa / 15;
-        const double overrun = labelX + s.textWidth(label) - (g.beamLeft - clearance);
-        s.setCurrentX(overrun > 0 ? std::max(labelX - overrun, 0.0) : labelX);
+        s.setCurrentX(clearOf(labelX, s.textWidth(label), g.beamLeft - clearance));
         s.setCurrentY(s.currentY() - H / 65);
         s.text(label);
 
@@ -91,9 +98,8 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     s.setFontName("arial");
     s.setBold(true);
     const double titleY = y0 - A - H / 30;
-    const double titleOverrun = titleY + s.lineHeight() - (y0 - A - clearance);
     s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift,
-                         titleOverrun > 0 ? std::max(titleY - titleOverrun, 0.0) : titleY);
+                         clearOf(titleY, s.lineHeight(), y0 - A - clearance));
     s.text(row.title);
     s.setFontSize(savedSize);
     s.setFontName(savedName);
