@@ -94,9 +94,7 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     const auto savedSize = static_cast<float>(roundHalfEven(s.fontSize()));
     const std::string savedName = s.fontName();
     s.setForeColor(kBlack);
-    s.setFontSize(14);
-    s.setFontName("arial");
-    s.setBold(true);
+    setTitleFont(s);
     const double titleY = y0 - A - H / 30;
     s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift,
                          clearOf(titleY, s.lineHeight(), y0 - A - clearance));
@@ -179,17 +177,15 @@ void clearResultScreen(Surface& surface)
 
 void drawRefusal(Surface& surface, const std::string& refusal)
 {
-    constexpr float kPoints = 14.0f;
     // About half an em per character: centred closely enough without measuring the font.
     constexpr double kTwipsPerPoint = 20.0;
-    const double width = static_cast<double>(refusal.size()) * kPoints * kTwipsPerPoint * 0.5;
+    const double width = static_cast<double>(refusal.size()) * kTitlePoints * kTwipsPerPoint * 0.5;
     const std::string fontName = surface.fontName();
     const float fontSize = surface.fontSize();
-    surface.setFontName("arial");
-    surface.setFontSize(kPoints);
-    surface.setBold(true);
+    setTitleFont(surface);
     surface.setForeColor(kBlack);
-    surface.setCurrentPosition((surface.width() - width) / 2, surface.height() / 2 - kPoints * kTwipsPerPoint);
+    surface.setCurrentPosition((surface.width() - width) / 2,
+                               surface.height() / 2 - kTitlePoints * kTwipsPerPoint);
     surface.text(refusal);
     surface.setFontName(fontName);
     surface.setFontSize(fontSize);

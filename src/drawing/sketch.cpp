@@ -109,9 +109,7 @@ void Sketch::drawSketch(int mode)
 
     const std::string savedName = s.fontName();
     const auto savedSize = static_cast<int16_t>(roundHalfEven(s.fontSize()));
-    s.setFontName("arial");
-    s.setBold(true);
-    s.setFontSize(14);
+    setTitleFont(s);
     s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - g.workAreaWidth / 15.0,
                          g.workAreaHeight - g.workAreaHeight / 8.0);
     s.text(sketchLengthText(m, state_.sigFigs));
