@@ -45,12 +45,12 @@ std::string valueLabel(const ResultQuantity& q, double v, double peak, const Dia
     return shownText(q, v, peak, in.basis, kPiMaxWindow, in.sigFigs);
 }
 
-// The title's font; the caller keeps what to restore.
-void useTitleFont(Surface& s)
+// Where a text starting at `start` and `extent` long ends clear of `limit`: moved back by
+// its overrun, but not before 0.
+double clearOf(double start, double extent, double limit)
 {
-    s.setFontSize(14);
-    s.setFontName("arial");
-    s.setBold(true);
+    const double overrun = start + extent - limit;
+    return overrun > 0 ? std::max(start - overrun, 0.0) : start;
 }
 
 // Where the title goes, in the title's font. Where the window is small for its font, it
@@ -59,11 +59,8 @@ TextBox titleBox(const Surface& s, const DiagramRow& row, const ScreenGeometry& 
 {
     const double H = g.workAreaHeight, Wa = g.workAreaWidth;
     const double gridTop = roundHalfEven(row.axisFraction * H / 6) - g.arrowScale / 2.0;
-    const double clearance = Wa / 200;
     const double height = s.lineHeight();
-    const double titleY = gridTop - H / 30;
-    const double overrun = titleY + height - (gridTop - clearance);
-    const double top = overrun > 0 ? std::max(titleY - overrun, 0.0) : titleY;
+    const double top = clearOf(gridTop - H / 30, height, gridTop - Wa / 200);
     const double left = (g.beamLeft + g.beamRight) / 2.0 - Wa / row.titleShift;
     return {left, top, left + s.textWidth(row.title), top + height};
 }
@@ -96,8 +93,7 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
         s.line(g.beamRight, gridY, g.beamLeft, gridY);
         const std::string label = valueLabel(q, P * -t / 3, P, in);
         const double labelX = g.beamLeft - Wa / 15;
-        const double overrun = labelX + s.textWidth(label) - (g.beamLeft - clearance);
-        s.setCurrentX(overrun > 0 ? std::max(labelX - overrun, 0.0) : labelX);
+        s.setCurrentX(clearOf(labelX, s.textWidth(label), g.beamLeft - clearance));
         s.setCurrentY(s.currentY() - H / 65);
         s.text(label);
 
@@ -110,7 +106,7 @@ void drawDiagram(Surface& s, Quantity quantity, const DiagramInput& in, SecondCu
     const auto savedSize = static_cast<float>(roundHalfEven(s.fontSize()));
     const std::string savedName = s.fontName();
     s.setForeColor(kBlack);
-    useTitleFont(s);
+    setTitleFont(s);
     const TextBox title = titleBox(s, row, g);
     s.setCurrentPosition(title.left, title.top);
     s.text(row.title);
@@ -161,7 +157,7 @@ TextBox diagramTitleBox(Surface& surface, Quantity quantity, const ScreenGeometr
     const float size = surface.fontSize();
     const std::string name = surface.fontName();
     const bool bold = surface.bold();
-    useTitleFont(surface);
+    setTitleFont(surface);
     const TextBox box = titleBox(surface, rowOf(quantity), geometry);
     surface.setFontSize(size);
     surface.setFontName(name);
@@ -205,17 +201,15 @@ void clearResultScreen(Surface& surface)
 
 void drawRefusal(Surface& surface, const std::string& refusal)
 {
-    constexpr float kPoints = 14.0f;
     // About half an em per character: centred closely enough without measuring the font.
     constexpr double kTwipsPerPoint = 20.0;
-    const double width = static_cast<double>(refusal.size()) * kPoints * kTwipsPerPoint * 0.5;
+    const double width = static_cast<double>(refusal.size()) * kTitlePoints * kTwipsPerPoint * 0.5;
     const std::string fontName = surface.fontName();
     const float fontSize = surface.fontSize();
-    surface.setFontName("arial");
-    surface.setFontSize(kPoints);
-    surface.setBold(true);
+    setTitleFont(surface);
     surface.setForeColor(kBlack);
-    surface.setCurrentPosition((surface.width() - width) / 2, surface.height() / 2 - kPoints * kTwipsPerPoint);
+    surface.setCurrentPosition((surface.width() - width) / 2,
+                               surface.height() / 2 - kTitlePoints * kTwipsPerPoint);
     surface.text(refusal);
     surface.setFontName(fontName);
     surface.setFontSize(fontSize);

@@ -56,10 +56,6 @@ void drawResultDiagrams(Surface& surface, const DiagramInput& in);
 // for an empty text.
 void drawDiagramNote(Surface& surface, const ScreenGeometry& geometry, const std::string& note);
 
-// One line of text under the deflection diagram, where the value labels begin; nothing
-// for an empty text.
-void drawDiagramNote(Surface& surface, const ScreenGeometry& geometry, const std::string& note);
-
 // Recalculation starts on a clean screen: a filled box of the background colour over the
 // whole surface, then black for drawing.
 void clearResultScreen(Surface& surface);

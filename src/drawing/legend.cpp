@@ -175,13 +175,19 @@ void Legend::addBlankGroup(int row)
     placeGroup(row, std::move(g));
 }
 
+bool Legend::addGroup(FeatureKind kind, int count, int& shown, int number)
+{
+    if (count <= shown) return false;
+    shown = count;
+    if (!isLive(state_.model, kind, count)) return false;
+    placeGroup(number, builtGroup(kind, count, number));
+    return true;
+}
+
 void Legend::addPointLoadLegend(int count, int& shown, int number)
 {
-    if (count <= shown) return;
-    shown = count;
+    if (!addGroup(FeatureKind::PointLoad, count, shown, number)) return;
     const BeamModel& m = state_.model;
-    if (!isLive(m, FeatureKind::PointLoad, count)) return;
-    placeGroup(number, builtGroup(FeatureKind::PointLoad, count, number));
     if (std::abs(m.pointLoadMag[count]) == m.maxPointLoadMag &&
         m.maxPointLoadMag != m.prevMaxPointLoadMag)
         relayoutLegend(number);
@@ -189,11 +195,8 @@ void Legend::addPointLoadLegend(int count, int& shown, int number)
 
 void Legend::addDistLoadLegend(int count, int& shown, int number)
 {
-    if (count <= shown) return;
-    shown = count;
+    if (!addGroup(FeatureKind::DistLoad, count, shown, number)) return;
     const BeamModel& m = state_.model;
-    if (!isLive(m, FeatureKind::DistLoad, count)) return;
-    placeGroup(number, builtGroup(FeatureKind::DistLoad, count, number));
     const double big = dominantIntensity(m, count, TieGoesTo::End);
     if (std::abs(big) == m.maxDistLoadMag && m.maxDistLoadMag != m.prevMaxDistLoadMag)
         relayoutLegend(number);
@@ -201,21 +204,15 @@ void Legend::addDistLoadLegend(int count, int& shown, int number)
 
 void Legend::addMomentLegend(int count, int& shown, int number)
 {
-    if (count <= shown) return;
-    shown = count;
+    if (!addGroup(FeatureKind::Moment, count, shown, number)) return;
     const BeamModel& m = state_.model;
-    if (!isLive(m, FeatureKind::Moment, count)) return;
-    placeGroup(number, builtGroup(FeatureKind::Moment, count, number));
     if (std::abs(m.momentMag[count]) == m.maxMomentMag && m.maxMomentMag != m.prevMaxMomentMag)
         relayoutLegend(number);
 }
 
 void Legend::addSupportLegend(int count, int& shown, int number)
 {
-    if (count <= shown) return;
-    shown = count;
-    if (!isLive(state_.model, FeatureKind::Support, count)) return;
-    placeGroup(number, builtGroup(FeatureKind::Support, count, number));
+    addGroup(FeatureKind::Support, count, shown, number);
 }
 
 void Legend::relayoutLegend(int limit)

@@ -98,6 +98,8 @@ private:
     LegendGroup* mutableGroup(int row);
     // Stores the group as row `row`; missing earlier rows get blank groups.
     void placeGroup(int row, LegendGroup group);
+    // The part every builder shares; true when the group was placed.
+    bool addGroup(FeatureKind kind, int count, int& shown, int number);
     LegendGroup builtGroup(FeatureKind kind, int k, int row) const;
     void setLefts(LegendGroup& g, FeatureKind kind, int k) const;
     double featureX(FeatureKind kind, int k) const;

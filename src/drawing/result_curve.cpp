@@ -47,7 +47,17 @@ struct CurveColumns {
     std::vector<int> top, bottom;
     std::vector<char> dot;
     int dotRow = 0;
+
+    // Column k also covers the rows from the axis to an end (both in 26.6).
+    void extend(size_t k, int axis26, int end26)
+    {
+        top[k] = std::min(top[k], std::min(axis26, end26) >> 6);
+        bottom[k] = std::max(bottom[k], std::max(axis26, end26) >> 6);
+    }
 };
+
+// Ends far outside a device h rows high are clipped; rows within it stay as they were.
+double clippedRow(double py, int h) { return std::clamp(py, -2.0, h + 2.0); }
 
 // The columns strictly between the columns of two neighbouring points, which no point
 // reaches when the points are fewer than the columns.
@@ -62,12 +72,8 @@ void fillBetweenPoints(CurveColumns& out, const CurveSpec& curve, double ppx, do
         const int last = std::min((fixed26Dot6(x1) >> 6) - 1, w - 1);
         for (int c = first; c <= last; ++c) {
             const double t = (c + 0.5 - x0) / (x1 - x0);
-            const double y = std::clamp(y0 + (y1 - y0) * t, -2.0, h + 2.0);
-            const int end26 = fixed26Dot6(y);
-            if (end26 == axis26) continue;
-            const auto k = static_cast<size_t>(c);
-            out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
-            out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
+            const int end26 = fixed26Dot6(clippedRow(y0 + (y1 - y0) * t, h));
+            if (end26 != axis26) out.extend(static_cast<size_t>(c), axis26, end26);
         }
     }
 }
@@ -99,12 +105,6 @@ std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, dou
     const int axis26 = fixed26Dot6(axisPx);
     out.dotRow = qRound(axisPx);
 
-    auto extend = [&](size_t k, int end26) {
-        out.top[k] = std::min(out.top[k], std::min(axis26, end26) >> 6);
-        out.bottom[k] = std::max(out.bottom[k], std::max(axis26, end26) >> 6);
-    };
-    // Ends far outside the device are clipped; rows within it stay as they were.
-    auto clipped = [h](double py) { return std::clamp(py, -2.0, h + 2.0); };
     auto addPoint = [&](int i) {
         const double px = curve.x(i) * ppx;
         const double py = curve.y(i) * ppy;
@@ -114,9 +114,9 @@ std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, dou
             if (c >= 0 && c < w) out.dot[static_cast<size_t>(c)] = 1;
             return;
         }
-        const int end26 = fixed26Dot6(clipped(py));
+        const int end26 = fixed26Dot6(clippedRow(py, h));
         const int c = fixed26Dot6(px) >> 6;
-        if (end26 != axis26 && c >= 0 && c < w) extend(static_cast<size_t>(c), end26);
+        if (end26 != axis26 && c >= 0 && c < w) out.extend(static_cast<size_t>(c), axis26, end26);
     };
     // Every step from a point to its pixel rows is monotonic, so the points of one column
     // give the run of their least and greatest values: one comparison per point instead of
@@ -155,9 +155,9 @@ std::optional<CurveColumns> curveColumns(const CurveSpec& curve, double ppx, dou
                                  (low > axisPx + kClearOfAxis || high < axisPx - kClearOfAxis);
         if (wholeColumn) {
             // A NaN among the values was passed over by min and max, as it is point by point.
-            const int lowEnd = fixed26Dot6(clipped(low)), highEnd = fixed26Dot6(clipped(high));
-            if (lowEnd != axis26) extend(static_cast<size_t>(c), lowEnd);
-            if (highEnd != axis26) extend(static_cast<size_t>(c), highEnd);
+            const int lowEnd = fixed26Dot6(clippedRow(low, h)), highEnd = fixed26Dot6(clippedRow(high, h));
+            if (lowEnd != axis26) out.extend(static_cast<size_t>(c), axis26, lowEnd);
+            if (highEnd != axis26) out.extend(static_cast<size_t>(c), axis26, highEnd);
         } else {
             for (int k = i; k < past; ++k) addPoint(k);
         }
@@ -213,13 +213,18 @@ void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve, bool throug
     surface.imageChanged();
 }
 
-void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve, bool throughPoints)
+namespace {
+
+// The same runs, filling between points, as one path of one-pixel-wide rectangles in the
+// painter's pixels, so a page or a vector file holds one element per curve rather than one
+// line per point.
+void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve)
 {
     if (curve.pointCount <= 0) return;
     const double ppx = surface.pixelsPerTwipX(), ppy = surface.pixelsPerTwipY();
     const QSize device(static_cast<int>(std::ceil(surface.width() * ppx)),
                        static_cast<int>(std::ceil(surface.height() * ppy)));
-    const auto columns = curveColumns(curve, ppx, ppy, device.width(), device.height(), throughPoints);
+    const auto columns = curveColumns(curve, ppx, ppy, device.width(), device.height(), true);
     if (!columns) {
         drawCurveByLines(surface, curve);
         return;
@@ -234,6 +239,8 @@ void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve, bool th
     endAtLastPoint(surface, curve);
 }
 
+}  // namespace
+
 void drawCurve(Surface& surface, const CurveSpec& curve)
 {
     if (auto* image = dynamic_cast<ImageSurface*>(&surface)) {
@@ -241,7 +248,7 @@ void drawCurve(Surface& surface, const CurveSpec& curve)
         return;
     }
     if (auto* painted = dynamic_cast<PainterSurface*>(&surface)) {
-        drawCurveByColumns(*painted, curve, true);
+        drawCurveByColumns(*painted, curve);
         return;
     }
     drawCurveByLines(surface, curve);

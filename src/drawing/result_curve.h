@@ -5,7 +5,6 @@
 namespace spanrix {
 
 class ImageSurface;
-class PainterSurface;
 class Surface;
 
 // A result curve: for every calculation point i a vertical line from the axis to the value,
@@ -41,9 +40,5 @@ void drawCurveByLines(Surface& surface, const CurveSpec& curve);
 // device pixel column, so the time no longer grows with the points beyond one pass.
 // throughPoints also fills the columns between points, as drawCurve does.
 void drawCurveBySpans(ImageSurface& surface, const CurveSpec& curve, bool throughPoints = false);
-
-// The same runs as one path of one-pixel-wide rectangles in the painter's pixels, so a
-// page or a vector file holds one element per curve rather than one line per point.
-void drawCurveByColumns(PainterSurface& surface, const CurveSpec& curve, bool throughPoints = false);
 
 }  // namespace spanrix

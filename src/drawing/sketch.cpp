@@ -109,9 +109,7 @@ void Sketch::drawSketch(int mode)
 
     const std::string savedName = s.fontName();
     const auto savedSize = static_cast<int16_t>(roundHalfEven(s.fontSize()));
-    s.setFontName("arial");
-    s.setBold(true);
-    s.setFontSize(14);
+    setTitleFont(s);
     s.setCurrentPosition((g.beamLeft + g.beamRight) / 2.0 - g.workAreaWidth / 15.0,
                          g.workAreaHeight - g.workAreaHeight / 8.0);
     s.text(sketchLengthText(m, state_.sigFigs));
@@ -132,22 +130,26 @@ void Sketch::drawSketch(int mode)
     supportColor_ = kRed;
 }
 
-void Sketch::drawPointLoads()
+void Sketch::drawArrow(double x, int y0, double len)
 {
     Surface& s = surface_;
+    const double h = len / 10;
+    s.lineBy(x, y0 - len, 0, len);
+    s.lineBy(x, y0, h, -h);
+    s.lineBy(x + h, y0 - h, -2 * h, 0);
+    s.lineBy(x - h, y0 - h, h, h);
+}
+
+void Sketch::drawPointLoads()
+{
     const ScreenGeometry& g = state_.geometry;
     const BeamModel& m = state_.model;
     for (int i = 1; i <= m.numPointLoads; ++i) {
         const double len = pointLoadLength(state_, i);
         if (len == 0.0) continue;  // a removed load leaves nothing
         const double x = sketchX(state_, m.pointLoadLoc[i]);
-        const double h = len / 10;
         // Downward loads end on the upper edge, upward ones on the lower edge.
-        const int y0 = len < 0 ? g.beamBottom : g.beamTop;
-        s.lineBy(x, y0 - len, 0, len);
-        s.lineBy(x, y0, h, -h);
-        s.lineBy(x + h, y0 - h, -2 * h, 0);
-        s.lineBy(x - h, y0 - h, h, h);
+        drawArrow(x, len < 0 ? g.beamBottom : g.beamTop, len);
     }
 }
 
@@ -164,22 +166,19 @@ void Sketch::drawDistLoads()
         const double slope = xs == xe ? 0.0 : (hs - he) / (xs - xe);
         for (int k = 0; k <= 4; ++k) {
             const double d = k * dx;
-            const double a = d * slope + hs;
-            const double h = a / 10;
-            s.lineBy(xs + d, y0 - a, 0, a);
-            s.lineBy(xs + d, y0, h, -h);
-            s.lineBy(xs + d + h, y0 - h, -2 * h, 0);
-            s.lineBy(xs + d - h, y0 - h, h, h);
+            drawArrow(xs + d, y0, d * slope + hs);
         }
         s.line(xs, y0 - hs, xe, y0 - he);
     }
 }
 
-void Sketch::arcArrowhead(double hh)
+void Sketch::arcArrowhead(double xc, double yc, double r)
 {
     Surface& s = surface_;
-    const double px = s.currentX();
-    const double py = s.currentY();
+    const double cos45 = std::cos(kSketchPi / 4);
+    const double px = xc - cos45 * r;
+    const double py = yc - std::abs(r) * cos45;
+    const double hh = r / 10;
     s.line(px, py, px, py - std::abs(hh));
     s.line(s.currentX(), s.currentY(), px + hh, py);
     s.line(s.currentX(), s.currentY(), px, py);
@@ -191,12 +190,10 @@ void Sketch::drawMoments()
     const ScreenGeometry& g = state_.geometry;
     const BeamModel& m = state_.model;
     const double yMid = sketchMidY(g);
-    const double cos45 = std::cos(kSketchPi / 4);
     for (int i = 1; i <= m.numMoments; ++i) {
         const double r = momentRadius(state_, i);
         if (r == 0.0) continue;  // a removed moment leaves nothing
         const double xm = sketchX(state_, m.momentLoc[i]);
-        const double hh = r / 10;
         s.setFillStyle(FillStyle::Solid);
         s.circle(xm, yMid, std::abs(g.beamTop - g.beamBottom) / 10.0);
         s.setFillStyle(FillStyle::DiagonalCross);
@@ -205,8 +202,7 @@ void Sketch::drawMoments()
             s.arc(xm, yMid, r, kArcLeftOpenFrom, kArcLeftOpenTo);
         else
             s.arc(xm, yMid, std::abs(r), kArcRightOpenFrom, kArcRightOpenTo);
-        s.setCurrentPosition(xm - cos45 * r, yMid - std::abs(r) * cos45);
-        arcArrowhead(hh);
+        arcArrowhead(xm, yMid, r);
     }
 }
 
@@ -216,10 +212,8 @@ void Sketch::drawSupports()
     const ScreenGeometry& g = state_.geometry;
     const BeamModel& m = state_.model;
     const double yMid = sketchMidY(g);
-    const double cos45 = std::cos(kSketchPi / 4);
     s.setForeColor(supportColor_);
     const double side = g.arrowScale / 2.0;
-    const double t = g.symbolScale / 10.0;
     for (int i = 1; i <= m.numSupports; ++i) {
         if (m.supportLoc[i] < 0) continue;  // removed
         const double xs = sketchX(state_, m.supportLoc[i]);
@@ -228,8 +222,7 @@ void Sketch::drawSupports()
         s.line(xs, g.beamBottom, xs + side / 2, s.currentY());
         if (m.supportType[i] == "cant") {
             s.arc(xs, yMid, g.symbolScale, kArcLeftOpenFrom, kArcLeftOpenTo);
-            s.setCurrentPosition(xs - g.symbolScale * cos45, yMid - g.symbolScale * cos45);
-            arcArrowhead(t);
+            arcArrowhead(xs, yMid, g.symbolScale);
         }
     }
     s.setForeColor(kBlack);

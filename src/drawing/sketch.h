@@ -54,8 +54,11 @@ public:
     Rgb supportColor() const { return supportColor_; }
 
 private:
-    // The small right triangle at the upper end of a moment's arc, from the current position.
-    void arcArrowhead(double hh);
+    // A load arrow at x: a shaft of length len whose head ends on y0.
+    void drawArrow(double x, int y0, double len);
+    // The small right triangle at the upper end of an arc of radius r about (xc, yc), which
+    // is open on the left for r > 0.
+    void arcArrowhead(double xc, double yc, double r);
 
     Surface& surface_;
     AppState& state_;

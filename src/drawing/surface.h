@@ -98,4 +98,13 @@ private:
     bool bold_ = false;
 };
 
+// Bold 14-point Arial: the diagrams' titles, the beam's length and a refusal.
+inline constexpr float kTitlePoints = 14.0f;
+inline void setTitleFont(Surface& surface)
+{
+    surface.setFontName("arial");
+    surface.setFontSize(kTitlePoints);
+    surface.setBold(true);
+}
+
 }  // namespace spanrix
