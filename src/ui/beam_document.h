@@ -30,7 +30,6 @@ public:
 
     explicit BeamDocument(AppState& state, QObject* parent = nullptr);
 
-    const AppState& state() const { return state_; }
     const BeamModel& model() const { return state_.model; }
 
     // One change of the beam (the model or the display figures), named as the Edit menu

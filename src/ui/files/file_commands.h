@@ -40,8 +40,6 @@ public:
     // leaves the list.
     bool openRecentFile(const QString& path);
 
-    RecentFiles& recentFiles() { return *recent_; }
-
     // "Save": writes the beam to its file with no window; a beam without one opens the
     // Save window. Returns whether the beam was written.
     bool save();

@@ -326,12 +326,6 @@ void LoadingWindow::relayoutLegend(int limit)
     mirrorLegend();
 }
 
-void LoadingWindow::refreshLegendCaptions()
-{
-    legend_.refreshLegendCaptions();
-    mirrorLegend();
-}
-
 void LoadingWindow::updateLegendGroup(int featureRow)
 {
     legend_.updateLegendGroup(featureRow);

@@ -44,8 +44,6 @@ public:
     void drawSketch(int mode);
     // Moves the legend groups of features 1..limit-1 to the current sketch scale.
     void relayoutLegend(int limit);
-    // Rewrites the value captions of every live feature; clears reaction captions.
-    void refreshLegendCaptions();
     // After an edit: the feature's legend group follows its new values (captions, left edges).
     void updateLegendGroup(int featureRow);
     // Writes a support's reaction into its second value label (dark red, bold, visible).
