@@ -154,10 +154,6 @@ CalculationsWindow& CalcCommands::openScreen()
             const QString target = loadingItem;
             w->wire(item, this, [this, target] { loading_.action(target)->trigger(); });
         }
-        // The title marks an edited beam, as the loading screen's does.
-        const auto showSavedState = [this] { screen_->setWindowModified(context_.document.isModified()); };
-        connect(&context_.document, &BeamDocument::savedStateChanged, w, showSavedState);
-        showSavedState();
         // Results stay current only while they are shown.
         context_.document.keepResultsCurrent(true);
         connect(w, &QObject::destroyed, this, [this] { context_.document.keepResultsCurrent(false); });
