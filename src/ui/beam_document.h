@@ -93,7 +93,6 @@ private:
     Snapshot snapshot() const;
     // Undo and redo: the model, the file and the view exactly as they were.
     void restore(const Snapshot& s);
-    void finishChange(const QString& name, Snapshot before);
     // The analysis follows the changed beam: repeated when live, otherwise dropped.
     void followAnalysis();
 
