@@ -30,7 +30,7 @@ const char* weightUnit(const BeamModel& m) { return m.metricUnits ? "N/m" : m.us
 QComboBox* caseBox(QWidget* parent)
 {
     auto* box = new QComboBox(parent);
-    for (const LoadCase c : kLoadCases) box->addItem(QString::fromUtf8(loadCaseName(c).data(), loadCaseName(c).size()));
+    for (const LoadCase c : kLoadCases) box->addItem(QString::fromUtf8(loadCaseName(c)));
     return box;
 }
 

@@ -31,7 +31,7 @@ using namespace design;
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s) { return QString::fromUtf8(s); }
 
 enum Column { kCheck, kCombination, kWhere, kLocation, kDemand, kCapacity, kRatio, kVerdict, kDetail, kColumnCount };
 
