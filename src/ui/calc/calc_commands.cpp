@@ -99,8 +99,7 @@ void CalcCommands::showAnalysis()
     const BeamModel& model = context_.document.model();
     const int sigFigs = context_.state.sigFigs;
     basis_ = resultBasis(model);
-    for (const ReactionCaption& c : reactionCaptions(model, analysis.reactions, sigFigs))
-        loading_.showReactionCaption(c.featureRow, c.caption);
+    loading_.showReactionCaptions(reactionCaptions(model, analysis.reactions, sigFigs));
     drawResultDiagrams(surface, {g, basis_, analysis.results, sigFigs});
     drawDiagramNote(surface, g, gridPeakNote(peakValues(analysis.results), exactPeaks(analysis.exact()), basis_, sigFigs));
     if (shear_) shear_->showResults(analysis.results, basis_, sigFigs);

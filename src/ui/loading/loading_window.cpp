@@ -338,6 +338,12 @@ void LoadingWindow::showReactionCaption(int featureRow, const std::string& capti
     mirrorLegend();
 }
 
+void LoadingWindow::showReactionCaptions(const std::vector<ReactionCaption>& captions)
+{
+    for (const ReactionCaption& c : captions) legend_.setReactionCaption(c.featureRow, c.caption);
+    mirrorLegend();
+}
+
 void LoadingWindow::clearLegend()
 {
     legend_.clear();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/reactions.h"
 #include "files/load_file.h"
 #include "model/beam_model.h"
 #include "model/units.h"
@@ -48,6 +49,8 @@ public:
     void updateLegendGroup(int featureRow);
     // Writes a support's reaction into its second value label (dark red, bold, visible).
     void showReactionCaption(int featureRow, const std::string& caption);
+    // The same for every support of a run, the labels placed once for all of them.
+    void showReactionCaptions(const std::vector<ReactionCaption>& captions);
     // Removes every legend group (the reaction to a model reset).
     void clearLegend();
     // Rebuilds every legend group in feature order, blank groups for rows not live (after
