@@ -53,7 +53,12 @@ void BeamDocument::change(const QString& name, const std::function<void(AppState
     Snapshot before = snapshot();
     emit aboutToChange();
     edit(state_);
-    finishChange(name, std::move(before));
+    followAnalysis();
+    emit changed();
+    // Taken after the listeners have drawn: the legend and its shown-counts as the screen
+    // now has them.
+    undo_.push(new Step(*this, name, std::move(before), snapshot()));
+    emit savedStateChanged();
 }
 
 void BeamDocument::change(const QString& name, const BeamModel& next)
@@ -68,15 +73,14 @@ void BeamDocument::change(const QString& name, const BeamModel& next)
 void BeamDocument::changeFile(const QString& name, const std::function<void(AppState&)>& edit,
                               const QString& path, bool fileHoldsBeam, BeamFileFormat format)
 {
-    Snapshot before = snapshot();
-    emit aboutToChange();
-    edit(state_);
-    filePath_ = path;
-    if (fileHoldsBeam) {
-        fileBeams_[path] = state_.model;
-        fileFormats_[path] = format;
-    }
-    finishChange(name, std::move(before));
+    change(name, [&](AppState& s) {
+        edit(s);
+        filePath_ = path;
+        if (fileHoldsBeam) {
+            fileBeams_[path] = s.model;
+            fileFormats_[path] = format;
+        }
+    });
 }
 
 const AnalysisOutcome& BeamDocument::analyse(RunChecks checks, const ContinueQuestion& askContinue)
@@ -89,16 +93,6 @@ void BeamDocument::followAnalysis()
 {
     // No question while the user edits: a beam that does not converge stops where it is.
     analysis_ = liveResults_ ? analyseBeam(state_.model, {}, RunChecks::RepeatOnly) : AnalysisOutcome{};
-}
-
-void BeamDocument::finishChange(const QString& name, Snapshot before)
-{
-    followAnalysis();
-    emit changed();
-    // Taken after the listeners have drawn: the legend and its shown-counts as the screen
-    // now has them.
-    undo_.push(new Step(*this, name, std::move(before), snapshot()));
-    emit savedStateChanged();
 }
 
 void BeamDocument::restore(const Snapshot& s)

@@ -30,7 +30,6 @@ public:
 
     explicit BeamDocument(AppState& state, QObject* parent = nullptr);
 
-    const AppState& state() const { return state_; }
     const BeamModel& model() const { return state_.model; }
 
     // One change of the beam (the model or the display figures), named as the Edit menu
@@ -94,7 +93,6 @@ private:
     Snapshot snapshot() const;
     // Undo and redo: the model, the file and the view exactly as they were.
     void restore(const Snapshot& s);
-    void finishChange(const QString& name, Snapshot before);
     // The analysis follows the changed beam: repeated when live, otherwise dropped.
     void followAnalysis();
 

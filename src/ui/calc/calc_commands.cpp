@@ -99,8 +99,7 @@ void CalcCommands::showAnalysis()
     const BeamModel& model = context_.document.model();
     const int sigFigs = context_.state.sigFigs;
     basis_ = resultBasis(model);
-    for (const ReactionCaption& c : reactionCaptions(model, analysis.reactions, sigFigs))
-        loading_.showReactionCaption(c.featureRow, c.caption);
+    loading_.showReactionCaptions(reactionCaptions(model, analysis.reactions, sigFigs));
     drawResultDiagrams(surface, {g, basis_, analysis.results, sigFigs});
     drawDiagramNote(surface, g, gridPeakNote(peakValues(analysis.results), exactPeaks(analysis.exact()), basis_, sigFigs));
     if (shear_) shear_->showResults(analysis.results, basis_, sigFigs);
@@ -154,10 +153,6 @@ CalculationsWindow& CalcCommands::openScreen()
             const QString target = loadingItem;
             w->wire(item, this, [this, target] { loading_.action(target)->trigger(); });
         }
-        // The title marks an edited beam, as the loading screen's does.
-        const auto showSavedState = [this] { screen_->setWindowModified(context_.document.isModified()); };
-        connect(&context_.document, &BeamDocument::savedStateChanged, w, showSavedState);
-        showSavedState();
         // Results stay current only while they are shown.
         context_.document.keepResultsCurrent(true);
         connect(w, &QObject::destroyed, this, [this] { context_.document.keepResultsCurrent(false); });

@@ -73,8 +73,7 @@ MaxValuesDialog::MaxValuesDialog(const MaxValueTexts& t, int sigFigs, bool withS
     // The shear row is the exact window's only.
     const std::span<const Row> shown(rows, withShear ? 5 : 4);
     for (const Row& row : shown) {
-        const std::string_view caption = resultQuantity(row.quantity).caption;
-        grid->addWidget(new QLabel(QString::fromUtf8(caption.data(), caption.size()), this), r, 0);
+        grid->addWidget(new QLabel(QString::fromUtf8(resultQuantity(row.quantity).caption), this), r, 0);
         QLineEdit* value = valueBox(row.valueName, t[row.quantity].value, this);
         QLineEdit* location = valueBox(row.locationName, t[row.quantity].location, this);
         for (QLineEdit* box : {value, location}) {

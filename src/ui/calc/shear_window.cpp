@@ -85,8 +85,9 @@ void ShearWindow::showResults(const ResultSet& results, const ResultBasis& basis
     const ValueAndPlace peak = maxValueTexts(peakValues(results), basis, sigFigs)[Quantity::Shear];
     maxShear_->setText(QString::fromStdString(peak.value));
     maxShearLocation_->setText(QString::fromStdString(peak.location));
+    const std::vector<std::string> longest = longestValueTexts(sigFigs);
     for (QLineEdit* box : {maxShear_, maxShearLocation_}) {
-        dialogs::fitLongest(box, longestValueTexts(sigFigs));
+        dialogs::fitLongest(box, longest);
         box->setCursorPosition(0);
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -15,6 +14,7 @@
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
+#include "ui/design/design_widgets.h"
 #include "ui/design/envelope_view.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/qt_surface.h"
@@ -59,10 +59,7 @@ CombinationsWindow::CombinationsWindow(AppContext& context, QWidget* parent)
     setWindowTitle("Spanrix: Load Combinations");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    method_ = new QComboBox(this);
-    method_->setObjectName("method");
-    method_->addItems({"Strength (LRFD)", "Allowable stress (ASD)"});
-    method_->setCurrentIndex(context_.state.model.design.steelCheck.method == design::Method::Strength ? 0 : 1);
+    method_ = design::methodBox(this, context_.state.model.design.steelCheck.method);
     connect(method_, &QComboBox::currentIndexChanged, this, &CombinationsWindow::refresh);
     refusal_ = new QLabel(this);
     refusal_->setObjectName("refusal");
@@ -71,12 +68,7 @@ CombinationsWindow::CombinationsWindow(AppContext& context, QWidget* parent)
     top->addWidget(method_);
     top->addWidget(refusal_, 1);
 
-    table_ = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
-    table_->setObjectName("combinationtable");
-    table_->setHorizontalHeaderLabels(kColumns);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_ = design::resultTable(this, "combinationtable", kColumns);
 
     moment_ = makeEnvelopeSurface(geometry_, this, "momentenvelope");
     shear_ = makeEnvelopeSurface(geometry_, this, "shearenvelope");
@@ -113,8 +105,7 @@ void CombinationsWindow::refresh()
         refusal_->setText(q(*weight.refusal));
         return;
     }
-    const auto method = method_->currentIndex() == 0 ? design::Method::Strength : design::Method::AllowableStress;
-    const design::CombinationsRun run = design::runCombinations(m, method, weight.perLength);
+    const design::CombinationsRun run = design::runCombinations(m, design::chosenMethod(method_), weight.perLength);
     refusal_->setText(run ? QString() : q(run.refusal));
     if (!run) return;
 

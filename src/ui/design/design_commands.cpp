@@ -28,7 +28,7 @@ Window* bringForward(QPointer<Window>& slot, Make make)
     return slot;
 }
 
-QString designFilter() { return QString::fromUtf8(kDesignFileFilter.data(), kDesignFileFilter.size()); }
+QString designFilter() { return QString::fromUtf8(kDesignFileFilter); }
 
 }  // namespace
 

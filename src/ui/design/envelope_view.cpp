@@ -104,7 +104,8 @@ void drawEnvelope(QtSurface& surface, const ScreenGeometry& geometry, const Resu
         surface.text(label.text);
     }
     surface.setForeColor(kBlack);
-    surface.refresh();
+    // Painted once the caller is done: the steel check marks its brace points over this.
+    surface.update();
 }
 
 void markPositions(QtSurface& surface, const ScreenGeometry& geometry, double beamLength,
@@ -117,7 +118,7 @@ void markPositions(QtSurface& surface, const ScreenGeometry& geometry, double be
         surface.filledBox(bx - 15, y - half, bx + 15, y + half);
     }
     surface.setForeColor(kBlack);
-    surface.refresh();
+    surface.update();
 }
 
 }  // namespace spanrix

@@ -14,6 +14,7 @@
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
+#include "ui/design/design_widgets.h"
 #include "ui/dialogs/dialog_widgets.h"
 
 namespace spanrix {
@@ -29,7 +30,7 @@ const char* weightUnit(const BeamModel& m) { return m.metricUnits ? "N/m" : m.us
 QComboBox* caseBox(QWidget* parent)
 {
     auto* box = new QComboBox(parent);
-    for (const LoadCase c : kLoadCases) box->addItem(QString::fromUtf8(loadCaseName(c).data(), loadCaseName(c).size()));
+    for (const LoadCase c : kLoadCases) box->addItem(QString::fromUtf8(loadCaseName(c)));
     return box;
 }
 
@@ -42,13 +43,8 @@ LoadCasesWindow::LoadCasesWindow(AppContext& context, QWidget* parent)
     setWindowTitle("Spanrix: Load Cases");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    table_ = new QTableWidget(0, kColumnCount, this);
-    table_->setObjectName("caselist");
-    table_->setHorizontalHeaderLabels({"Feature", "Load", "Magnitude", "Location", "Case"});
+    table_ = design::resultTable(this, "caselist", {"Feature", "Load", "Magnitude", "Location", "Case"});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
 
     selectedCase_ = caseBox(this);

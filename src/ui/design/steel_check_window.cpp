@@ -5,7 +5,6 @@
 #include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include "model/number_format.h"
 #include "model/units.h"
 #include "ui/app_context.h"
+#include "ui/design/design_widgets.h"
 #include "ui/design/envelope_view.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/qt_surface.h"
@@ -31,7 +31,7 @@ using namespace design;
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s) { return QString::fromUtf8(s); }
 
 enum Column { kCheck, kCombination, kWhere, kLocation, kDemand, kCapacity, kRatio, kVerdict, kDetail, kColumnCount };
 
@@ -78,9 +78,7 @@ SteelCheckWindow::SteelCheckWindow(AppContext& context, QWidget* parent)
     connect(steel_, &QComboBox::currentIndexChanged, this,
             [this](int index) { fy_->setEnabled(index == typedSteelIndex()); });
 
-    method_ = new QComboBox(this);
-    method_->setObjectName("method");
-    method_->addItems({"Strength (LRFD)", "Allowable stress (ASD)"});
+    method_ = methodBox(this, context_.state.model.design.steelCheck.method);
 
     continuous_ = dialogs::option(this, "continuous", "Continuous");
     atPoints_ = dialogs::option(this, "atpoints", "At the supports and at");
@@ -143,13 +141,9 @@ SteelCheckWindow::SteelCheckWindow(AppContext& context, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(close);
 
-    table_ = new QTableWidget(0, kColumnCount, this);
-    table_->setObjectName("checktable");
-    table_->setHorizontalHeaderLabels({"Check", "Combination", "Segment or Span", "Location", "Demand",
-                                       "Capacity", "Ratio", "Result", "Limit State, Lb, Lp, Lr, Cb"});
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_ = resultTable(this, "checktable",
+                         {"Check", "Combination", "Segment or Span", "Location", "Demand", "Capacity", "Ratio",
+                          "Result", "Limit State, Lb, Lp, Lr, Cb"});
     verdict_ = new QLabel(this);
     verdict_->setObjectName("verdict");
     QFont bold = verdict_->font();
@@ -187,7 +181,7 @@ void SteelCheckWindow::showSettings(const SteelCheckSettings& s)
             fy_->setText(q(displayText(*s.yieldStress / stressFactor(metric), context_.state.sigFigs)));
     }
     fy_->setEnabled(steel_->currentIndex() == typedSteelIndex());
-    method_->setCurrentIndex(s.method == Method::Strength ? 0 : 1);
+    chooseMethod(method_, s.method);
     (s.bracing == Bracing::Continuous ? continuous_ : atPoints_)->setChecked(true);
     bracePoints_->setEnabled(s.bracing == Bracing::AtPoints);
     QStringList points;
@@ -228,7 +222,7 @@ std::optional<SteelCheckSettings> SteelCheckWindow::readInputs()
     } else {
         s.yieldStress = gradeYieldStress(kSteelGrades[static_cast<size_t>(steel_->currentIndex())], metric);
     }
-    s.method = method_->currentIndex() == 0 ? Method::Strength : Method::AllowableStress;
+    s.method = chosenMethod(method_);
     s.bracing = continuous_->isChecked() ? Bracing::Continuous : Bracing::AtPoints;
     s.bracePoints.clear();
     if (s.bracing == Bracing::AtPoints) {

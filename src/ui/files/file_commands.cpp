@@ -43,10 +43,7 @@ FileCommands::FileCommands(LoadingWindow& loading, AppContext& context, const QS
 {
     loading_.setCommand("save", [this] { save(); });
     loading_.setCommand("saveloadcfg", [this] {
-        if (hasDesignData(context_.state.model) &&
-            !context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion)))
-            return;
-        showSaveWindow();
+        if (mayDropDesignData()) showSaveWindow();
     });
     loading_.setCommand("openloadcfg", [this] { showRetrieveWindow(); });
     loading_.setCommand("importloadcfg", [this] { showImportWindow(); });
@@ -101,13 +98,10 @@ bool FileCommands::save()
         showSaveWindow();
         return false;
     }
-    // The format the beam came from or was last saved as; a load file drops design data
-    // only when the user agrees.
+    // The format the beam came from or was last saved as.
     const std::string path = document.filePath().toStdString();
     const bool designFile = document.fileFormat() == BeamFileFormat::Design;
-    if (!designFile && hasDesignData(document.model()) &&
-        !context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion)))
-        return false;
+    if (!designFile && !mayDropDesignData()) return false;
     if (const auto failure = designFile ? writeDesignFile(path, document.model())
                                         : writeLoadFile(path, document.model())) {
         context_.prompts.message(*failure);
@@ -115,6 +109,13 @@ bool FileCommands::save()
     }
     document.markSaved(document.filePath(), document.fileFormat());
     return true;
+}
+
+bool FileCommands::mayDropDesignData()
+{
+    // A load file has no place for design data: it is dropped only when the user agrees.
+    return !hasDesignData(context_.document.model()) ||
+           context_.prompts.askYesNo(std::string(kLoadFileDropsDesignQuestion));
 }
 
 bool FileCommands::mayDiscardBeam(std::function<void()> goOn)

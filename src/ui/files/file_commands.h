@@ -40,8 +40,6 @@ public:
     // leaves the list.
     bool openRecentFile(const QString& path);
 
-    RecentFiles& recentFiles() { return *recent_; }
-
     // "Save": writes the beam to its file with no window; a beam without one opens the
     // Save window. Returns whether the beam was written.
     bool save();
@@ -57,6 +55,8 @@ signals:
 private:
     // Reads the file into the loading screen; a failure changes nothing and says nothing.
     OpenOutcome readIntoScreen(const std::string& path, FileLayout layout);
+    // Before a beam with design data is written to a load file: whether the user agrees.
+    bool mayDropDesignData();
     // The "Open Recent" submenu: the files, newest first, then Clear Recent Files.
     void fillRecentMenu();
 

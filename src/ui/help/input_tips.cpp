@@ -11,9 +11,8 @@ void explainInputs(QWidget& window)
     const QString name = window.objectName();
     for (const InputTip& tip : inputTips()) {
         if (name != QLatin1String(tip.window.data(), qsizetype(tip.window.size()))) continue;
-        const QString control = QString::fromUtf8(tip.control.data(), qsizetype(tip.control.size()));
-        if (auto* input = window.findChild<QWidget*>(control))
-            input->setToolTip(QString::fromUtf8(tip.text.data(), qsizetype(tip.text.size())));
+        if (auto* input = window.findChild<QWidget*>(QString::fromUtf8(tip.control)))
+            input->setToolTip(QString::fromUtf8(tip.text));
     }
 }
 

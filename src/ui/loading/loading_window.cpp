@@ -326,12 +326,6 @@ void LoadingWindow::relayoutLegend(int limit)
     mirrorLegend();
 }
 
-void LoadingWindow::refreshLegendCaptions()
-{
-    legend_.refreshLegendCaptions();
-    mirrorLegend();
-}
-
 void LoadingWindow::updateLegendGroup(int featureRow)
 {
     legend_.updateLegendGroup(featureRow);
@@ -341,6 +335,12 @@ void LoadingWindow::updateLegendGroup(int featureRow)
 void LoadingWindow::showReactionCaption(int featureRow, const std::string& caption)
 {
     legend_.setReactionCaption(featureRow, caption);
+    mirrorLegend();
+}
+
+void LoadingWindow::showReactionCaptions(const std::vector<ReactionCaption>& captions)
+{
+    for (const ReactionCaption& c : captions) legend_.setReactionCaption(c.featureRow, c.caption);
     mirrorLegend();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/reactions.h"
 #include "files/load_file.h"
 #include "model/beam_model.h"
 #include "model/units.h"
@@ -44,12 +45,12 @@ public:
     void drawSketch(int mode);
     // Moves the legend groups of features 1..limit-1 to the current sketch scale.
     void relayoutLegend(int limit);
-    // Rewrites the value captions of every live feature; clears reaction captions.
-    void refreshLegendCaptions();
     // After an edit: the feature's legend group follows its new values (captions, left edges).
     void updateLegendGroup(int featureRow);
     // Writes a support's reaction into its second value label (dark red, bold, visible).
     void showReactionCaption(int featureRow, const std::string& caption);
+    // The same for every support of a run, the labels placed once for all of them.
+    void showReactionCaptions(const std::vector<ReactionCaption>& captions);
     // Removes every legend group (the reaction to a model reset).
     void clearLegend();
     // Rebuilds every legend group in feature order, blank groups for rows not live (after

@@ -41,8 +41,6 @@ public:
     QMenu* contextMenuAt(QPointF pixels);
     // The legend text of a feature row, its lines joined by line breaks.
     QString featureText(int row) const;
-    // The row outlined now (0: none).
-    int outlinedRow() const { return outlined_; }
     // The sketch or legend changed: the outline follows (or goes with its feature).
     void refresh();
 
