@@ -21,7 +21,7 @@ ServiceCombinations serviceCombinations(const CasesPresent& present)
 SteelCheckRun checkSteelBeam(const BeamModel& model, const SteelShape& shape, const SteelCheckSettings& settings,
                              double selfWeight)
 {
-    SteelCheckRun run{shape.name, checkYieldStress(settings, shape, model.metricUnits), std::nullopt, {}};
+    SteelCheckRun run{shape.name, checkYieldStress(settings, shape, model.metricUnits), std::nullopt, {}, nullptr};
     if (auto refusal = steelCheckRefusal(model, shape, settings)) {
         run.refusal = *refusal;
         return run;
@@ -31,6 +31,7 @@ SteelCheckRun checkSteelBeam(const BeamModel& model, const SteelShape& shape, co
         run.refusal = solved.refusal;
         return run;
     }
+    run.solutions = solved.solutions;
     const CaseSolutions& s = *solved.solutions;
 
     std::vector<PatternedDemands> strength;

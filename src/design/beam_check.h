@@ -3,6 +3,7 @@
 // The steel design check of a whole beam: its loads solved case by case, the combinations
 // of the chosen method and the two service combinations formed, and every check run.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ struct SteelCheckRun {
     double yieldStress = 0;   // psi or Pa; 0 when the section is not known
     std::optional<SteelCheckResult> result;
     std::string refusal;
+    // The case solutions the check read, for whatever shows its combinations (null when refused).
+    std::shared_ptr<const CaseSolutions> solutions;
 };
 
 // The service combinations of the deflection check: the live loads alone, and D + L + Lr

@@ -280,7 +280,7 @@ void SteelCheckWindow::runCheck()
     const SteelShape* shape = data.table ? data.table->find(s.section) : nullptr;
     auto refused = [&](const std::string& why) {
         verdict_->setText(q(why));
-        context_.lastSteelCheck = SteelCheckRun{s.section, 0, std::nullopt, why};
+        context_.lastSteelCheck = SteelCheckRun{s.section, 0, std::nullopt, why, nullptr};
     };
     if (!data.table) return refused(data.message);
     if (!shape) return refused(s.section.empty() ? "Choose a W, S, C or MC section to check." : unknownSectionMessage(s.section));
@@ -308,30 +308,29 @@ void SteelCheckWindow::runCheck()
     }
     verdict_->setText(q(verdictText(r, m, sigFigs)));
     context_.lastSteelCheck = std::move(run);
-    drawGoverningMoment(weight);
+    drawGoverningMoment();
 }
 
-void SteelCheckWindow::drawGoverningMoment(double selfWeight)
+void SteelCheckWindow::drawGoverningMoment()
 {
     const BeamModel& m = context_.state.model;
     const SteelCheckResult& r = *context_.lastSteelCheck->result;
     const auto flexure = std::find_if(r.governing.begin(), r.governing.end(),
                                       [](const DesignCheckLine& l) { return l.kind == DesignCheckKind::Flexure; });
     if (flexure == r.governing.end()) return;
-    const CaseSolveOutcome solved = solveCases(m, selfWeight);
-    if (!solved) return;
-    for (const Combination& c : combinationsFor(r.method, solved.solutions->present)) {
+    const CaseSolutions& solutions = *context_.lastSteelCheck->solutions;
+    for (const Combination& c : combinationsFor(r.method, solutions.present)) {
         if (c.name != flexure->combination) continue;
-        const Curves curves = combinationCurves(*solved.solutions, c);
+        const Curves curves = combinationCurves(solutions, c);
         const std::vector<ExtremeLabel> labels{{flexure->x, flexure->demand, c.name}};
         // The demand is a size; the label goes to the side of the curve that gives it.
         std::vector<ExtremeLabel> placed = labels;
         const std::vector<double>& upper = curves.upper[Quantity::Moment];
         const std::vector<double>& lower = curves.lower[Quantity::Moment];
-        const auto slot = static_cast<size_t>(std::clamp(solved.solutions->grid.slotAt(flexure->x) - 1, 0,
+        const auto slot = static_cast<size_t>(std::clamp(solutions.grid.slotAt(flexure->x) - 1, 0,
                                                          static_cast<int>(lower.size()) - 1));
         if (-lower[slot] > upper[slot]) placed.front().value = -flexure->demand;
-        drawEnvelope(*moment_, geometry_, envelopeBasis(m, *solved.solutions), Quantity::Moment, curves, placed,
+        drawEnvelope(*moment_, geometry_, envelopeBasis(m, solutions), Quantity::Moment, curves, placed,
                      context_.state.sigFigs);
         std::vector<double> braces;
         for (const BeamStretch& segment : unbracedSegments(m, context_.state.model.design.steelCheck)) {

@@ -39,7 +39,7 @@ private:
     void useForBeamProperties();
     void showSettings(const SteelCheckSettings& settings);
     void runCheck();
-    void drawGoverningMoment(double selfWeight);
+    void drawGoverningMoment();
 
     AppContext& context_;
     ScreenGeometry geometry_;
